@@ -1,0 +1,21 @@
+# Copies the shipped program data into the program folder.  The value file
+# is copied only when the program folder holds neither its plain nor its
+# enciphered form, so a running installation never loses its edits.
+file(MAKE_DIRECTORY "${DST}")
+file(GLOB items RELATIVE "${SRC}" "${SRC}/*")
+foreach(item ${items})
+  if(IS_DIRECTORY "${SRC}/${item}")
+    continue()
+  endif()
+  string(TOLOWER "${item}" lower)
+  if(lower STREQUAL "readme.md")
+    continue()
+  endif()
+  if(lower STREQUAL "sbwert.dat")
+    file(GLOB existing "${DST}/[Ss][Bb][Ww][Ee][Rr][Tt].[Dd][Aa][Tt]" "${DST}/[Ss][Bb][Ww][Ee][Rr][Tt].[Dd][Ee][Cc]")
+    if(existing)
+      continue()
+    endif()
+  endif()
+  file(COPY "${SRC}/${item}" DESTINATION "${DST}")
+endforeach()

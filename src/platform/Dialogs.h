@@ -1,0 +1,65 @@
+#pragma once
+// Every modal question of the program goes through here, so that tests can
+// install an answerer that gives scripted answers.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum TMsgDlgBtn : unsigned {
+    mbYes = 1u << 0, mbNo = 1u << 1, mbOK = 1u << 2, mbCancel = 1u << 3, mbAbort = 1u << 4,
+    mbRetry = 1u << 5, mbIgnore = 1u << 6, mbAll = 1u << 7, mbHelp = 1u << 8
+};
+using TMsgDlgButtons = unsigned;
+constexpr TMsgDlgButtons mbYesNo = mbYes | mbNo;
+constexpr TMsgDlgButtons mbYesNoCancel = mbYes | mbNo | mbCancel;
+constexpr TMsgDlgButtons mbOKCancel = mbOK | mbCancel;
+
+enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7, mrAll = 8 };
+
+// A carriage return in `text` is a line break.  Returns a TModalResult.
+int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
+void ShowMessage(const QString& text);
+// Cancelling returns `def`.
+QString InputBox(const QString& caption, const QString& prompt, const QString& def);
+// False when cancelled; `value` holds the default on entry and the answer on return.
+bool InputQuery(const QString& caption, const QString& prompt, QString& value);
+
+struct FileDialogRequest {
+    enum Kind { Open, Save } kind = Open;
+    QString title;
+    QString filter;      // "Projektdateien (*.STB)|*.STB" form
+    QString defaultExt;  // without dot
+    QString initialDir;
+    QString fileName;    // in: proposed name; out: chosen path
+    bool overwritePrompt = false;
+    bool fileMustExist = false;
+};
+bool ExecuteFileDialog(FileDialogRequest& request);
+
+struct PrintDialogRequest {
+    int minPage = 1, maxPage = 1;
+    int fromPage = 1, toPage = 1;
+    bool pageRangeEnabled = true;
+    bool printRange = false;  // out: the user chose a page range
+    int copies = 1;
+    QString printerName;      // in/out
+};
+bool ExecutePrintDialog(PrintDialogRequest& request);
+
+// Shows one of the program's own forms modally; returns its modal result.
+int ShowModalForm(QWidget* form);
+
+class DialogAnswerer {
+public:
+    virtual ~DialogAnswerer() = default;
+    virtual int message(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) = 0;
+    virtual bool input(const QString& caption, const QString& prompt, QString& value) = 0;
+    virtual bool fileDialog(FileDialogRequest& request) = 0;
+    virtual bool printDialog(PrintDialogRequest& request) = 0;
+    virtual int modalForm(QWidget* form) = 0;
+};
+// Installs an answerer (nullptr: the real dialogs).  Returns the previous one.
+DialogAnswerer* SetDialogAnswerer(DialogAnswerer* answerer);
+DialogAnswerer* CurrentDialogAnswerer();

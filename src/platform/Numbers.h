@@ -1,0 +1,33 @@
+#pragma once
+// Decimal text with a comma, independent of the process locale, with the
+// runtime's names and rules.
+#include <QString>
+
+enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
+
+// The decimal separator of all number text in the program.
+constexpr QChar DecimalSeparator = QLatin1Char(',');
+
+// ffFixed: `digits` decimals, exact decimal ties away from zero, exponent form
+// when more than `precision` digits stand before the separator.  A negative
+// zero prints without sign.  ffGeneral: shortest text of `precision` digits.
+QString FloatToStrF(double value, TFloatFormat format, int precision, int digits);
+// Shortest general text of up to 15 significant digits ("210", "2,5").
+QString FloatToStr(double value);
+// Display formats such as ",0", ",0.00", "##0.0", "0.00".
+QString FormatFloat(const QString& format, double value);
+
+// Blanks around the number are allowed; a comma is the only separator.
+// Throws EConvertError ("'2.5' ist kein gültiger Gleitkommawert").
+double StrToFloat(const QString& text);
+bool TryStrToFloat(const QString& text, double& value);
+// Throws EConvertError ("'x' ist kein gültiger Integerwert").
+int StrToInt(const QString& text);
+bool TryStrToInt(const QString& text, int& value);
+int StrToIntDef(const QString& text, int fallback);
+QString IntToStr(long long value);
+
+// Rounds halves to even (12,5 -> 12; 13,5 -> 14).
+long long Round(double value);
+// Cuts towards zero.
+long long Trunc(double value);

@@ -1,0 +1,156 @@
+#include "common/TestSupport.h"
+#include "platform/ProgramFolder.h"
+#include <QFile>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+const char* whatName(ScriptedAnswerer::Asked::What w)
+{
+    switch (w) {
+    case ScriptedAnswerer::Asked::Message: return "message box";
+    case ScriptedAnswerer::Asked::Input: return "input box";
+    case ScriptedAnswerer::Asked::File: return "file dialog";
+    case ScriptedAnswerer::Asked::Print: return "print dialog";
+    case ScriptedAnswerer::Asked::Form: return "modal form";
+    }
+    return "?";
+}
+}  // namespace
+
+ScriptedAnswerer& ScriptedAnswerer::instance()
+{
+    static ScriptedAnswerer a;
+    return a;
+}
+
+void ScriptedAnswerer::expectMessage(const QString& textPart, int result)
+{
+    Expect e{Asked::Message, textPart};
+    e.result = result;
+    m_expected.push_back(e);
+}
+
+void ScriptedAnswerer::expectInput(const QString& promptPart, const QString& answer, bool cancel)
+{
+    Expect e{Asked::Input, promptPart};
+    e.answer = answer;
+    e.cancel = cancel;
+    m_expected.push_back(e);
+}
+
+void ScriptedAnswerer::expectFileDialog(const QString& path)
+{
+    Expect e{Asked::File, QString()};
+    e.answer = path;
+    e.cancel = path.isEmpty();
+    m_expected.push_back(e);
+}
+
+void ScriptedAnswerer::expectPrintDialog(std::function<bool(PrintDialogRequest&)> answer)
+{
+    Expect e{Asked::Print, QString()};
+    e.print = std::move(answer);
+    m_expected.push_back(e);
+}
+
+void ScriptedAnswerer::expectForm(std::function<int(QWidget*)> answer)
+{
+    Expect e{Asked::Form, QString()};
+    e.form = std::move(answer);
+    m_expected.push_back(e);
+}
+
+void ScriptedAnswerer::verifyDone()
+{
+    for (const Expect& e : m_expected)
+        ADD_FAILURE() << "expected " << whatName(e.what) << " was never shown: " << e.part.toStdString();
+    m_expected.clear();
+}
+
+ScriptedAnswerer::Expect ScriptedAnswerer::take(Asked::What what, const QString& text)
+{
+    if (m_expected.empty()) {
+        ADD_FAILURE() << "unexpected " << whatName(what) << ": " << text.toStdString();
+        Expect none{what, QString()};
+        none.result = mrCancel;
+        none.cancel = true;
+        return none;
+    }
+    Expect e = m_expected.front();
+    m_expected.pop_front();
+    if (e.what != what) {
+        ADD_FAILURE() << "expected " << whatName(e.what) << " but got " << whatName(what) << ": " << text.toStdString();
+    } else if (!e.part.isEmpty() && !text.contains(e.part)) {
+        ADD_FAILURE() << "expected a " << whatName(what) << " with \"" << e.part.toStdString() << "\" but got: "
+                      << text.toStdString();
+    }
+    return e;
+}
+
+int ScriptedAnswerer::message(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons)
+{
+    m_asked.push_back({Asked::Message, text, type, buttons});
+    return take(Asked::Message, text).result;
+}
+
+bool ScriptedAnswerer::input(const QString& caption, const QString& prompt, QString& value)
+{
+    m_asked.push_back({Asked::Input, prompt});
+    Expect e = take(Asked::Input, prompt);
+    if (e.cancel) return false;
+    value = e.answer;
+    return true;
+}
+
+bool ScriptedAnswerer::fileDialog(FileDialogRequest& request)
+{
+    m_asked.push_back({Asked::File, request.title});
+    Expect e = take(Asked::File, request.title);
+    if (e.cancel) return false;
+    request.fileName = e.answer;
+    return true;
+}
+
+bool ScriptedAnswerer::printDialog(PrintDialogRequest& request)
+{
+    m_asked.push_back({Asked::Print, QString()});
+    Expect e = take(Asked::Print, QString());
+    return e.print ? e.print(request) : false;
+}
+
+int ScriptedAnswerer::modalForm(QWidget* form)
+{
+    const QString name = form ? QString::fromLatin1(form->metaObject()->className()) : QString();
+    m_asked.push_back({Asked::Form, name});
+    Expect e = take(Asked::Form, name);
+    return e.form ? e.form(form) : mrCancel;
+}
+
+TempProgramFolder::TempProgramFolder()
+{
+    SetProgramFolder(m_dir.path());
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    SetProgramFolder(QString());
+}
+
+QString TempProgramFolder::path() const { return m_dir.path() + QLatin1Char('/'); }
+
+void TempProgramFolder::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::WriteOnly)) ADD_FAILURE() << "cannot write " << name.toStdString();
+    f.write(bytes);
+}
+
+QByteArray TempProgramFolder::read(const QString& name) const
+{
+    QFile f(file(name));
+    if (!f.open(QIODevice::ReadOnly)) return QByteArray();
+    return f.readAll();
+}
+
+QString SourceDir() { return QStringLiteral(SB_SOURCE_DIR); }

@@ -1,0 +1,77 @@
+#pragma once
+// Shared test helpers: scripted answers for every modal question, and a
+// temporary program folder.
+#include "platform/Dialogs.h"
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+
+// Answers the program's questions from a script.  Any question that the
+// script does not expect fails the running test.  Installed for the whole
+// test run by the test main; tests push their expectations onto it.
+class ScriptedAnswerer : public DialogAnswerer {
+public:
+    struct Asked {
+        enum What { Message, Input, File, Print, Form } what;
+        QString text;  // message text, input prompt, file dialog title, form class name
+        TMsgDlgType type = mtCustom;
+        TMsgDlgButtons buttons = 0;
+    };
+
+    // The next message box must contain `textPart`; it is answered `result`.
+    void expectMessage(const QString& textPart, int result = mrOk);
+    // The next input box (prompt containing `promptPart`) is answered with
+    // `answer`, or cancelled when `cancel` is set.
+    void expectInput(const QString& promptPart, const QString& answer, bool cancel = false);
+    // The next file dialog is answered with `path` (empty: cancelled).
+    void expectFileDialog(const QString& path);
+    void expectPrintDialog(std::function<bool(PrintDialogRequest&)> answer);
+    // The next modal form is handed to `answer`, which returns its modal result.
+    void expectForm(std::function<int(QWidget*)> answer);
+
+    // Every question asked so far, in order.
+    const std::vector<Asked>& asked() const { return m_asked; }
+    void clearAsked() { m_asked.clear(); }
+    // Fails the test if expectations are left over, and drops them.
+    void verifyDone();
+
+    int message(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
+    bool input(const QString& caption, const QString& prompt, QString& value) override;
+    bool fileDialog(FileDialogRequest& request) override;
+    bool printDialog(PrintDialogRequest& request) override;
+    int modalForm(QWidget* form) override;
+
+    static ScriptedAnswerer& instance();
+
+private:
+    struct Expect {
+        Asked::What what;
+        QString part;
+        int result = mrOk;
+        QString answer;
+        bool cancel = false;
+        std::function<bool(PrintDialogRequest&)> print;
+        std::function<int(QWidget*)> form;
+    };
+    Expect take(Asked::What what, const QString& text);
+    std::deque<Expect> m_expected;
+    std::vector<Asked> m_asked;
+};
+
+// A fresh temporary folder installed as the program folder while it lives.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    ~TempProgramFolder();
+    QString path() const;  // with trailing '/'
+    QString file(const QString& name) const { return path() + name; }
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The test sources' data folder.
+QString SourceDir();
