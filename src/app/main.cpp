@@ -1,7 +1,43 @@
-#include <QApplication>
+// Program entry: the application object, then the main window, the
+// technical-data dialog and the project-header dialog in this order, then
+// the message loop until the main window is closed.
+#include "app/DruckKopfForm.h"
+#include "app/Strombau.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/Exceptions.h"
+#include <QFont>
+#include <memory>
+
+namespace {
+
+int ProgramMain(int argc, char** argv)
+{
+    TApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Strombaurechner"));
+    // Every form names its face; this is only the fallback of the desktop.
+    app.setFont(QFont(QStringLiteral("Arial"), 8));
+
+    std::unique_ptr<TMainForm> mainForm;
+    try {
+        mainForm = std::make_unique<TMainForm>();
+        // The technical-data dialog (TGrundlagenForm) is created here, after
+        // the main window and before the project-header dialog, once it is
+        // part of the program.
+        mainForm->DruckkopfDlg = new TDruckkopfDlg(mainForm.get());
+    } catch (const std::exception& e) {
+        HandleException(e);
+        return 1;
+    }
+    mainForm->show();
+    const int rc = app.exec();
+    mainForm.reset();
+    return rc;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    return ProgramMain(argc, argv);
 }

@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
+#include "platform/ResourceStrings.h"
 #include <QApplication>
+#include <algorithm>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -19,10 +21,10 @@ DialogAnswerer*& answerer()
 QString captionFor(TMsgDlgType type)
 {
     switch (type) {
-    case mtWarning: return QStringLiteral("Warnung");
-    case mtError: return QStringLiteral("Fehler");
-    case mtInformation: return QStringLiteral("Information");
-    case mtConfirmation: return QStringLiteral("Bestätigung");
+    case mtWarning: return LoadResString(SMsgDlgWarning);
+    case mtError: return LoadResString(SMsgDlgError);
+    case mtInformation: return LoadResString(SMsgDlgInformation);
+    case mtConfirmation: return LoadResString(SMsgDlgConfirm);
     case mtCustom: break;
     }
     return QApplication::applicationDisplayName();
@@ -62,6 +64,40 @@ QString qtFilter(const QString& filter)
 
 }  // namespace
 
+QString MessageDlgCaption(TMsgDlgType type) { return captionFor(type); }
+
+QString MessageDlgText(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+QList<MessageDlgButton> MessageDlgButtons(TMsgDlgButtons buttons)
+{
+    struct Btn { TMsgDlgBtn flag; int text; int result; };
+    static const Btn all[] = {
+        {mbYes, SMsgDlgYes, mrYes},         {mbNo, SMsgDlgNo, mrNo},
+        {mbOK, SMsgDlgOK, mrOk},            {mbCancel, SMsgDlgCancel, mrCancel},
+        {mbAbort, SMsgDlgAbort, mrAbort},   {mbRetry, SMsgDlgRetry, mrRetry},
+        {mbIgnore, SMsgDlgIgnore, mrIgnore}, {mbAll, SMsgDlgAll, mrAll},
+    };
+    QList<MessageDlgButton> out;
+    for (const Btn& b : all)
+        if (buttons & b.flag) out.append({b.flag, LoadResString(b.text), b.result});
+    if (out.isEmpty()) out.append({mbOK, LoadResString(SMsgDlgOK), mrOk});
+    return out;
+}
+
+int MessageDlgEscapeResult(TMsgDlgButtons buttons)
+{
+    if (buttons & mbCancel) return mrCancel;
+    if (buttons & mbNo) return mrNo;
+    if (buttons & mbOK) return mrOk;
+    return MessageDlgButtons(buttons).first().result;
+}
+
 DialogAnswerer* SetDialogAnswerer(DialogAnswerer* a)
 {
     DialogAnswerer* old = answerer();
@@ -75,31 +111,28 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, in
 {
     if (answerer()) return answerer()->message(text, type, buttons);
 
-    QMessageBox box(iconFor(type), captionFor(type), QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                    QMessageBox::NoButton, QApplication::activeWindow());
-    struct Btn { TMsgDlgBtn flag; const char* caption; int result; QMessageBox::ButtonRole role; };
-    const Btn all[] = {
-        {mbYes, "&Ja", mrYes, QMessageBox::YesRole},
-        {mbNo, "&Nein", mrNo, QMessageBox::NoRole},
-        {mbOK, "OK", mrOk, QMessageBox::AcceptRole},
-        {mbCancel, "Abbrechen", mrCancel, QMessageBox::RejectRole},
-        {mbAbort, "&Abbrechen", mrAbort, QMessageBox::RejectRole},
-        {mbRetry, "&Wiederholen", mrRetry, QMessageBox::AcceptRole},
-        {mbIgnore, "&Ignorieren", mrIgnore, QMessageBox::AcceptRole},
-        {mbAll, "&Alle", mrAll, QMessageBox::AcceptRole},
-    };
+    QMessageBox box(iconFor(type), captionFor(type), MessageDlgText(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
     QList<QPair<QAbstractButton*, int>> made;
-    for (const Btn& b : all)
-        if (buttons & b.flag) made.append({box.addButton(QString::fromUtf8(b.caption), b.role), b.result});
-    if (made.isEmpty()) made.append({box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), mrOk});
-    box.setDefaultButton(qobject_cast<QPushButton*>(made.first().first));
+    for (const MessageDlgButton& b : MessageDlgButtons(buttons)) {
+        QMessageBox::ButtonRole role = QMessageBox::AcceptRole;
+        if (b.result == mrYes) role = QMessageBox::YesRole;
+        else if (b.result == mrNo) role = QMessageBox::NoRole;
+        else if (b.result == mrCancel || b.result == mrAbort) role = QMessageBox::RejectRole;
+        made.append({box.addButton(b.text, role), b.result});
+    }
+    // The default button is OK, else Yes, else the first one.
+    QAbstractButton* def = made.first().first;
+    for (const int wanted : {int(mrOk), int(mrYes)}) {
+        const auto it = std::find_if(made.begin(), made.end(), [&](const auto& m) { return m.second == wanted; });
+        if (it != made.end()) { def = it->first; break; }
+    }
+    box.setDefaultButton(qobject_cast<QPushButton*>(def));
     box.exec();
     for (const auto& m : made)
         if (box.clickedButton() == m.first) return m.second;
     // Closed by the window's close box or Escape.
-    if (buttons & mbCancel) return mrCancel;
-    if (buttons & mbNo) return mrNo;
-    return made.first().second;
+    return MessageDlgEscapeResult(buttons);
 }
 
 void ShowMessage(const QString& text) { MessageDlg(text, mtCustom, mbOK); }
@@ -111,8 +144,8 @@ bool InputQuery(const QString& caption, const QString& prompt, QString& value)
     dlg.setWindowTitle(caption);
     dlg.setLabelText(prompt);
     dlg.setTextValue(value);
-    dlg.setOkButtonText(QStringLiteral("OK"));
-    dlg.setCancelButtonText(QStringLiteral("Abbrechen"));
+    dlg.setOkButtonText(LoadResString(SMsgDlgOK));
+    dlg.setCancelButtonText(LoadResString(SMsgDlgCancel));
     if (dlg.exec() != QDialog::Accepted) return false;
     value = dlg.textValue();
     return true;

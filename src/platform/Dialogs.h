@@ -2,6 +2,7 @@
 // Every modal question of the program goes through here, so that tests can
 // install an answerer that gives scripted answers.
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 class QWidget;
@@ -50,6 +51,17 @@ bool ExecutePrintDialog(PrintDialogRequest& request);
 
 // Shows one of the program's own forms modally; returns its modal result.
 int ShowModalForm(QWidget* form);
+
+// The parts of a message box, for the real dialog and for tests.
+struct MessageDlgButton {
+    TMsgDlgBtn flag;
+    QString text;  // "&Ja", "&Nein", "OK", "Abbrechen", ...
+    int result;    // TModalResult
+};
+QString MessageDlgCaption(TMsgDlgType type);        // "Warnung", "Fehler", ...
+QString MessageDlgText(const QString& text);        // carriage returns become line breaks
+QList<MessageDlgButton> MessageDlgButtons(TMsgDlgButtons buttons);  // in display order
+int MessageDlgEscapeResult(TMsgDlgButtons buttons); // result of Escape or the close box
 
 class DialogAnswerer {
 public:

@@ -23,3 +23,9 @@ class EIniFileException : public Exception { using Exception::Exception; };
 class EInOutError : public Exception { using Exception::Exception; };
 // A form resource that does not parse; the message names file, line and reason.
 class EFormResourceError : public Exception { using Exception::Exception; };
+
+// Floating-point failures (invalid operation, division by zero, overflow).
+class EMathError : public Exception { using Exception::Exception; };
+class EInvalidOp : public EMathError { using EMathError::EMathError; };
+class EZeroDivide : public EMathError { using EMathError::EMathError; };
+class EOverflow : public EMathError { using EMathError::EMathError; };

@@ -48,6 +48,9 @@ struct DfmObject {
     QString name;
     QString className;
     bool inherited = false;
+    bool isInline = false;   // "inline" (a frame placed on the form)
+    int index = -1;          // "[n]" after the class name, -1 when absent
+    QString fileName;        // outermost object only: the file it was read from
     QList<DfmProperty> properties;
     QList<DfmObject> children;
     int line = 0;
@@ -63,3 +66,7 @@ DfmObject LoadFormResource(const QString& resourcePath);
 // Writes the text notation back; parsing the result gives the same tree.
 QString WriteFormResource(const DfmObject& object);
 QString WriteFormValue(const DfmValue& value);
+
+// Structural equality; line numbers are not compared.
+bool SameFormValue(const DfmValue& a, const DfmValue& b);
+bool SameFormTree(const DfmObject& a, const DfmObject& b);

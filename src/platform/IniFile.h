@@ -13,7 +13,9 @@
 class TIniFile {
 public:
     explicit TIniFile(const QString& fileName);
-    ~TIniFile();  // writes pending changes unless an exception is unwinding
+    // Writes pending changes unless an exception is unwinding; never throws
+    // (call UpdateFile to learn of a failed save).
+    ~TIniFile();
     TIniFile(const TIniFile&) = delete;
     TIniFile& operator=(const TIniFile&) = delete;
 
@@ -28,7 +30,10 @@ public:
     bool ValueExists(const QString& section, const QString& key) const;
 
     // Throws EIniFileException when the text holds a character that
-    // Windows-1252 cannot store, or a line break.
+    // Windows-1252 cannot store, or a line break; and, as the classic
+    // profile calls did, when the file cannot be written (missing folder,
+    // read-only file: "In <file> kann nicht geschrieben werden").  A refused
+    // write changes nothing.  Writing the value a key already has is no change.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);

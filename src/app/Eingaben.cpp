@@ -1,0 +1,348 @@
+#include "app/Eingaben.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+// ---- message texts -----------------------------------------------------------
+
+QString TDefaultMessageTexts::MessageText(TMessageList list, int index) const
+{
+    switch (list) {
+    case TMessageList::MessStrHolder1:
+        switch (index) {
+        case 6: return QStringLiteral("Teilstrecke");
+        case 8: return QStringLiteral("Zetawerte nicht vorhanden");
+        case 9: return QStringLiteral("Zubehör");
+        case 10: return QStringLiteral("Formstücke");
+        case 38: return QStringLiteral("Rohr-Durchmesser");
+        case 39: return QStringLiteral("Kanal-Breite");
+        case 40: return QStringLiteral("oval");
+        default: break;
+        }
+        break;
+    case TMessageList::MessStrHolder3:
+        switch (index) {
+        case 8: return QStringLiteral("Es müssen mindestens folgende Felder größer \"0\" sein:");
+        case 9: return QStringLiteral("Volumenstrom, Teilstreckenlänge und");
+        case 10: return QStringLiteral("Rohrdurchmesser oder Strömungsgeschwindigkeit!!");
+        default: break;
+        }
+        break;
+    default:
+        break;
+    }
+    return QString();
+}
+
+const IMessageTexts& DefaultMessageTexts()
+{
+    static const TDefaultMessageTexts texts;
+    return texts;
+}
+
+// ---- snapshot ----------------------------------------------------------------
+
+TSectionInputs::TSectionInputs()
+{
+    SlotAnzahl.fill(QStringLiteral("0"));
+    EinbautenAnzahl.fill(QStringLiteral("0"));
+}
+
+QString& TSectionInputs::CountOfSlot(int slot)
+{
+    const TSlotInfo& info = SlotInfo(slot);
+    return info.grid ? SlotAnzahl.at(std::size_t(slot)) : EinbautenAnzahl.at(std::size_t(slot - 87));
+}
+
+const QString& TSectionInputs::CountOfSlot(int slot) const
+{
+    return const_cast<TSectionInputs*>(this)->CountOfSlot(slot);
+}
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The number in a field text; empty is 0, a text that is no number is NaN
+// (which counts neither as given nor as 0).
+double fieldNumber(const QString& text)
+{
+    if (text.trimmed().isEmpty()) return 0.0;
+    double v = 0;
+    if (!TryStrToFloat(text, v) || !std::isfinite(v)) return kNaN;
+    return v;
+}
+
+bool given(double v) { return v > 0; }
+bool notGiven(double v) { return v <= 0; }
+
+const QRegularExpression& countPattern()
+{
+    static const QRegularExpression re(QStringLiteral("^[0-9]{1,3}$"));
+    return re;
+}
+
+const QRegularExpression& dpPattern()
+{
+    static const QRegularExpression re(QStringLiteral("^[0-9]+(,[0-9]+)?$"));
+    return re;
+}
+
+// A numeric input the record can hold: a number of less than 10^9.
+QString checkNumberField(const QString& text, const QString& label)
+{
+    const double v = fieldNumber(text);
+    if (std::isnan(v) || std::fabs(v) >= 1e9)
+        return QStringLiteral("Die Eingabe „%1“ im Feld „%2“ ist keine gültige Zahl.").arg(text, label);
+    return QString();
+}
+
+QString orZero(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("0") : text; }
+
+// Everything the record must be able to hold; empty when all is well.
+QString checkStorable(const TSectionInputs& in)
+{
+    QString m;
+    if (!(m = checkNumberField(in.VpVorgabe, QStringLiteral("Volumenstrom"))).isEmpty()) return m;
+    if (!(m = checkNumberField(in.TSLaenge, QStringLiteral("Teilstreckenlänge"))).isEmpty()) return m;
+    if (!(m = checkNumberField(in.DNRohr, QStringLiteral("Rohr-Durchmesser / Kanal-Breite"))).isEmpty()) return m;
+    if (!(m = checkNumberField(in.KanalHoehe, QStringLiteral("Kanal-Höhe"))).isEmpty()) return m;
+    if (!(m = checkNumberField(in.Geschw, QStringLiteral("Strömungsgeschwindigkeit"))).isEmpty()) return m;
+    for (int slot = 1; slot <= 87; ++slot) {
+        const QString e = CheckCountText(in.SlotAnzahl[std::size_t(slot)]);
+        if (!e.isEmpty()) {
+            const TSlotInfo& s = SlotInfo(slot);
+            return QStringLiteral("%1 (%2, Zeile %3, Spalte %4)")
+                .arg(e, QString::fromLatin1(s.grid)).arg(s.row).arg(s.col);
+        }
+    }
+    for (int i = 1; i <= 12; ++i) {
+        const double v = fieldNumber(in.EinbautenAnzahl[std::size_t(i)]);
+        if (std::isnan(v) || v < 0 || v >= 1000)
+            return QStringLiteral("Die Stückzahl „%1“ im Feld EinbautenEdit%2 ist keine ganze Zahl von 0 bis 999.")
+                .arg(in.EinbautenAnzahl[std::size_t(i)]).arg(i);
+    }
+    for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
+        const TFremdZeile& z = in.Fremd[std::size_t(j)];
+        QString e = CheckCountText(z.Anzahl);
+        if (e.isEmpty()) e = CheckDpText(z.Dp);
+        if (e.isEmpty()) e = CheckDescriptionText(z.Beschreibung);
+        if (!e.isEmpty()) return QStringLiteral("%1 (Sonstige Einbauten, Zeile %2)").arg(e).arg(j);
+    }
+    return QString();
+}
+
+}  // namespace
+
+// ---- input check -------------------------------------------------------------
+
+TInputState CheckSectionInputs(const TSectionInputs& in)
+{
+    const double V = fieldNumber(in.VpVorgabe);
+    const double L = fieldNumber(in.TSLaenge);
+    const double D = fieldNumber(in.DNRohr);
+    const double H = fieldNumber(in.KanalHoehe);
+    const double w = fieldNumber(in.Geschw);
+    if (in.RohrartChecked) {
+        if (given(V) && given(L) && (given(D) || given(w))) return TInputState::Valid;
+        if (notGiven(V) && notGiven(L) && notGiven(D) && notGiven(w)) return TInputState::Empty;
+        return TInputState::Invalid;
+    }
+    if (in.KanalartChecked) {
+        if (given(V) && given(L)
+            && ((given(D) && given(H)) || (given(D) != given(H) && given(w))))
+            return TInputState::Valid;
+        if (notGiven(V) && notGiven(L) && notGiven(D) && notGiven(H) && notGiven(w))
+            return TInputState::Empty;
+        return TInputState::Invalid;
+    }
+    // Neither shape chosen: nothing that could be stored.
+    return TInputState::Invalid;
+}
+
+bool ValidateSectionInputs(TProjekt& projekt, const TSectionInputs& in)
+{
+    const TInputState s = CheckSectionInputs(in);
+    projekt.TSLeer = s == TInputState::Empty;
+    return s != TInputState::Invalid;
+}
+
+// ---- store -------------------------------------------------------------------
+
+bool StoreSectionFromInputs(TProjekt& projekt, int k, const TSectionInputs& in,
+                            const IValueSource& werte, const IMessageTexts& texte)
+{
+    const bool haveValues = werte.Available();
+    if (!haveValues)
+        MessageDlg(texte.MessageText(TMessageList::MessStrHolder1, 8), mtInformation, mbOK);
+
+    if (!ValidateSectionInputs(projekt, in)) {
+        MessageDlg(texte.MessageText(TMessageList::MessStrHolder3, 8) + QLatin1Char('\r')
+                       + texte.MessageText(TMessageList::MessStrHolder3, 9) + QLatin1Char('\r')
+                       + texte.MessageText(TMessageList::MessStrHolder3, 10),
+                   mtError, mbOK);
+        return false;
+    }
+    if (projekt.TSLeer) return true;
+
+    if (k < 1) throw std::out_of_range("section number out of range");
+    TTeilstrecke& target = projekt.Section(k);  // throws for a k beyond the array
+
+    if (!in.NodeSelected) {
+        projekt.SumFittingCounts(k);
+        return true;
+    }
+
+    const QString problem = checkStorable(in);
+    if (!problem.isEmpty()) {
+        MessageDlg(problem, mtError, mbOK);
+        return false;
+    }
+
+    // Everything is known to fit: build the record, then put it in place.
+    TTeilstrecke r = target;
+    r.Bezeichnung = in.SectionCaption;
+    r.Nummer = IntToStr(k);
+    r.Materialart = IntToStr(in.MaterialIndex);
+    if (in.RohrartChecked)
+        r.Kanalform = "1";
+    else
+        r.Kanalform = in.OvalChecked ? "3" : "2";
+    r.DNRohr = IntToStr(Trunc(fieldNumber(in.DNRohr)));
+    r.KanalHoehe = IntToStr(Trunc(fieldNumber(in.KanalHoehe)));
+    r.Volumenstrom = IntToStr(Trunc(fieldNumber(in.VpVorgabe)));
+    r.Laenge = FloatToStr(fieldNumber(in.TSLaenge));
+    r.Geschw = FloatToStr(fieldNumber(in.Geschw));
+
+    // All 99 zeta values in one read of the value file.
+    QStringList zetas;
+    if (haveValues) {
+        QList<QPair<QString, QString>> keys;
+        keys.reserve(EinbautenAnzahl);
+        for (const TSlotInfo& s : SlotTable())
+            keys.append({QString::fromLatin1(s.section), QString::fromLatin1(s.key)});
+        zetas = werte.ReadValues(keys);
+    }
+    for (const TSlotInfo& s : SlotTable()) {
+        TEinbauEintrag& e = r.Einbauten(s.slot);
+        e.Code = IntToStr(s.code);
+        e.Zeta = zetas.value(s.slot - 1);
+        if (s.grid)
+            e.Anzahl = orZero(in.SlotAnzahl[std::size_t(s.slot)]);
+        else
+            e.Anzahl = IntToStr(Trunc(fieldNumber(in.EinbautenAnzahl[std::size_t(s.slot - 87)])));
+    }
+    for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
+        const TFremdZeile& z = in.Fremd[std::size_t(j)];
+        TFremdEinbauEintrag& f = r.FremdEinbauten(j);
+        f.Beschreibung = z.Beschreibung;
+        f.Dp = orZero(z.Dp);
+        f.Anzahl = orZero(z.Anzahl);
+    }
+    target = r;
+    projekt.SumFittingCounts(k);
+    return true;
+}
+
+// ---- load --------------------------------------------------------------------
+
+bool LoadSectionToInputs(TProjekt& projekt, int k, TSectionInputs& out)
+{
+    TTeilstrecke& r = projekt.Section(k);
+    if (r.Geschw == "0" || r.Geschw.isEmpty()) {
+        r.Geschw = "0";
+        r.HydrDurchm = "0";
+        r.Flaeche = "0";
+        r.DpRohr = "0";
+        r.DpFormstueck = "0";
+        r.DpGesamt = "0";
+    }
+    const bool stored = !r.Nummer.isEmpty();
+    if (stored) {
+        out.MaterialIndex = StrToIntDef(r.Materialart, -1);
+        if (r.Kanalform == "1") {
+            out.RohrartChecked = true;
+            out.KanalartChecked = false;
+            out.OvalChecked = false;
+            out.OvalEnabled = false;
+        } else if (r.Kanalform == "2" || r.Kanalform == "3") {
+            out.RohrartChecked = false;
+            out.KanalartChecked = true;
+            out.OvalEnabled = true;
+            out.OvalChecked = r.Kanalform == "3";
+        }
+        out.DNRohr = r.DNRohr;
+        out.KanalHoehe = r.KanalHoehe;
+        out.TSLaenge = r.Laenge;
+        out.VpVorgabe = r.Volumenstrom;
+        out.Geschw = r.Geschw;
+        out.HydrDurchm = r.HydrDurchm;
+        out.Flaeche = r.Flaeche;
+        out.DpRohr = r.DpRohr;
+        out.DpFormstueck = r.DpFormstueck;
+        out.DpGesamt = r.DpGesamt;
+    }
+    for (int slot = 1; slot <= EinbautenAnzahl; ++slot) out.CountOfSlot(slot) = r.Einbauten(slot).Anzahl;
+    for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
+        const TFremdEinbauEintrag& f = r.FremdEinbauten(j);
+        out.Fremd[std::size_t(j)] = TFremdZeile{f.Anzahl, f.Beschreibung, f.Dp};
+    }
+    projekt.SumFittingCounts(k);
+    return stored;
+}
+
+void ClearSectionInputs(TSectionInputs& in)
+{
+    in.RohrartChecked = true;
+    in.KanalartChecked = false;
+    const QString zero = QStringLiteral("0");
+    in.DNRohr = in.KanalHoehe = in.TSLaenge = in.VpVorgabe = in.Geschw = zero;
+    in.HydrDurchm = in.Flaeche = in.DpRohr = in.DpFormstueck = in.DpGesamt = zero;
+    in.VpLeitungGes = in.DpLeitungGes = in.Wellenleistung = zero;
+    in.SlotAnzahl.fill(zero);
+    in.EinbautenAnzahl.fill(zero);
+    for (TFremdZeile& z : in.Fremd) z = TFremdZeile();
+}
+
+void ClearResultEdits(TProjekt& projekt, TSectionInputs& in)
+{
+    const QString zero = QStringLiteral("0");
+    in.DNRohr = in.KanalHoehe = in.Geschw = zero;
+    in.HydrDurchm = in.Flaeche = in.DpRohr = in.DpFormstueck = in.DpGesamt = zero;
+    in.VpLeitungGes = in.DpLeitungGes = in.Wellenleistung = zero;
+    projekt.AlleBerechnet = false;
+}
+
+bool CountIsMarked(const QString& countText)
+{
+    int n = 0;
+    return TryStrToInt(countText, n) && n >= 1;
+}
+
+// ---- validators --------------------------------------------------------------
+
+QString CheckCountText(const QString& text)
+{
+    if (text.isEmpty() || countPattern().match(text).hasMatch()) return QString();
+    return QStringLiteral("Die Stückzahl „%1“ ist keine ganze Zahl von 0 bis 999.").arg(text);
+}
+
+QString CheckDpText(const QString& text)
+{
+    if (text.isEmpty()) return QString();
+    if (text.size() > 10)
+        return QStringLiteral("Der Druckverlust „%1“ ist zu lang (höchstens 10 Zeichen).").arg(text);
+    if (!dpPattern().match(text).hasMatch())
+        return QStringLiteral("Der Druckverlust „%1“ ist keine Dezimalzahl (zum Beispiel 12,5).").arg(text);
+    return QString();
+}
+
+QString CheckDescriptionText(const QString& text)
+{
+    if (text.contains(QLatin1Char(';')))
+        return QStringLiteral("Die Beschreibung darf kein „;“ enthalten.");
+    return QString();
+}

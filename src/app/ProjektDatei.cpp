@@ -1,0 +1,437 @@
+#include "app/ProjektDatei.h"
+#include "app/Projekt.h"
+#include "platform/Cp1252.h"
+#include "platform/IniFile.h"
+#include "platform/Numbers.h"
+#include "platform/ResourceStrings.h"
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kProjektdaten = QStringLiteral("Projektdaten");
+const QString kTeilstrecken = QStringLiteral("Teilstrecken");
+const QString kProjekt = QStringLiteral("Projekt");
+const QString kTSAnzahl = QStringLiteral("TS-Anzahl");
+const QString kTSNamen = QStringLiteral("TS-Namen");
+
+// The five groups in which a section's slots and rows are stored, in the
+// order they are written and read.
+struct Gruppe {
+    QString wort;
+    int erster, letzter;  // slots (or rows) the writer puts into this group
+    bool fremd;           // further component rows instead of fitting slots
+};
+
+const std::vector<Gruppe>& Gruppen()
+{
+    static const std::vector<Gruppe> g = {
+        {QStringLiteral("Bogen"), 1, 24, false},
+        {QStringLiteral("Abzweige"), 25, 44, false},
+        {QStringLiteral("Reduktionen"), 45, 87, false},
+        {QStringLiteral("FremdEinbauten"), 1, FremdEinbautenAnzahl, true},
+        {QStringLiteral("Einbauten"), 88, EinbautenAnzahl, false},
+    };
+    return g;
+}
+
+QString TSName(int n) { return QStringLiteral("TS") + QString::number(n); }
+QString EinbautenSection(int n) { return TSName(n) + QStringLiteral("-Einbauten"); }
+QString ListSection(int n, const Gruppe& g) { return TSName(n) + QStringLiteral("_EB_") + g.wort; }
+
+QString Quoted(const QString& text) { return QStringLiteral("\"") + text + QStringLiteral("\""); }
+
+// ---- checks before writing ------------------------------------------------
+
+// The count of an entry: empty text is an empty number, that is 0.
+int CountOf(const QString& anzahl, const QString& where)
+{
+    const QString t = anzahl.trimmed();
+    if (t.isEmpty()) return 0;
+    int v = 0;
+    if (!TryStrToInt(t, v))
+        throw EConvertError(where + QStringLiteral(": ") +
+                            FmtLoadResString(SInvalidInteger, {anzahl}));
+    return v;
+}
+
+// A text that goes into the file as (part of) one value.  `imListe` marks a
+// field of a ";"-joined value, which must not hold a ";" itself: on reading
+// it would split the field and shift every field after it.
+void CheckText(const QString& text, const QString& where, bool imListe)
+{
+    qsizetype bad = -1;
+    QByteArray dummy;
+    if (!TryEncodeCp1252(text, dummy, &bad))
+        throw EProjektDatei(where + QStringLiteral(": Das Zeichen ") + DescribeCharacter(text, bad) +
+                            QStringLiteral(" kann in der Projektdatei nicht gespeichert werden."));
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
+        throw EProjektDatei(where + QStringLiteral(": Der Text ") + Quoted(text) +
+                            QStringLiteral(" enthält einen Zeilenumbruch."));
+    if (imListe && text.contains(QLatin1Char(';')))
+        throw EProjektDatei(where + QStringLiteral(": Der Text ") + Quoted(text) +
+                            QStringLiteral(" enthält ein Semikolon, das in der Projektdatei "
+                                           "die Felder trennt."));
+}
+
+// Joins the fields, each followed by ";", after checking them.
+QString JoinFields(std::initializer_list<std::pair<const char*, QString>> fields, const QString& where)
+{
+    QString out;
+    for (const auto& [name, value] : fields) {
+        CheckText(value, where + QStringLiteral(", ") + QLatin1String(name), true);
+        out += value;
+        out += QLatin1Char(';');
+    }
+    return out;
+}
+
+QString SectionWhere(int n) { return QStringLiteral("Teilstrecke ") + QString::number(n); }
+
+// ---- reading helpers -----------------------------------------------------
+
+[[noreturn]] void Damaged(const QString& where, const QString& reason)
+{
+    throw EProjektDatei(where + QStringLiteral(": ") + reason);
+}
+
+}  // namespace
+
+// ---- field readers ---------------------------------------------------------
+
+QString SplitFirstField(QString& rest)
+{
+    const qsizetype p = rest.indexOf(QLatin1Char(';'));
+    if (p < 0) return QString();
+    QString field = rest.left(p);
+    rest.remove(0, p + 1);
+    return field;
+}
+
+void ParseSectionLine(const QString& line, TTeilstrecke& ts, const QString& defaultName)
+{
+    QString rest = line;
+    ts.Nummer = SplitFirstField(rest);
+    ts.Materialart = SplitFirstField(rest);
+    ts.DNRohr = SplitFirstField(rest);
+    ts.KanalHoehe = SplitFirstField(rest);
+    ts.Laenge = SplitFirstField(rest);
+    ts.Volumenstrom = SplitFirstField(rest);
+    ts.Kanalform = SplitFirstField(rest);
+    ts.Geschw = SplitFirstField(rest);
+    ts.HydrDurchm = SplitFirstField(rest);
+    ts.Flaeche = SplitFirstField(rest);
+    ts.DpRohr = SplitFirstField(rest);
+    ts.DpFormstueck = SplitFirstField(rest);
+    ts.DpGesamt = SplitFirstField(rest);
+    if (rest.isEmpty())
+        ts.Bezeichnung = defaultName;
+    else
+        ts.Bezeichnung = SplitFirstField(rest);
+}
+
+int ParseEntryCount(QString& rest)
+{
+    const QString field = SplitFirstField(rest);
+    const int k = StrToInt(field);
+    SplitFirstField(rest);  // the empty field after the count
+    return k;
+}
+
+int ParseEntryIndex(QString& rest) { return StrToInt(SplitFirstField(rest)); }
+
+void ParseFittingEntry(const QString& value, TEinbauEintrag& slot)
+{
+    QString rest = value;
+    slot.Code = SplitFirstField(rest);
+    slot.Zeta = SplitFirstField(rest);
+    slot.Anzahl = SplitFirstField(rest);
+}
+
+void ParseForeignEntry(const QString& value, TFremdEinbauEintrag& row)
+{
+    QString rest = value;
+    row.Beschreibung = SplitFirstField(rest);
+    row.Dp = SplitFirstField(rest);
+    row.Anzahl = SplitFirstField(rest);
+}
+
+// ---- line breaks -------------------------------------------------------------
+
+namespace {
+constexpr QChar kEsc = QChar(0x00A4);  // "¤"
+}
+
+QString EscapeLineBreaks(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            out += kEsc;
+            out += QLatin1Char('r');
+        } else if (c == QLatin1Char('\n')) {
+            out += kEsc;
+            out += QLatin1Char('n');
+        } else if (c == kEsc) {
+            out += kEsc;
+            if (i + 1 < text.size()) {
+                const QChar next = text.at(i + 1);
+                if (next == QLatin1Char('r') || next == QLatin1Char('n') || next == kEsc ||
+                    next == QLatin1Char('\r') || next == QLatin1Char('\n'))
+                    out += kEsc;
+            }
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString UnescapeLineBreaks(const QString& value)
+{
+    if (!value.contains(kEsc)) return value;
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c == kEsc && i + 1 < value.size()) {
+            const QChar next = value.at(i + 1);
+            if (next == QLatin1Char('r')) { out += QLatin1Char('\r'); ++i; continue; }
+            if (next == QLatin1Char('n')) { out += QLatin1Char('\n'); ++i; continue; }
+            if (next == kEsc) { out += kEsc; ++i; continue; }
+        }
+        out += c;
+    }
+    return out;
+}
+
+// ---- records -----------------------------------------------------------------
+
+TTeilstrecke GeleerteTeilstrecke()
+{
+    TTeilstrecke t;
+    t.Materialart = "1";
+    t.Kanalform = "1";
+    for (ShortStr<10>* f : {&t.DNRohr, &t.KanalHoehe, &t.Laenge, &t.Volumenstrom, &t.Geschw,
+                            &t.HydrDurchm, &t.Flaeche, &t.DpRohr, &t.DpFormstueck, &t.DpGesamt})
+        *f = "0";
+    for (int i = 1; i <= EinbautenAnzahl; ++i) {
+        t.Einbauten(i).Zeta = "0";
+        t.Einbauten(i).Anzahl = "0";
+    }
+    for (int i = 1; i <= FremdEinbautenAnzahl; ++i) {
+        t.FremdEinbauten(i).Dp = "0";
+        t.FremdEinbauten(i).Anzahl = "0";
+    }
+    return t;
+}
+
+// ---- writing -------------------------------------------------------------------
+
+void WriteProjectFile(const QString& path, const TProjektdaten& pd,
+                      const std::vector<TTeilstrecke>& teilstrecken, int tsAnzahl)
+{
+    if (tsAnzahl < 1 || tsAnzahl > MaxTSAnzahl)
+        throw EProjektDatei(QStringLiteral("Ein Projekt mit %1 Teilstrecken kann nicht gespeichert werden.")
+                                .arg(tsAnzahl));
+    if (teilstrecken.size() < size_t(tsAnzahl) + 1)
+        throw EProjektDatei(QStringLiteral("Das Projekt hält nur %1 von %2 Teilstrecken.")
+                                .arg(qMax<qsizetype>(0, qsizetype(teilstrecken.size()) - 1))
+                                .arg(tsAnzahl));
+
+    // A read-only file is refused even when the save would change nothing in it.
+    const QFileInfo fi(path);
+    if (fi.exists()) {
+        const QFile::Permissions w = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+        if (!fi.isFile() || !(fi.permissions() & w) || !fi.isWritable())
+            throw EIniFileException(FmtLoadResString(SIniFileWriteError, {QDir::toNativeSeparators(path)}));
+    }
+
+    TIniFile ini(path);
+    try {
+        // 1. The header.
+        const std::pair<const char*, QString> header[] = {
+            {"Name1", pd.Name1}, {"Mame2", pd.Name2},
+            {"Ansprechp", pd.Ansprechp}, {"Strasse", pd.Strasse},
+            {"PLZ", pd.PLZ}, {"Ort", pd.Ort},
+            {"Telefon", pd.Telefon}, {"Fax", pd.Fax},
+            {"Email", pd.Email}, {"Projekt", pd.Projekt},
+            {"Vortext", EscapeLineBreaks(pd.Vortext)}, {"Nachtext", EscapeLineBreaks(pd.Nachtext)},
+        };
+        for (const auto& [key, value] : header) {
+            const QString k = QLatin1String(key);
+            CheckText(value, kProjektdaten + QStringLiteral(", ") + k, false);
+            ini.WriteString(kProjektdaten, k, value);
+        }
+
+        // 2. The sections.
+        QString namen;
+        for (int n = 1; n <= tsAnzahl; ++n) {
+            const TTeilstrecke& ts = teilstrecken[size_t(n)];
+            const QString where = SectionWhere(n);
+            const QString line = JoinFields({{"Nummer", ts.Nummer},
+                                             {"Materialart", ts.Materialart},
+                                             {"DNRohr", ts.DNRohr},
+                                             {"KanalHoehe", ts.KanalHoehe},
+                                             {"Laenge", ts.Laenge},
+                                             {"Volumenstrom", ts.Volumenstrom},
+                                             {"Kanalform", ts.Kanalform},
+                                             {"Geschw", ts.Geschw},
+                                             {"HydrDurchm", ts.HydrDurchm},
+                                             {"Flaeche", ts.Flaeche},
+                                             {"DpRohr", ts.DpRohr},
+                                             {"DpFormstueck", ts.DpFormstueck},
+                                             {"DpGesamt", ts.DpGesamt},
+                                             {"Bezeichnung", ts.Bezeichnung}},
+                                            where);
+            ini.WriteString(kTeilstrecken, TSName(n), line);
+            namen += ts.Bezeichnung.str();
+            namen += QLatin1Char(';');
+
+            const QString einbSection = EinbautenSection(n);
+            for (const Gruppe& g : Gruppen()) {
+                int k = 0;
+                QString liste;
+                for (int i = g.erster; i <= g.letzter; ++i) {
+                    const QString key = g.wort + QString::number(i);
+                    const QString entryWhere = where + QStringLiteral(", ") + key;
+                    QString value;
+                    if (g.fremd) {
+                        const TFremdEinbauEintrag& e = ts.FremdEinbauten(i);
+                        if (CountOf(e.Anzahl, entryWhere) <= 0) continue;
+                        value = JoinFields({{"Beschreibung", e.Beschreibung}, {"Dp", e.Dp}, {"Anzahl", e.Anzahl}},
+                                           entryWhere);
+                    } else {
+                        const TEinbauEintrag& e = ts.Einbauten(i);
+                        if (CountOf(e.Anzahl, entryWhere) <= 0) continue;
+                        value = JoinFields({{"Code", e.Code}, {"Zeta", e.Zeta}, {"Anzahl", e.Anzahl}},
+                                           entryWhere);
+                    }
+                    ini.WriteString(einbSection, key, value);
+                    ++k;
+                    liste += QString::number(i);
+                    liste += QLatin1Char(';');
+                }
+                ini.WriteString(ListSection(n, g), g.wort,
+                                QString::number(k) + QStringLiteral(";;") + liste);
+            }
+        }
+
+        // 3. The count and the names.
+        ini.WriteString(kProjekt, kTSAnzahl, QString::number(tsAnzahl));
+        ini.WriteString(kProjekt, kTSNamen, namen);
+
+        ini.UpdateFile();
+    } catch (...) {
+        ini.Discard();
+        throw;
+    }
+}
+
+void WriteProjectFile(const QString& path, const TProjektInhalt& inhalt)
+{
+    WriteProjectFile(path, inhalt.Projektdaten, inhalt.Teilstrecken, inhalt.TSAnzahl);
+}
+
+void WriteProjectFile(const QString& path, const TProjekt& projekt)
+{
+    WriteProjectFile(path, projekt.Projektdaten, projekt.Teilstrecken, projekt.TSAnzahl);
+}
+
+// ---- reading -------------------------------------------------------------------
+
+TProjektInhalt ReadProjectFile(const QString& path, const QString& teilstreckeText)
+{
+    TIniFile ini(path);
+    auto read = [&ini](const QString& section, const QString& key) {
+        return ini.ReadString(section, key, QString());
+    };
+
+    TProjektInhalt r;
+
+    // 1. The header; the short fields cut themselves to their widths.
+    TProjektdaten& pd = r.Projektdaten;
+    pd.Name1 = read(kProjektdaten, QStringLiteral("Name1"));
+    pd.Name2 = read(kProjektdaten, QStringLiteral("Mame2"));
+    pd.Ansprechp = read(kProjektdaten, QStringLiteral("Ansprechp"));
+    pd.Strasse = read(kProjektdaten, QStringLiteral("Strasse"));
+    pd.PLZ = read(kProjektdaten, QStringLiteral("PLZ"));
+    pd.Ort = read(kProjektdaten, QStringLiteral("Ort"));
+    pd.Telefon = read(kProjektdaten, QStringLiteral("Telefon"));
+    pd.Fax = read(kProjektdaten, QStringLiteral("Fax"));
+    pd.Email = read(kProjektdaten, QStringLiteral("Email"));
+    pd.Projekt = read(kProjektdaten, QStringLiteral("Projekt"));
+    pd.Vortext = UnescapeLineBreaks(read(kProjektdaten, QStringLiteral("Vortext")));
+    pd.Nachtext = UnescapeLineBreaks(read(kProjektdaten, QStringLiteral("Nachtext")));
+
+    // 2. Count and names.
+    const QString anzahlText = read(kProjekt, kTSAnzahl);
+    const QString anzahlWhere = QStringLiteral("[Projekt] TS-Anzahl");
+    if (anzahlText.trimmed().isEmpty())
+        Damaged(anzahlWhere, QStringLiteral("fehlt; die Datei ist keine Projektdatei."));
+    int tsAnzahl = 0;
+    if (!TryStrToInt(anzahlText, tsAnzahl))
+        Damaged(anzahlWhere, Quoted(anzahlText) + QStringLiteral(" ist keine ganze Zahl."));
+    if (tsAnzahl < 1 || tsAnzahl > MaxTSAnzahl)
+        Damaged(anzahlWhere, QStringLiteral("%1 liegt nicht zwischen 1 und %2.").arg(tsAnzahl).arg(MaxTSAnzahl));
+    r.TSAnzahl = tsAnzahl;
+    r.TSNamenListe = read(kProjekt, kTSNamen);
+
+    auto defaultName = [&teilstreckeText](int k) {
+        return teilstreckeText + QLatin1Char(' ') + QString::number(k);
+    };
+
+    // 3. Tree texts and cleared records.
+    QString work = r.TSNamenListe;
+    r.Namen.reserve(tsAnzahl);
+    for (int k = 1; k <= tsAnzahl; ++k) {
+        const QString name = SplitFirstField(work);
+        r.Namen << (name.isEmpty() ? defaultName(k) : name);
+    }
+    r.Teilstrecken.assign(size_t(tsAnzahl) + 1, GeleerteTeilstrecke());
+
+    // 4. The sections.
+    for (int n = 1; n <= tsAnzahl; ++n) {
+        TTeilstrecke& ts = r.Teilstrecken[size_t(n)];
+        ParseSectionLine(read(kTeilstrecken, TSName(n)), ts, defaultName(n));
+
+        const QString einbSection = EinbautenSection(n);
+        for (const Gruppe& g : Gruppen()) {
+            const QString listSection = ListSection(n, g);
+            const QString where = QStringLiteral("[") + listSection + QStringLiteral("] ") + g.wort;
+            QString rest = read(listSection, g.wort);
+            const QString liste = rest;
+            int k = 0;
+            try {
+                k = ParseEntryCount(rest);
+            } catch (const EConvertError&) {
+                if (liste.isEmpty()) Damaged(where, QStringLiteral("Die Liste der Einträge fehlt."));
+                Damaged(where, QStringLiteral("Die Anzahl in ") + Quoted(liste) +
+                                   QStringLiteral(" ist keine ganze Zahl."));
+            }
+            const int hoechste = g.fremd ? FremdEinbautenAnzahl : EinbautenAnzahl;
+            if (k < 0 || k > hoechste)
+                Damaged(where, QStringLiteral("Die Anzahl %1 in ").arg(k) + Quoted(liste) +
+                                   QStringLiteral(" liegt nicht zwischen 0 und %1.").arg(hoechste));
+            for (int j = 0; j < k; ++j) {
+                int i = 0;
+                try {
+                    i = ParseEntryIndex(rest);
+                } catch (const EConvertError&) {
+                    Damaged(where, Quoted(liste) + QStringLiteral(" nennt nicht %1 ganze Zahlen.").arg(k));
+                }
+                if (i < 1 || i > hoechste)
+                    Damaged(where, QStringLiteral("Die Nummer %1 in ").arg(i) + Quoted(liste) +
+                                       QStringLiteral(" liegt nicht zwischen 1 und %1.").arg(hoechste));
+                const QString value = read(einbSection, g.wort + QString::number(i));
+                if (g.fremd)
+                    ParseForeignEntry(value, ts.FremdEinbauten(i));
+                else
+                    ParseFittingEntry(value, ts.Einbauten(i));
+            }
+        }
+    }
+    return r;
+}

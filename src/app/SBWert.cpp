@@ -1,0 +1,286 @@
+#include "app/SBWert.h"
+#include "app/Teilstrecke.h"
+#include "platform/Dialogs.h"
+#include "platform/Exceptions.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
+#include "support/FileCipher.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+// ---- names -----------------------------------------------------------------
+
+QString WertDateiPfad() { return FindFileNoCase(ProgramFolder(), QString::fromLatin1(WertDateiName)); }
+QString WertDateiDecPfad() { return FindFileNoCase(ProgramFolder(), QString::fromLatin1(WertDateiNameDec)); }
+bool WertDateiVorhanden() { return QFileInfo(WertDateiPfad()).isFile(); }
+
+// ---- message texts ---------------------------------------------------------
+
+namespace {
+TMessageTextProvider& messageProvider()
+{
+    static TMessageTextProvider provider;
+    return provider;
+}
+}  // namespace
+
+void SetWertDateiMessageTexts(TMessageTextProvider provider) { messageProvider() = std::move(provider); }
+
+QString WertDateiMessageText(int index)
+{
+    if (messageProvider()) {
+        const QString text = messageProvider()(index);
+        if (!text.isEmpty()) return text;
+    }
+    switch (index) {
+    case 3: return QStringLiteral("Fehler beim Löschen der Datei:");
+    case 8: return QStringLiteral("Zetawerte nicht vorhanden");
+    default: return QString();
+    }
+}
+
+void MeldeZetawerteFehlen() { MessageDlg(WertDateiMessageText(8), mtInformation, mbOK); }
+
+// ---- sections and keys ----------------------------------------------------
+
+const std::vector<TWertSektion>& TechnischeSektionen()
+{
+    static const std::vector<TWertSektion> sections = [] {
+        std::vector<TWertSektion> s;
+        s.push_back({QString::fromLatin1(SektionMaterial),
+                     {"EBlech", "EFlex", "EEGemauert", "EHolz", "EBeton", "EFaserzement", "EtaVentilator"}});
+        for (const char* name : {SektionBogen, SektionFlachH, SektionFlachV, SektionAbzweig, SektionRedScharf,
+                                 SektionRedKonisch, SektionEinbauten})
+            s.push_back({QString::fromLatin1(name), {}});
+        // The zeta keys in slot order are the dialog's write order.
+        for (const TSlotInfo& slot : SlotTable()) {
+            const QString section = QString::fromLatin1(slot.section);
+            for (TWertSektion& t : s)
+                if (t.name.compare(section, Qt::CaseInsensitive) == 0) {
+                    t.keys << QString::fromLatin1(slot.key);
+                    break;
+                }
+        }
+        return s;
+    }();
+    return sections;
+}
+
+const QStringList& UserdatenSchluessel()
+{
+    static const QStringList keys = {"Firma", "Nutzer", "Strasse", "PLZ",     "Ort", "Telefon",
+                                     "Fax",   "EMail",  "Vortext", "Sprache", "Tip"};
+    return keys;
+}
+
+QString MaterialSchluessel(int materialIndex)
+{
+    static const char* const keys[6] = {"EBlech", "EFlex", "EFaserzement", "EHolz", "EBeton", "EEGemauert"};
+    if (materialIndex < 0 || materialIndex > 5) return QString();
+    return QString::fromLatin1(keys[materialIndex]);
+}
+
+// ---- value source ------------------------------------------------------------
+
+bool TWertDatei::Available() const { return WertDateiVorhanden(); }
+
+QString TWertDatei::ReadValue(const QString& section, const QString& key) const
+{
+    return ReadValues({{section, key}}).value(0);
+}
+
+QStringList TWertDatei::ReadValues(const QList<QPair<QString, QString>>& sectionKeys) const
+{
+    QStringList out;
+    out.reserve(sectionKeys.size());
+    if (!Available()) {
+        for (qsizetype i = 0; i < sectionKeys.size(); ++i) out << QString();
+        return out;
+    }
+    const TIniFile ini(WertDateiPfad());
+    for (const auto& sk : sectionKeys) out << ini.ReadString(sk.first, sk.second, QString());
+    return out;
+}
+
+QStringList TWertDatei::ReadZetaWerte() const
+{
+    QList<QPair<QString, QString>> keys;
+    keys.reserve(EinbautenAnzahl);
+    for (const TSlotInfo& s : SlotTable()) keys.append({QString::fromLatin1(s.section), QString::fromLatin1(s.key)});
+    return ReadValues(keys);
+}
+
+// ---- user data ------------------------------------------------------------
+
+namespace {
+void showFailure(const Exception& e) { MessageDlg(e.Message(), mtError, mbOK); }
+const QString kUser = QString::fromLatin1(SektionUserdaten);
+}  // namespace
+
+bool ReadUserdaten(TUserdaten& u, bool melden)
+{
+    u = TUserdaten{};
+    if (!WertDateiVorhanden()) {
+        if (melden) MeldeZetawerteFehlen();
+        return false;
+    }
+    const TIniFile ini(WertDateiPfad());
+    const auto get = [&](const char* key) { return ini.ReadString(kUser, QString::fromLatin1(key), QString()); };
+    u.Firma = get("Firma");
+    u.Nutzer = get("Nutzer");
+    u.Strasse = get("Strasse");
+    u.PLZ = get("PLZ");
+    u.Ort = get("Ort");
+    u.Telefon = get("Telefon");
+    u.Fax = get("Fax");
+    u.EMail = get("EMail");
+    u.Vortext = get("Vortext");
+    u.Sprache = get("Sprache");
+    u.HL = ini.ReadString(QString::fromLatin1(SektionHL), QString::fromLatin1(SchluesselHL), QString());
+    return true;
+}
+
+bool ReadTip(bool& tip, bool melden)
+{
+    tip = false;
+    if (!WertDateiVorhanden()) {
+        if (melden) MeldeZetawerteFehlen();
+        return false;
+    }
+    const TIniFile ini(WertDateiPfad());
+    tip = ini.ReadBool(kUser, QString::fromLatin1(SchluesselTip), false);
+    return true;
+}
+
+bool WriteTip(bool tip)
+{
+    try {
+        TIniFile ini(WertDateiPfad());
+        ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), tip);
+        ini.UpdateFile();
+    } catch (const Exception& e) {
+        showFailure(e);
+        return false;
+    }
+    return true;
+}
+
+bool WriteUserdaten(const TUserdaten& u, bool tip)
+{
+    try {
+        TIniFile ini(WertDateiPfad());
+        const auto put = [&](const char* key, const QString& value) {
+            ini.WriteString(kUser, QString::fromLatin1(key), value);
+        };
+        put("Firma", u.Firma);
+        put("Nutzer", u.Nutzer);
+        put("Strasse", u.Strasse);
+        put("PLZ", u.PLZ);
+        put("Ort", u.Ort);
+        put("Telefon", u.Telefon);
+        put("Fax", u.Fax);
+        put("EMail", u.EMail);
+        put("Vortext", u.Vortext);
+        put("Sprache", u.Sprache);
+        ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), tip);
+        ini.UpdateFile();
+    } catch (const Exception& e) {
+        showFailure(e);
+        return false;
+    }
+    return true;
+}
+
+// ---- technical data --------------------------------------------------------
+
+TTechnikDaten::TTechnikDaten()
+{
+    for (const TWertSektion& s : TechnischeSektionen())
+        for (const QString& k : s.keys) {
+            m_index.insert(k.toLower(), int(m_keys.size()));
+            m_sections << s.name;
+            m_keys << k;
+            m_values << QString();
+        }
+}
+
+QString TTechnikDaten::Value(const QString& key) const
+{
+    const int i = m_index.value(key.toLower(), -1);
+    return i < 0 ? QString() : m_values.at(i);
+}
+
+bool TTechnikDaten::SetValue(const QString& key, const QString& text)
+{
+    const int i = m_index.value(key.toLower(), -1);
+    if (i < 0) return false;
+    SetValue(i, text);
+    return true;
+}
+
+void TTechnikDaten::Clear()
+{
+    for (QString& v : m_values) v.clear();
+}
+
+bool ReadTechnikdaten(TTechnikDaten& daten)
+{
+    if (!WertDateiVorhanden()) return false;
+    const TIniFile ini(WertDateiPfad());
+    for (int i = 0; i < daten.Count(); ++i) daten.SetValue(i, ini.ReadString(daten.Section(i), daten.Key(i), QString()));
+    return true;
+}
+
+bool WriteTechnikdaten(const TTechnikDaten& daten)
+{
+    try {
+        TIniFile ini(WertDateiPfad());
+        for (int i = 0; i < daten.Count(); ++i)
+            ini.WriteString(daten.Section(i), daten.Key(i), daten.Value(i).left(TTechnikDaten::Breite));
+        ini.UpdateFile();
+    } catch (const Exception& e) {
+        showFailure(e);
+        return false;
+    }
+    return true;
+}
+
+// ---- enciphering at rest ------------------------------------------------------
+
+bool SBWerte_ent_und_verschluesseln(TFileCipher& cipher, int mode)
+{
+    if (mode != 0 && mode != 1) return false;
+    const QString folder = ProgramFolder();
+    const QString dec = FindFileNoCase(folder, QString::fromLatin1(WertDateiNameDec));
+    const QString dat = FindFileNoCase(folder, QString::fromLatin1(WertDateiNameCipher));
+    const QString& input = mode == 0 ? dec : dat;
+    const QString& output = mode == 0 ? dat : dec;
+
+    if (!QFileInfo(input).isFile()) {
+        MessageDlg(WertDateiMessageText(8), mtError, mbOK);
+        return false;
+    }
+    cipher.SetOutfile(output);
+    cipher.SetInfile(input);
+    cipher.SetPassword(QString::fromLatin1(WertDateiPasswort));
+    const bool written = mode == 0 ? cipher.Decrypt() : cipher.Encrypt();
+    // The input goes only once its counterpart stands whole on disk.
+    if (!written) return false;
+    if (!QFile::remove(input))
+        MessageDlg(WertDateiMessageText(3) + QDir::toNativeSeparators(input), mtError, mbOK);
+    return true;
+}
+
+void SBWerteBeimStart(TFileCipher& cipher, bool andereInstanzLaeuft)
+{
+    // The running instance owns the value files.
+    if (andereInstanzLaeuft) return;
+    if (QFileInfo(WertDateiDecPfad()).isFile()) SBWerte_ent_und_verschluesseln(cipher, 0);
+}
+
+void SBWerteBeimEnde(TFileCipher& cipher)
+{
+    if (QFileInfo(FindFileNoCase(ProgramFolder(), QString::fromLatin1(WertDateiNameCipher))).isFile())
+        SBWerte_ent_und_verschluesseln(cipher, 1);
+}

@@ -1,0 +1,683 @@
+#include "app/Strombau.h"
+#include "app/SBWert.h"
+#include "platform/CurrencyEdit.h"
+#include "platform/Exceptions.h"
+#include "platform/FormResource.h"
+#include "platform/Help.h"
+#include "platform/ProgramFolder.h"
+#include "platform/PropertyPath.h"
+#include "platform/SpeedBar.h"
+#include "platform/TipOfDay.h"
+#include "support/FileCipher.h"
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaMethod>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <functional>
+
+namespace {
+
+const char* const kFormResource = ":/forms/MainForm.dfm";
+
+template <class T, class P>
+T* make(P* parent, const char* name)
+{
+    T* o = new T(parent);
+    o->setObjectName(QLatin1String(name));
+    return o;
+}
+
+QAction* makeAction(QMenu* menu, const char* name, bool separator = false)
+{
+    auto* a = new QAction(menu);
+    a->setObjectName(QLatin1String(name));
+    a->setSeparator(separator);
+    menu->addAction(a);
+    return a;
+}
+
+QMenu* makeMenu(QMenuBar* bar, const char* name)
+{
+    QMenu* m = bar->addMenu(QString());
+    m->setObjectName(QLatin1String(name));
+    return m;
+}
+
+QMenu* makeSubMenu(QMenu* parent, const char* name)
+{
+    QMenu* m = parent->addMenu(QString());
+    m->setObjectName(QLatin1String(name));
+    return m;
+}
+
+QWidget* makeTab(QTabWidget* pages, const char* name)
+{
+    auto* w = new QWidget(pages);
+    w->setObjectName(QLatin1String(name));
+    pages->addTab(w, QString());
+    return w;
+}
+
+bool isFalse(const QVariant& v)
+{
+    if (!v.isValid()) return false;
+    if (v.typeId() == QMetaType::Bool) return !v.toBool();
+    return v.toString().compare(QLatin1String("False"), Qt::CaseInsensitive) == 0;
+}
+
+// Where the resource places a control that the code does not need to know:
+// labels and bevels of the tabs.
+void createStaticControls(QObject* form, const DfmObject& object, QWidget* parent)
+{
+    for (const DfmObject& child : object.children) {
+        QObject* existing = FindComponentByName(form, child.name);
+        QWidget* childParent = qobject_cast<QWidget*>(existing);
+        if (!existing) {
+            QWidget* made = nullptr;
+            if (child.className == QLatin1String("TLabel")) {
+                made = new QLabel(parent);
+            } else if (child.className == QLatin1String("TBevel")) {
+                auto* f = new QFrame(parent);
+                f->setFrameShape(QFrame::HLine);
+                f->setFrameShadow(QFrame::Sunken);
+                made = f;
+            }
+            if (made) {
+                made->setObjectName(child.name);
+                childParent = made;
+            }
+        }
+        // Pages of a page control hold their controls themselves.
+        createStaticControls(form, child, childParent ? childParent : parent);
+    }
+}
+
+}  // namespace
+
+// ---- file dialog components ------------------------------------------------
+
+TFileDialogComponent::TFileDialogComponent(FileDialogRequest::Kind kind, QObject* owner) : QObject(owner), m_kind(kind)
+{
+}
+
+FileDialogRequest TFileDialogComponent::Request() const
+{
+    FileDialogRequest r;
+    r.kind = m_kind;
+    r.title = m_title;
+    r.filter = m_filter;
+    r.defaultExt = m_defaultExt;
+    r.initialDir = m_initialDir;
+    r.fileName = m_fileName;
+    r.overwritePrompt = m_options.contains(QStringLiteral("ofOverwritePrompt"), Qt::CaseInsensitive);
+    r.fileMustExist = m_options.contains(QStringLiteral("ofFileMustExist"), Qt::CaseInsensitive);
+    return r;
+}
+
+bool TFileDialogComponent::Execute()
+{
+    FileDialogRequest r = Request();
+    if (!ExecuteFileDialog(r)) return false;
+    m_fileName = r.fileName;
+    return true;
+}
+
+// ---- creation ------------------------------------------------------------
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    createComponents();
+    loadFormResource();
+    connectEvents();
+    connectPopupMenus();
+    setButtonGlyphs();
+    qApp->installEventFilter(this);
+    FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+    SetWertDateiMessageTexts({});
+}
+
+QLabel* TMainForm::label(QWidget* parent, const char* name)
+{
+    return make<QLabel>(parent, name);
+}
+
+void TMainForm::createComponents()
+{
+    ClientArea = new QWidget(this);
+    setCentralWidget(ClientArea);
+
+    // Tool bar
+    SpeedBar1 = make<TSpeedBar>(ClientArea, "SpeedBar1");
+    LogoImage = make<TImage>(SpeedBar1, "LogoImage");
+    SpeedbarSection1 = make<TSpeedbarSection>(SpeedBar1, "SpeedbarSection1");
+    SpeedbarSection2 = make<TSpeedbarSection>(SpeedBar1, "SpeedbarSection2");
+    FormCloseBtn = make<TSpeedItem>(SpeedBar1, "FormCloseBtn");
+    ProjektNewBtn = make<TSpeedItem>(SpeedBar1, "ProjektNewBtn");
+    ProjektOpenBtn = make<TSpeedItem>(SpeedBar1, "ProjektOpenBtn");
+    ProjektCloseBtn = make<TSpeedItem>(SpeedBar1, "ProjektCloseBtn");
+    ProjektSaveBtn = make<TSpeedItem>(SpeedBar1, "ProjektSaveBtn");
+    ProjektSaveAsBtn = make<TSpeedItem>(SpeedBar1, "ProjektSaveAsBtn");
+    PreviewBtn = make<TSpeedItem>(SpeedBar1, "PreviewBtn");
+    PrintBtn = make<TSpeedItem>(SpeedBar1, "PrintBtn");
+    BerechnenTSBtn = make<TSpeedItem>(SpeedBar1, "BerechnenTSBtn");
+    BerechnenGesamtBtn = make<TSpeedItem>(SpeedBar1, "BerechnenGesamtBtn");
+
+    // Section tree
+    TSTreeView = make<QTreeWidget>(ClientArea, "TSTreeView");
+    TSTreeView->setHeaderHidden(true);
+    TSTreeView->setColumnCount(1);
+
+    // Tabs
+    AuslegungPageCtrl = make<QTabWidget>(ClientArea, "AuslegungPageCtrl");
+    DatenTab = makeTab(AuslegungPageCtrl, "DatenTab");
+    ZubehoerTab = makeTab(AuslegungPageCtrl, "ZubehoerTab");
+    FormstueckTab = makeTab(AuslegungPageCtrl, "FormstueckTab");
+    createDatenTab();
+    createZubehoerTab();
+    createFormstueckTab();
+
+    createMenus();
+
+    // Non-visual components
+    OpenDlg = make<TOpenDialog>(this, "OpenDlg");
+    SaveDlg = make<TSaveDialog>(this, "SaveDlg");
+    FileCipher = make<TFileCipher>(this, "FileCipher");
+    TranslationManager = make<TTranslationManager>(this, "TranslationManager");
+    FormTranslator = make<TFormTranslator>(this, "FormTranslator");
+    OneInstance = make<TOneInstance>(this, "OneInstance");
+    PasswordDlg = make<TPasswordDialog>(this, "PasswordDlg");
+    TipOfDayDlg = make<TTipOfDay>(this, "TipOfDayDlg");
+    TipOfDayDlg->OnCanShow = [this](bool& canShow) { TipOfDayDlgCanShow(canShow); };
+    TipOfDayDlg->OnAfterExecute = [this] { TipOfDayDlgAfterExecute(); };
+    MessStrHolder1 = make<TStrHolder>(this, "MessStrHolder1");
+    MessStrHolder2 = make<TStrHolder>(this, "MessStrHolder2");
+    MessStrHolder3 = make<TStrHolder>(this, "MessStrHolder3");
+    GridStrHolder = make<TStrHolder>(this, "GridStrHolder");
+    TipStrHld = make<TStrHolder>(this, "TipStrHld");
+}
+
+void TMainForm::createDatenTab()
+{
+    TSCaptionLbl1 = label(DatenTab, "TSCaptionLbl1");
+    VpVorgabeEdit = make<TCurrencyEdit>(DatenTab, "VpVorgabeEdit");
+    TSLaengeEdit = make<TCurrencyEdit>(DatenTab, "TSLaengeEdit");
+    KanalartCombo = make<QComboBox>(DatenTab, "KanalartCombo");
+    RohrartCB = make<QRadioButton>(DatenTab, "RohrartCB");
+    KanalartCB = make<QRadioButton>(DatenTab, "KanalartCB");
+    ovalCB = make<QCheckBox>(DatenTab, "ovalCB");
+    DNRohrLbl = label(DatenTab, "DNRohrLbl");
+    DNRohrEdit = make<TCurrencyEdit>(DatenTab, "DNRohrEdit");
+    KanalHoeheLbl = label(DatenTab, "KanalHoeheLbl");
+    KanalHoeheEdit = make<TCurrencyEdit>(DatenTab, "KanalHoeheEdit");
+    KanalHoeheLbl2 = label(DatenTab, "KanalHoeheLbl2");
+    GeschwEdit = make<TCurrencyEdit>(DatenTab, "GeschwEdit");
+    HydrDurchmEdit = make<TCurrencyEdit>(DatenTab, "HydrDurchmEdit");
+    FlaecheEdit = make<TCurrencyEdit>(DatenTab, "FlaecheEdit");
+    DpRohrEdit = make<TCurrencyEdit>(DatenTab, "DpRohrEdit");
+    DpFormstueckEdit = make<TCurrencyEdit>(DatenTab, "DpFormstueckEdit");
+    DpGesamtEdit = make<TCurrencyEdit>(DatenTab, "DpGesamtEdit");
+    VpLeitungGesEdit = make<TCurrencyEdit>(DatenTab, "VpLeitungGesEdit");
+    dpLeitungGesEdit = make<TCurrencyEdit>(DatenTab, "dpLeitungGesEdit");
+    WellenleistungEdit = make<TCurrencyEdit>(DatenTab, "WellenleistungEdit");
+}
+
+void TMainForm::createZubehoerTab()
+{
+    TSCaptionLbl2 = label(ZubehoerTab, "TSCaptionLbl2");
+    for (int i = 1; i <= 12; ++i) {
+        auto* e = new TCurrencyEdit(ZubehoerTab);
+        e->setObjectName(QStringLiteral("EinbautenEdit%1").arg(i));
+        EinbautenEdit[size_t(i - 1)] = e;
+    }
+}
+
+void TMainForm::createFormstueckTab()
+{
+    TSCaptionLbl3 = label(FormstueckTab, "TSCaptionLbl3");
+    FormstueckPageCtrl = make<QTabWidget>(FormstueckTab, "FormstueckPageCtrl");
+    BogenTab = makeTab(FormstueckPageCtrl, "BogenTab");
+    AbzweigTab = makeTab(FormstueckPageCtrl, "AbzweigTab");
+    ReduktionTab = makeTab(FormstueckPageCtrl, "ReduktionTab");
+    SonstTab = makeTab(FormstueckPageCtrl, "SonstTab");
+    ZetaBogenGlattGrid = make<TCellGrid>(BogenTab, "ZetaBogenGlattGrid");
+    ZetaBogenSegmentGrid = make<TCellGrid>(BogenTab, "ZetaBogenSegmentGrid");
+    ZetaBogenFlachGrid = make<TCellGrid>(BogenTab, "ZetaBogenFlachGrid");
+    ZetaBogenFlachVertGrid = make<TCellGrid>(BogenTab, "ZetaBogenFlachVertGrid");
+    ZetaAbzweigGrid = make<TCellGrid>(AbzweigTab, "ZetaAbzweigGrid");
+    ZetaRedScharfWeitGrid = make<TCellGrid>(ReduktionTab, "ZetaRedScharfWeitGrid");
+    ZetaRedScharfEngGrid = make<TCellGrid>(ReduktionTab, "ZetaRedScharfEngGrid");
+    ZetaRedKonWeitGrid = make<TCellGrid>(ReduktionTab, "ZetaRedKonWeitGrid");
+    ZetaRedKonEngGrid = make<TCellGrid>(ReduktionTab, "ZetaRedKonEngGrid");
+    FremdEinbGrid = make<TCellGrid>(SonstTab, "FremdEinbGrid");
+}
+
+void TMainForm::createMenus()
+{
+    RxMainMenu1 = menuBar();
+    RxMainMenu1->setObjectName(QStringLiteral("RxMainMenu1"));
+
+    Datei1 = makeMenu(RxMainMenu1, "Datei1");
+    mProjektNeu = makeAction(Datei1, "mProjektNeu");
+    mProjektOeffnen = makeAction(Datei1, "mProjektOeffnen");
+    mProjektSchliessen = makeAction(Datei1, "mProjektSchliessen");
+    N1 = makeAction(Datei1, "N1", true);
+    mProjektSpeichern = makeAction(Datei1, "mProjektSpeichern");
+    mProjektSpeichernUnter = makeAction(Datei1, "mProjektSpeichernUnter");
+    N2 = makeAction(Datei1, "N2", true);
+    mPrint = makeAction(Datei1, "mPrint");
+    mPreview = makeAction(Datei1, "mPreview");
+    N3 = makeAction(Datei1, "N3", true);
+    mBeenden = makeAction(Datei1, "mBeenden");
+
+    mBearbeiten = makeMenu(RxMainMenu1, "mBearbeiten");
+    Berechnen1 = makeSubMenu(mBearbeiten, "Berechnen1");
+    mAlleTS = makeAction(Berechnen1, "mAlleTS");
+    mAktuelleTS = makeAction(Berechnen1, "mAktuelleTS");
+
+    Einstellungen1 = makeMenu(RxMainMenu1, "Einstellungen1");
+    mTechnik = makeAction(Einstellungen1, "mTechnik");
+    N4 = makeAction(Einstellungen1, "N4", true);
+    Benutzereinstellungen1 = makeAction(Einstellungen1, "Benutzereinstellungen1");
+
+    Hilfe1 = makeMenu(RxMainMenu1, "Hilfe1");
+    mHilfe = makeAction(Hilfe1, "mHilfe");
+    // F1 belongs to the control that has the focus (its help context);
+    // the key is shown beside the menu item.
+    mHilfe->setShortcutContext(Qt::WidgetShortcut);
+    N5 = makeAction(Hilfe1, "N5", true);
+    mAbout = makeAction(Hilfe1, "mAbout");
+
+    TreeViewPopUp = make<QMenu>(this, "TreeViewPopUp");
+    mTSInsert = makeAction(TreeViewPopUp, "mTSInsert");
+    mTSDelete = makeAction(TreeViewPopUp, "mTSDelete");
+    mTSNameChange = makeAction(TreeViewPopUp, "mTSNameChange");
+}
+
+void TMainForm::loadFormResource()
+{
+    const DfmObject form = LoadFormResource(QString::fromLatin1(kFormResource));
+    createStaticControls(this, form, ClientArea);
+    ApplyFormResource(this, form);
+}
+
+bool TMainForm::ReadFormProperty(const QString& name, const DfmValue& value)
+{
+    auto is = [&name](const char* n) { return name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0; };
+    if (is("ClientWidth") || is("ClientHeight")) {
+        if (value.kind != DfmValue::Integer || value.integer < 0 || value.integer > 10000)
+            throw EFormResourceError(QStringLiteral("%1(%2): %3 out of range").arg(QLatin1String(kFormResource)).arg(value.line).arg(name));
+        (is("ClientWidth") ? m_clientWidth : m_clientHeight) = int(value.integer);
+        return true;
+    }
+    if (is("BorderStyle")) {
+        m_fixedBorder = value.kind == DfmValue::Identifier &&
+                        (value.text.compare(QLatin1String("bsSingle"), Qt::CaseInsensitive) == 0 ||
+                         value.text.compare(QLatin1String("bsDialog"), Qt::CaseInsensitive) == 0);
+        return true;
+    }
+    return false;
+}
+
+void TMainForm::Loaded()
+{
+    // The client area has the designed size; a fixed border keeps it.
+    if (m_clientWidth > 0 && m_clientHeight > 0) {
+        ClientArea->setFixedSize(m_clientWidth, m_clientHeight);
+        if (m_fixedBorder && layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
+        else resize(m_clientWidth, m_clientHeight + RxMainMenu1->sizeHint().height());
+    }
+
+    // The form's colour is the colour of its face; fields, the tree and the
+    // grids keep the window colour unless they name one of their own.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::Base));
+    setPalette(pal);
+
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        // Controls that the tab key passes by are still reached by a click.
+        if (isFalse(w->property("TabStop"))) w->setFocusPolicy(Qt::ClickFocus);
+        // The page shown first.
+        if (auto* pages = qobject_cast<QTabWidget*>(w)) {
+            const QString active = pages->property("ActivePage").toString();
+            if (!active.isEmpty())
+                if (auto* page = qobject_cast<QWidget*>(FindComponentByName(pages, active))) pages->setCurrentWidget(page);
+        }
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            if (w->property("WordWrap").toBool()) l->setWordWrap(true);
+        }
+    }
+}
+
+void TMainForm::connectEvents()
+{
+    UnconnectedEvents.clear();
+    QList<QObject*> objects = findChildren<QObject*>();
+    for (QObject* o : objects) {
+        const QString handler = o->property("OnClick").toString();
+        if (handler.isEmpty()) continue;
+        const QByteArray signature = QMetaObject::normalizedSignature((handler + QStringLiteral("()")).toLatin1().constData());
+        const int index = metaObject()->indexOfMethod(signature.constData());
+        if (index < 0) {
+            UnconnectedEvents << o->objectName() + QStringLiteral(".OnClick = ") + handler;
+            continue;
+        }
+        const QMetaMethod method = metaObject()->method(index);
+        auto call = [this, method] { method.invoke(this, Qt::DirectConnection); };
+        if (auto* a = qobject_cast<QAction*>(o))
+            connect(a, &QAction::triggered, this, call);
+        else if (auto* b = qobject_cast<QAbstractButton*>(o))
+            connect(b, &QAbstractButton::clicked, this, call);
+        else
+            UnconnectedEvents << o->objectName() + QStringLiteral(".OnClick = ") + handler;
+    }
+}
+
+void TMainForm::connectPopupMenus()
+{
+    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        const QString name = w->property("PopupMenu").toString();
+        if (name.isEmpty()) continue;
+        auto* menu = qobject_cast<QMenu*>(FindComponentByName(this, name));
+        if (!menu) continue;
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        QWidget* target = w;
+        if (auto* view = qobject_cast<QAbstractScrollArea*>(w)) target = view->viewport();
+        connect(w, &QWidget::customContextMenuRequested, menu,
+                [menu, target](const QPoint& pos) { menu->popup(target->mapToGlobal(pos)); });
+    }
+}
+
+void TMainForm::setButtonGlyphs()
+{
+    // The glyphs of the tool bar come from the style.
+    const struct {
+        TSpeedItem* button;
+        QStyle::StandardPixmap pixmap;
+    } glyphs[] = {
+        {FormCloseBtn, QStyle::SP_BrowserStop},
+        {ProjektNewBtn, QStyle::SP_FileIcon},
+        {ProjektOpenBtn, QStyle::SP_DialogOpenButton},
+        {ProjektCloseBtn, QStyle::SP_DialogCloseButton},
+        {ProjektSaveBtn, QStyle::SP_DialogSaveButton},
+        {ProjektSaveAsBtn, QStyle::SP_DriveFDIcon},
+        {PreviewBtn, QStyle::SP_FileDialogContentsView},
+        {PrintBtn, QStyle::SP_FileDialogDetailedView},
+        {BerechnenTSBtn, QStyle::SP_MediaPlay},
+        {BerechnenGesamtBtn, QStyle::SP_MediaSeekForward},
+    };
+    for (const auto& g : glyphs) {
+        g.button->setIcon(style()->standardIcon(g.pixmap));
+        g.button->setIconSize(QSize(16, 16));
+    }
+}
+
+std::array<TCellGrid*, 9> TMainForm::CountGrids() const
+{
+    return {ZetaBogenGlattGrid, ZetaBogenSegmentGrid, ZetaBogenFlachGrid, ZetaBogenFlachVertGrid, ZetaAbzweigGrid,
+            ZetaRedScharfWeitGrid, ZetaRedScharfEngGrid, ZetaRedKonWeitGrid, ZetaRedKonEngGrid};
+}
+
+// ---- start -----------------------------------------------------------------
+
+void TMainForm::FormCreate()
+{
+    // Number text is written and read with a decimal comma throughout
+    // (platform/Numbers.h), whatever the locale of the desktop says.
+
+    const QString folder = ProgramFolder();
+    // The message texts of the value file follow this window's list.
+    SetWertDateiMessageTexts([this](int index) { return MessStrHolder1->item(index); });
+
+    if (FileExistsNoCase(folder, QStringLiteral("Main.ico"))) {
+        const QIcon icon(FindFileNoCase(folder, QStringLiteral("Main.ico")));
+        if (!icon.isNull()) qApp->setWindowIcon(icon);
+    }
+    if (FileExistsNoCase(folder, QStringLiteral("Logo.bmp")))
+        LogoImage->LoadFromFile(FindFileNoCase(folder, QStringLiteral("Logo.bmp")));
+
+    m_helpFile = folder + QStringLiteral("Strombaurechner.hlp");
+    OpenDlg->SetInitialDir(folder);
+    SaveDlg->SetInitialDir(folder);
+
+    SBWerteBeimStart(*FileCipher, false);
+    ReadUserData();
+
+    QString langs = folder;
+    while (langs.size() > 1 && (langs.endsWith(QLatin1Char('/')) || langs.endsWith(QLatin1Char('\\')))) langs.chop(1);
+    TranslationManager->SetLangsDir(langs);
+    TranslationManager->SetCurrentLang(Userdaten.Sprache);
+
+    CountSections();
+    mTechnik->setVisible(true);
+    N4->setVisible(true);
+
+    SelectFirstMaterial();
+}
+
+void TMainForm::ReadUserData()
+{
+    ReadUserdaten(Userdaten, true);
+}
+
+void TMainForm::SBWerte_ent_und_verschluesseln(int mode)
+{
+    ::SBWerte_ent_und_verschluesseln(*FileCipher, mode);
+}
+
+std::vector<int> TMainForm::TreeChildCounts() const
+{
+    std::vector<int> counts;
+    std::function<void(QTreeWidgetItem*)> walk = [&](QTreeWidgetItem* item) {
+        counts.push_back(item->childCount());
+        for (int i = 0; i < item->childCount(); ++i) walk(item->child(i));
+    };
+    for (int i = 0; i < TSTreeView->topLevelItemCount(); ++i) walk(TSTreeView->topLevelItem(i));
+    return counts;
+}
+
+void TMainForm::CountSections()
+{
+    Projekt.CountSections(TreeChildCounts());
+}
+
+// ---- activation --------------------------------------------------------------
+
+void TMainForm::FormActivate()
+{
+    UpdateMainCaption();
+    Gitter_beschriften();
+    AuslegungPageCtrl->setCurrentWidget(DatenTab);
+    // The material is not reset here: an activation also follows every
+    // message box, and the shown section's material has to survive it.
+}
+
+void TMainForm::SelectFirstMaterial()
+{
+    if (KanalartCombo->count() > 0) KanalartCombo->setCurrentIndex(0);
+}
+
+void TMainForm::Gitter_beschriften()
+{
+    auto g = [this](int i) { return GridStrHolder->item(i); };
+    ZetaBogenGlattGrid->SetCells(0, 0, g(0));
+    ZetaBogenGlattGrid->SetCells(0, 1, g(1));
+    ZetaBogenSegmentGrid->SetCells(0, 0, g(0));
+    ZetaBogenSegmentGrid->SetCells(0, 1, g(2));
+    ZetaBogenSegmentGrid->SetCells(0, 2, g(3));
+    for (TCellGrid* grid : {ZetaBogenFlachGrid, ZetaBogenFlachVertGrid}) {
+        grid->SetCells(0, 0, g(4));
+        grid->SetCells(0, 1, g(5));
+        grid->SetCells(0, 2, g(1));
+    }
+    ZetaAbzweigGrid->SetCells(0, 0, g(6));
+    for (TCellGrid* grid : {ZetaRedScharfWeitGrid, ZetaRedScharfEngGrid}) {
+        grid->SetCells(0, 0, g(7));
+        grid->SetCells(0, 1, g(1));
+    }
+    ZetaRedKonWeitGrid->SetCells(0, 0, g(8));
+    ZetaRedKonEngGrid->SetCells(0, 0, g(7));
+    ZetaRedKonEngGrid->SetCells(0, 1, g(1));
+    FremdEinbGrid->SetCells(0, 0, g(9));
+    FremdEinbGrid->SetCells(1, 0, g(10));
+    FremdEinbGrid->SetCells(2, 0, g(11));
+}
+
+void TMainForm::UpdateMainCaption()
+{
+    const bool saved = Projekt.ProjektGespeichert;
+    const bool loaded = Projekt.ProjektGeladen;
+    const bool neu = Projekt.ProjektNeu;
+    QString caption;
+    if (((saved || loaded) && !neu) || (neu && saved && !loaded))
+        caption = MessStrHolder1->item(4) + QStringLiteral(" <") + Projekt.Projektdaten.Name1.str() + QLatin1Char('/') +
+                  Projekt.Projektdaten.Projekt.str() + QLatin1Char('>');
+    else
+        caption = MessStrHolder1->item(4) + QLatin1Char(' ') + MessStrHolder3->item(13);
+    setWindowTitle(caption);
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate) FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_tipOffered) return;
+    m_tipOffered = true;
+    if (property("Position").toString().compare(QLatin1String("poDesktopCenter"), Qt::CaseInsensitive) == 0 && screen()) {
+        const QRect desk = screen()->availableGeometry();
+        move(desk.center() - QPoint(width() / 2, height() / 2));
+    }
+    if (TipOfDayDlg->ShowWhenFormShown()) TipOfDayDlg->Execute(this);
+}
+
+// ---- closing -------------------------------------------------------------------
+
+void TMainForm::FormCloseBtnClick()
+{
+    close();
+}
+
+void TMainForm::FormCloseQuery(bool& CanClose)
+{
+    CanClose = true;
+    if (TSTreeView->topLevelItemCount() == 0) return;
+    if (Projekt.ProjektGespeichert) return;
+    const int answer = MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning, mbYesNo);
+    // Only a plain No gives the unsaved project up.
+    CanClose = answer == mrNo;
+}
+
+void TMainForm::FormClose()
+{
+    if (m_closing) return;
+    m_closing = true;
+    SBWerteBeimEnde(*FileCipher);
+    Projekt.Teilstrecken.clear();
+    Projekt.TeilstreckenKopie.clear();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+// ---- help ------------------------------------------------------------------------
+
+void TMainForm::mHilfeClick()
+{
+    ShowHelpContext(m_helpFile, 10);
+}
+
+int TMainForm::HelpContextOf(const QWidget* control)
+{
+    for (const QWidget* w = control; w; w = w->parentWidget()) {
+        const int context = w->property("HelpContext").toInt();
+        if (context != 0) return context;
+        if (w->isWindow()) break;
+    }
+    return 0;
+}
+
+void TMainForm::ShowControlHelp(const QWidget* control)
+{
+    const int context = HelpContextOf(control ? control : this);
+    if (context != 0) ShowHelpContext(m_helpFile, context);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && w && w->window() == this) {
+            ShowControlHelp(w);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- tip of the day ---------------------------------------------------------------
+
+void TMainForm::TipOfDayDlgCanShow(bool& CanShow)
+{
+    bool tip = false;
+    if (!ReadTip(tip, true)) {
+        CanShow = false;
+        return;
+    }
+    CanShow = tip;
+    TipOfDayDlg->SetChecked(!tip);
+    LoadTipTexts();
+}
+
+void TMainForm::LoadTipTexts()
+{
+    TipOfDayDlg->SetTitle(TipStrHld->item(0));
+    TipOfDayDlg->SetHeaderText(TipStrHld->item(1));
+    TipOfDayDlg->SetCheckBoxText(TipStrHld->item(2));
+    TipOfDayDlg->SetButtonCloseCaption(TipStrHld->item(3));
+    TipOfDayDlg->SetButtonNextCaption(TipStrHld->item(4));
+    // The tips themselves live in the list only, so loading them again
+    // never shows a tip twice.
+    TipOfDayDlg->SetTips({TipStrHld->item(5), TipStrHld->item(6), TipStrHld->item(7), TipStrHld->item(8)});
+}
+
+void TMainForm::TipOfDayDlgAfterExecute()
+{
+    WriteTip(!TipOfDayDlg->Checked());
+}

@@ -1,0 +1,43 @@
+#pragma once
+// A numeric edit field.  Its text is the plain number with a decimal comma
+// ("1234,5"); while the field has no focus it is shown through its display
+// format (",0" integer with thousands separators, ",0.00" two decimals,
+// "1.234,50").  A point or comma typed becomes the decimal comma; other
+// characters than digits and the sign are not taken.
+#include <QLineEdit>
+#include <QString>
+
+class TCurrencyEdit : public QLineEdit {
+    Q_OBJECT
+    Q_PROPERTY(double Value READ Value WRITE SetValue)
+    Q_PROPERTY(QString DisplayFormat READ DisplayFormat WRITE SetDisplayFormat)
+    Q_PROPERTY(int DecimalPlaces READ DecimalPlaces WRITE SetDecimalPlaces)
+    Q_PROPERTY(bool ReadOnly READ isReadOnly WRITE setReadOnly)
+public:
+    explicit TCurrencyEdit(QWidget* parent = nullptr);
+
+    // The number of the text; 0 when the text is empty or no number.
+    double Value() const;
+    // Rounds to DecimalPlaces and puts the plain number into the text.
+    void SetValue(double value);
+    QString DisplayFormat() const { return m_displayFormat; }
+    void SetDisplayFormat(const QString& format);
+    int DecimalPlaces() const { return m_decimals; }
+    void SetDecimalPlaces(int places);
+
+    // The text as it is shown while the field has no focus.
+    QString DisplayText() const;
+
+signals:
+    // Every change of the text, typed or set (the field's change event).
+    void Change();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_displayFormat;
+    int m_decimals = 2;
+};

@@ -1,0 +1,21 @@
+#pragma once
+// Context help.  The help is an HTML file beside the program's help file
+// name (same base name, ".html"); a context number is an anchor in it
+// ("Strombaurechner.html#10"), opened in the desktop's browser.
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+// Opens the help at `context`; a missing help file is reported in an error
+// message box naming the file.
+void ShowHelpContext(const QString& helpFile, int context);
+
+// The HTML file that belongs to `helpFile` (found without regard to case);
+// empty when there is none.
+QString HtmlHelpFile(const QString& helpFile);
+
+// What opens the help page (by default the desktop's browser).  Returns true
+// when the page was opened.  An empty function restores the default.
+// Returns the previous opener.
+using HelpOpener = std::function<bool(const QUrl& url)>;
+HelpOpener SetHelpOpener(HelpOpener opener);

@@ -1,0 +1,266 @@
+// The in-place editor's life cycle and the order of the edit events.
+#include "GridTestUtil.h"
+#include "common/TestSupport.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+class EditTrace : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(window.get());
+        grid = new TCellGrid(window.get());
+        other = new QLineEdit(window.get());
+        layout->addWidget(grid);
+        layout->addWidget(other);
+        grid->Font().SetName(QStringLiteral("Arial"));
+        grid->SetColCount(7);
+        grid->SetRowCount(4);
+        grid->SetDefaultColWidth(40);
+        grid->SetDefaultRowHeight(18);
+        grid->SetOptions(grid->Options() | goEditing);
+        for (int c = 1; c < 7; ++c)
+            for (int r = 1; r < 4; ++r) grid->SetCells(c, r, QStringLiteral("0"));
+        record(grid, QStringLiteral(""));
+        window->resize(400, 200);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        grid->setFocus();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(grid->IsActiveControl());
+        trace.clear();
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        ScriptedAnswerer::instance().verifyDone();
+    }
+
+    void record(TCellGrid* g, const QString& tag)
+    {
+        g->OnBeforeEdit = [this, tag](QObject*, int c, int r) { trace << tag + QStringLiteral("Before %1,%2").arg(c).arg(r); };
+        g->OnGetEditText = [this, tag](QObject*, int c, int r, QString&) { trace << tag + QStringLiteral("Get %1,%2").arg(c).arg(r); };
+        g->OnSetEditText = [this, tag](QObject*, int c, int r, const QString& v) {
+            trace << tag + QStringLiteral("Set %1,%2=%3").arg(c).arg(r).arg(v);
+        };
+        g->OnValidateEdit = [this, tag](QObject*, int c, int r, bool& ok) {
+            trace << tag + QStringLiteral("Validate %1,%2").arg(c).arg(r);
+            if (failValidations > 0) {
+                --failValidations;
+                ok = false;
+            }
+        };
+        g->OnAfterEdit = [this, tag](QObject*, int c, int r) { trace << tag + QStringLiteral("After %1,%2").arg(c).arg(r); };
+        g->OnCancelEdit = [this, tag](QObject*, int c, int r) { trace << tag + QStringLiteral("Cancel %1,%2").arg(c).arg(r); };
+    }
+
+    void run() { QCoreApplication::processEvents(); }
+
+    std::unique_ptr<QWidget> window;
+    TCellGrid* grid = nullptr;
+    QLineEdit* other = nullptr;
+    QStringList trace;
+    int failValidations = 0;
+};
+
+}  // namespace
+
+TEST_F(EditTrace, TypingThenEnterCommitsAndValidatesAfterwards)
+{
+    QTest::keyClick(grid, Qt::Key_2);
+    ASSERT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->InplaceEditor()->text(), "2");  // the typed character replaced the selected text
+    EXPECT_EQ(grid->Cells(1, 1), "0");              // not stored while typing
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_FALSE(grid->EditorVisible());
+    EXPECT_EQ(grid->Cells(1, 1), "2");
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=2"}));  // end of edit still posted
+    run();
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=2", "Validate 1,1", "After 1,1"}));
+
+    // Enter opens the editor again, with a new before-edit
+    trace.clear();
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1"}));
+}
+
+TEST_F(EditTrace, EscapeRestoresTextAndCancels)
+{
+    QTest::keyClicks(grid, "57");
+    EXPECT_EQ(grid->InplaceEditor()->text(), "57");
+    QTest::keyClick(grid, Qt::Key_Escape);
+    run();
+    EXPECT_EQ(grid->Cells(1, 1), "0");
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=0", "Cancel 1,1"}));
+}
+
+TEST_F(EditTrace, ArrowKeyEndsEditOfTheCellLeft)
+{
+    QTest::keyClick(grid, Qt::Key_3);
+    QTest::keyClick(grid, Qt::Key_Right);  // stays in the editor (caret movement)
+    EXPECT_EQ(grid->Col(), 1);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_FALSE(grid->EditorVisible());
+    run();
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=3", "Validate 1,1", "After 1,1"}));
+    EXPECT_EQ(grid->Cells(1, 1), "3");
+}
+
+TEST_F(EditTrace, FailedValidationAfterTabKeepsTheCellInEditing)
+{
+    grid->SetOptions(grid->Options() | goTabs);
+    failValidations = 1;
+    QTest::keyClick(grid, Qt::Key_7);
+    QTest::keyClick(grid, Qt::Key_Tab);
+    EXPECT_EQ(grid->Col(), 2);
+    run();
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_TRUE(grid->EditInProgress());
+    EXPECT_EQ(QApplication::focusWidget(), grid->InplaceEditor());
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=7", "Validate 1,1", "Before 1,1", "Get 1,1"}));
+    EXPECT_EQ(grid->InplaceEditor()->text(), "7");
+}
+
+TEST_F(EditTrace, LetterOnLockedCellGoesToKeyPress)
+{
+    grid->SetEditCell(1, 1, false);
+    QStringList keys;
+    grid->OnKeyPress = [&keys](QObject*, QChar& k) { keys << QString(k); };
+    QTest::keyClick(grid, Qt::Key_A);
+    EXPECT_FALSE(grid->EditorVisible());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(keys, QStringList{"a"});
+    EXPECT_TRUE(trace.isEmpty());
+}
+
+TEST_F(EditTrace, AnyPrintableCharacterOpensTheEditor)
+{
+    QKeyEvent euro(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("€"));
+    QApplication::sendEvent(grid, &euro);
+    ASSERT_TRUE(grid->EditorVisible());
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(1, 1), QString::fromUtf8("€"));
+}
+
+TEST_F(EditTrace, F2OpensWithoutReplacing)
+{
+    grid->SetSelectEditText(false);
+    QTest::keyClick(grid, Qt::Key_F2);
+    ASSERT_TRUE(grid->EditorVisible());
+    QTest::keyClick(grid, Qt::Key_5);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(grid->Cells(1, 1), "05");
+}
+
+TEST_F(EditTrace, CommitEditRunsEverythingAtOnce)
+{
+    QTest::keyClick(grid, Qt::Key_6);
+    EXPECT_TRUE(grid->commitEdit());
+    EXPECT_FALSE(grid->EditorVisible());
+    EXPECT_EQ(grid->Cells(1, 1), "6");
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=6", "Validate 1,1", "After 1,1"}));
+    run();  // nothing left over
+    QTest::keyClick(grid, Qt::Key_Down);
+    run();
+    EXPECT_EQ(trace.size(), 5);
+
+    // a commit with the Enter message still queued runs it once
+    trace.clear();
+    QTest::keyClick(grid, Qt::Key_8);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_TRUE(grid->commitEdit());
+    run();
+    EXPECT_EQ(trace, (QStringList{"Before 1,2", "Get 1,2", "Set 1,2=8", "Validate 1,2", "After 1,2"}));
+}
+
+TEST_F(EditTrace, CommitEditReportsFailedValidation)
+{
+    failValidations = 1;
+    QTest::keyClick(grid, Qt::Key_6);
+    EXPECT_FALSE(grid->commitEdit());
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->Cells(1, 1), "6");
+}
+
+TEST_F(EditTrace, EndOfEditForVanishedCellIsDropped)
+{
+    grid->SetRow(3);
+    trace.clear();
+    QTest::keyClick(grid, Qt::Key_9);
+    QTest::keyClick(grid, Qt::Key_Return);
+    grid->SetRowCount(2);
+    run();
+    EXPECT_EQ(trace, (QStringList{"Before 1,3", "Get 1,3", "Set 1,3=9"}));
+}
+
+TEST_F(EditTrace, FocusLossCommitsAndValidatesAtOnce)
+{
+    QTest::keyClick(grid, Qt::Key_4);
+    other->setFocus();
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=4", "Validate 1,1", "After 1,1"}));
+    EXPECT_FALSE(grid->EditorMode());
+    run();
+    EXPECT_EQ(trace.size(), 5);
+    EXPECT_EQ(QApplication::focusWidget(), other);
+}
+
+TEST_F(EditTrace, FailedValidationOnFocusLossTakesFocusBack)
+{
+    failValidations = 1;
+    QTest::keyClick(grid, Qt::Key_4);
+    other->setFocus();
+    run();
+    EXPECT_TRUE(grid->IsActiveControl());
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->Cells(1, 1), "4");
+}
+
+TEST_F(EditTrace, TwoGridsFailingOnFocusLossDoNotPingPong)
+{
+    auto* second = new TCellGrid(window.get());
+    window->layout()->addWidget(second);
+    second->SetOptions(second->Options() | goEditing | goAlwaysShowEditor);
+    second->SetCells(1, 1, "0");
+    second->show();
+    record(second, QStringLiteral("B "));
+    failValidations = 100;
+    QTest::keyClick(grid, Qt::Key_1);
+    second->setFocus();
+    run();
+    EXPECT_LT(failValidations, 100);
+    EXPECT_GT(failValidations, 90);  // a handful of validations, not an endless exchange
+    EXPECT_TRUE(grid->IsActiveControl());
+    EXPECT_EQ(grid->Cells(1, 1), "1");
+}
+
+TEST_F(EditTrace, AlwaysShowEditorRestoresEditorAndSelectionOnReturn)
+{
+    grid->SetOptions(grid->Options() | goAlwaysShowEditor);
+    grid->Loaded();  // (a grid loaded without "Cells" is empty afterwards)
+    EXPECT_FALSE(grid->EditorVisible());  // the end of loading hides it
+    EXPECT_EQ(grid->Cells(1, 1), "");
+    grid->SetCells(1, 1, "123");
+    grid->SetCol(2);
+    grid->SetCol(1);
+    ASSERT_TRUE(grid->EditorVisible());  // shown again on the current cell by itself
+    grid->InplaceEditor()->setSelection(1, 1);
+    other->setFocus();
+    EXPECT_FALSE(grid->EditorVisible());
+    grid->setFocus();
+    run();
+    ASSERT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->InplaceEditor()->selectedText(), "2");
+}

@@ -1,0 +1,165 @@
+// What the grid really paints: colours and text placement measured on a
+// grab of the widget.
+#include "GridTestUtil.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTest>
+
+namespace {
+
+struct Ink {
+    int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
+    bool any() const { return right >= 0; }
+};
+
+// Dark pixels inside `r` (the text; lines and edges lie outside `r`).
+Ink InkIn(const QImage& img, const QRect& r)
+{
+    Ink ink;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 110) {
+                ink.left = qMin(ink.left, x);
+                ink.right = qMax(ink.right, x);
+                ink.top = qMin(ink.top, y);
+                ink.bottom = qMax(ink.bottom, y);
+            }
+    return ink;
+}
+
+QImage Grab(TCellGrid& g)
+{
+    return g.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+class GridPaint : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        LoadGridFromForm(grid, ZetaBogenGlattGridForm());
+        grid.FontFixedCol(0)->SetName(QStringLiteral("Arial"));
+        grid.FontFixedRow(0)->SetName(QStringLiteral("Arial"));
+        grid.resize(7 * 41 + 4, 2 * 19 + 4);
+    }
+    QColor at(const QImage& img, int c, int r) const
+    {
+        const QRect rect = grid.CellRect(c, r);
+        return img.pixelColor(rect.left() + 2, rect.bottom() - 1);  // below the text
+    }
+    TCellGrid grid;
+};
+
+}  // namespace
+
+TEST_F(GridPaint, YellowCountCellAndFixedCells)
+{
+    grid.SetColorCell(3, 1, clYellow);
+    const QImage img = Grab(grid);
+    EXPECT_EQ(at(img, 3, 1), QColor(255, 255, 0));
+    EXPECT_EQ(at(img, 4, 1), ColorToQColor(clWindow, &grid.palette()));
+    EXPECT_EQ(at(img, 0, 1), ColorToQColor(clBtnFace, &grid.palette()));
+    EXPECT_EQ(at(img, 5, 0), ColorToQColor(clBtnFace, &grid.palette()));
+    grid.SetFixedColor(clAqua);
+    EXPECT_EQ(at(Grab(grid), 0, 1), QColor(0, 255, 255));
+    grid.SetColorCell(3, 1, clWindow);
+    EXPECT_EQ(at(Grab(grid), 3, 1), ColorToQColor(clWindow, &grid.palette()));
+}
+
+TEST_F(GridPaint, CentredTextStartsAtTheTop)
+{
+    const QImage img = Grab(grid);
+    const QRect rect = grid.CellRect(0, 1);  // "Stck.", centred through its column and row
+    const Ink ink = InkIn(img, rect.adjusted(1, 1, -1, -1));
+    ASSERT_TRUE(ink.any());
+    const int leftGap = ink.left - rect.left();
+    const int rightGap = rect.right() - ink.right;
+    EXPECT_LE(qAbs(leftGap - rightGap), 2) << leftGap << " " << rightGap;
+    EXPECT_GT(leftGap, 4);
+    EXPECT_GE(ink.top - rect.top(), 2);
+    EXPECT_LE(ink.top - rect.top(), 6);
+}
+
+TEST_F(GridPaint, RightAndLeftAlignedText)
+{
+    grid.SetCells(2, 1, "12");
+    grid.SetAlignCell(2, 1, alRight);
+    grid.SetCells(4, 1, "12");
+    grid.SetAlignCell(4, 1, alLeft);
+    const QImage img = Grab(grid);
+    const QRect r2 = grid.CellRect(2, 1);
+    const Ink right = InkIn(img, r2);
+    ASSERT_TRUE(right.any());
+    EXPECT_NEAR(r2.right() - right.right, 2, 2);
+    EXPECT_GT(right.left - r2.left(), 12);
+    const QRect r4 = grid.CellRect(4, 1);
+    const Ink left = InkIn(img, r4);
+    ASSERT_TRUE(left.any());
+    EXPECT_NEAR(left.left - r4.left(), 2, 2);
+    EXPECT_GT(r4.right() - left.right, 12);
+}
+
+TEST_F(GridPaint, LineBreakDrawsTwoLinesWithoutWordWrap)
+{
+    grid.SetRowHeights(1, 40);
+    grid.resize(grid.width(), 70);
+    grid.SetCells(3, 1, "1");
+    const Ink one = InkIn(Grab(grid), grid.CellRect(3, 1));
+    grid.SetCells(3, 1, "1\n1");
+    const Ink two = InkIn(Grab(grid), grid.CellRect(3, 1));
+    ASSERT_TRUE(one.any() && two.any());
+    EXPECT_GT(two.bottom - two.top, 2 * (one.bottom - one.top));
+    EXPECT_EQ(two.left, one.left);  // both lines centred alike
+}
+
+TEST_F(GridPaint, SelectionColoursFollowTheRule)
+{
+    // unfocused grid: the current cell is selected but not focused
+    grid.SetSelectedCellColor(clYellow);
+    grid.SetCells(1, 1, "88");
+    QImage img = Grab(grid);
+    EXPECT_EQ(at(img, 1, 1), QColor(255, 255, 0));
+    const Ink white = InkIn(img, grid.CellRect(1, 1));
+    EXPECT_FALSE(white.any());  // the text is drawn in SelectedFontColor (white)
+
+    grid.SetSelectedColorCell(1, 1, clLime);  // the cell's own selected brush wins
+    EXPECT_EQ(at(Grab(grid), 1, 1), QColor(0, 255, 0));
+
+    grid.SetDrawSelection(false);
+    img = Grab(grid);
+    EXPECT_EQ(at(img, 1, 1), ColorToQColor(clWindow, &grid.palette()));
+    EXPECT_TRUE(InkIn(img, grid.CellRect(1, 1)).any());
+}
+
+TEST_F(GridPaint, FocusedCellKeepsOwnColoursUnlessOptionsSayOtherwise)
+{
+    QWidget window;
+    grid.setParent(&window);
+    grid.SetSelectedCellColor(clRed);
+    window.resize(400, 100);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    grid.setFocus();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(grid.IsActiveControl());
+    EXPECT_EQ(at(Grab(grid), 1, 1), ColorToQColor(clWindow, &grid.palette()));
+    grid.SetOptions(grid.Options() | goDrawFocusSelected);
+    EXPECT_EQ(at(Grab(grid), 1, 1), QColor(255, 0, 0));
+    grid.SetOptions((grid.Options() & ~goDrawFocusSelected) | goRowSelect);
+    const QImage img = Grab(grid);
+    EXPECT_EQ(at(img, 1, 1), QColor(255, 0, 0));
+    EXPECT_EQ(at(img, 4, 1), QColor(255, 0, 0));  // the whole row is selected
+    grid.setParent(nullptr);
+}
+
+TEST_F(GridPaint, ZetaGridPicture)
+{
+    grid.SetColorCell(2, 1, clYellow);
+    grid.SetCells(2, 1, "2");
+    const QImage img = Grab(grid);
+    const QString path = QDir::tempPath() + QStringLiteral("/zeta_bogen_glatt_grid.png");
+    ASSERT_TRUE(img.save(path));
+    EXPECT_EQ(img.size(), grid.viewport()->size());
+}

@@ -1,0 +1,178 @@
+#include "PrintQString.h"
+#include "common/TestSupport.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include "platform/Exceptions.h"
+#include "platform/Help.h"
+#include "platform/ResourceStrings.h"
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+namespace {
+
+ScriptedAnswerer& answers() { return ScriptedAnswerer::instance(); }
+
+class ThrowingWidget : public QWidget {
+public:
+    int handled = 0;
+    bool fail = true;
+
+protected:
+    void keyPressEvent(QKeyEvent*) override
+    {
+        ++handled;
+        if (fail) throw EConvertError("'abc' ist kein gültiger Gleitkommawert");
+    }
+    void mousePressEvent(QMouseEvent*) override
+    {
+        ++handled;
+        throw std::runtime_error("Speicher voll");
+    }
+};
+
+TEST(DefaultExceptionHandlerTest, AnExceptionLeavingAnEventHandlerIsShownAndTheProgramGoesOn)
+{
+    ThrowingWidget w;
+    answers().expectMessage("'abc' ist kein gültiger Gleitkommawert.");
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    EXPECT_FALSE(NotifyGuarded(qApp, &w, &key));
+    answers().verifyDone();
+    ASSERT_EQ(answers().asked().size(), 1u);
+    EXPECT_EQ(answers().asked()[0].type, mtError);
+    EXPECT_EQ(answers().asked()[0].buttons, TMsgDlgButtons(mbOK));
+
+    // The next event is handled normally.
+    w.fail = false;
+    QKeyEvent key2(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b");
+    NotifyGuarded(qApp, &w, &key2);
+    EXPECT_EQ(w.handled, 2);
+    answers().verifyDone();
+
+    answers().expectMessage("Speicher voll.");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    NotifyGuarded(qApp, &w, &press);
+    answers().verifyDone();
+}
+
+TEST(DefaultExceptionHandlerTest, ASlotThatThrowsIsCaughtAtTheEventBoundary)
+{
+    QPushButton button;
+    QObject::connect(&button, &QPushButton::clicked, [] { throw EIniFileException("In x.STB kann nicht geschrieben werden"); });
+    answers().expectMessage("In x.STB kann nicht geschrieben werden.");
+    EXPECT_FALSE(DeliverGuarded([&] {
+        button.click();
+        return true;
+    }));
+    answers().verifyDone();
+    EXPECT_TRUE(DeliverGuarded([] { return true; }));
+
+    answers().expectMessage("Unbekannter Fehler.");
+    DeliverGuarded([]() -> bool { throw 42; });
+    answers().verifyDone();
+}
+
+TEST(DefaultExceptionHandlerTest, MessageKeepsFinalPunctuation)
+{
+    EXPECT_EQ(ExceptionMessage(Exception("Fehler beim Speichern!")), "Fehler beim Speichern!");
+    EXPECT_EQ(ExceptionMessage(Exception("Schon mit Punkt.")), "Schon mit Punkt.");
+    EXPECT_EQ(ExceptionMessage(Exception("Wert 5")), "Wert 5.");
+    EXPECT_EQ(ExceptionMessage(Exception("")), "");
+    EXPECT_EQ(ExceptionMessage(std::runtime_error("Größe")), QStringLiteral("Größe."));
+}
+
+TEST(MessageDlgPartsTest, GermanCaptionsButtonsAndLineBreaks)
+{
+    EXPECT_EQ(MessageDlgCaption(mtWarning), "Warnung");
+    EXPECT_EQ(MessageDlgCaption(mtError), "Fehler");
+    EXPECT_EQ(MessageDlgCaption(mtInformation), "Information");
+    EXPECT_EQ(MessageDlgCaption(mtConfirmation), QStringLiteral("Bestätigung"));
+
+    const auto yesNo = MessageDlgButtons(mbYesNo);
+    ASSERT_EQ(yesNo.size(), 2);
+    EXPECT_EQ(yesNo[0].text, "&Ja");
+    EXPECT_EQ(yesNo[0].result, mrYes);
+    EXPECT_EQ(yesNo[1].text, "&Nein");
+    EXPECT_EQ(yesNo[1].result, mrNo);
+    const auto okCancel = MessageDlgButtons(mbOKCancel);
+    ASSERT_EQ(okCancel.size(), 2);
+    EXPECT_EQ(okCancel[0].text, "OK");
+    EXPECT_EQ(okCancel[1].text, "Abbrechen");
+    EXPECT_EQ(MessageDlgButtons(0).size(), 1);  // never a box without a button
+
+    EXPECT_EQ(MessageDlgEscapeResult(mbYesNoCancel), mrCancel);
+    EXPECT_EQ(MessageDlgEscapeResult(mbYesNo), mrNo);
+    EXPECT_EQ(MessageDlgEscapeResult(mbOK), mrOk);
+
+    EXPECT_EQ(MessageDlgText("Die Änderungen wurden noch nicht gespeichert!!\rWollen Sie die Änderungen jetzt speichern?"),
+              QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!\nWollen Sie die Änderungen jetzt speichern?"));
+    EXPECT_EQ(MessageDlgText("a\r\nb"), "a\nb");
+
+    ResStringHook old = SetResStringHook([](int id, QString& t) {
+        if (id != SMsgDlgNo) return false;
+        t = "&No";
+        return true;
+    });
+    EXPECT_EQ(MessageDlgButtons(mbNo)[0].text, "&No");
+    SetResStringHook(old);
+}
+
+class HelpTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QList<QUrl> opened;
+    bool openResult = true;
+    HelpOpener previous;
+    void SetUp() override
+    {
+        previous = SetHelpOpener([this](const QUrl& url) {
+            opened << url;
+            return openResult;
+        });
+    }
+    void TearDown() override
+    {
+        SetHelpOpener(previous);
+        answers().verifyDone();
+    }
+};
+
+TEST_F(HelpTest, OpensTheHtmlHelpAtTheContextAnchor)
+{
+    QFile f(dir.filePath("strombaurechner.HTML"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    ShowHelpContext(dir.path() + "\\Strombaurechner.hlp", 10);  // path written with a backslash
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].isLocalFile());
+    EXPECT_EQ(opened[0].toLocalFile(), dir.filePath("strombaurechner.HTML"));
+    EXPECT_EQ(opened[0].fragment(), "10");
+}
+
+TEST_F(HelpTest, MissingHelpFileIsReportedAndNothingOpens)
+{
+    answers().expectMessage(QStringLiteral("Die Hilfedatei %1 wurde nicht gefunden.")
+                                .arg(QDir::toNativeSeparators(dir.filePath("Strombaurechner.html"))));
+    ShowHelpContext(dir.filePath("Strombaurechner.hlp"), 220);
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(answers().asked().back().type, mtError);
+}
+
+TEST_F(HelpTest, ABrowserThatDoesNotOpenIsReported)
+{
+    QFile f(dir.filePath("Strombaurechner.html"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    openResult = false;
+    answers().expectMessage("konnte nicht geöffnet werden");
+    ShowHelpContext(dir.filePath("Strombaurechner.hlp"), 250);
+    EXPECT_EQ(opened.size(), 1);
+}
+
+}  // namespace
