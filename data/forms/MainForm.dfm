@@ -85,6 +85,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = mProjektOpenClick
       SectionName = 'Datei'
     end
     object ProjektCloseBtn: TSpeedItem
@@ -97,6 +98,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = mProjektschliessenClick
       SectionName = 'Datei'
     end
     object ProjektSaveBtn: TSpeedItem
@@ -109,6 +111,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = ProjektSaveBtnClick
       SectionName = 'Datei'
     end
     object ProjektSaveAsBtn: TSpeedItem
@@ -121,6 +124,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = mProjektSaveAsClick
       SectionName = 'Datei'
     end
     object PreviewBtn: TSpeedItem
@@ -157,6 +161,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = mAktuelleTSClick
       SectionName = 'Bearbeiten'
     end
     object BerechnenGesamtBtn: TSpeedItem
@@ -169,6 +174,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = mAlleTSClick
       SectionName = 'Bearbeiten'
     end
   end
@@ -2571,11 +2577,13 @@ object MainForm: TMainForm
       object mProjektOeffnen: TMenuItem
         Caption = 'Pr&ojekt '#246'ffnen'
         ShortCut = 16463
+        OnClick = mProjektOpenClick
       end
       object mProjektSchliessen: TMenuItem
         Caption = 'Projekt &schliessen'
         Enabled = False
         ShortCut = 16471
+        OnClick = mProjektschliessenClick
       end
       object N1: TMenuItem
         Caption = '-'
@@ -2584,10 +2592,12 @@ object MainForm: TMainForm
         Caption = 'Projekt &speichern'
         Enabled = False
         ShortCut = 16467
+        OnClick = ProjektSaveBtnClick
       end
       object mProjektSpeichernUnter: TMenuItem
         Caption = 'Projekt speichern unter'
         Enabled = False
+        OnClick = mProjektSaveAsClick
       end
       object N2: TMenuItem
         Caption = '-'
@@ -2615,9 +2625,11 @@ object MainForm: TMainForm
         Caption = 'Be&rechnen'
         object mAlleTS: TMenuItem
           Caption = 'alle Teilstrecken'
+          OnClick = mAlleTSClick
         end
         object mAktuelleTS: TMenuItem
           Caption = 'aktuelle Teilstrecke'
+          OnClick = mAktuelleTSClick
         end
       end
     end

@@ -144,8 +144,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("MainForm"));
     createComponents();
     loadFormResource();
+    // ---- Section inputs and calculation (Strombau_Eingaben.cpp)
+    setupSectionInputs();
+    // ----
     connectEvents();
     connectPopupMenus();
+    connectTreeEvents();  // section tree, its pop-up and the tabs (Strombau_Baum.cpp)
     setButtonGlyphs();
     qApp->installEventFilter(this);
     FormCreate();
@@ -344,8 +348,10 @@ void TMainForm::Loaded()
     // The client area has the designed size; a fixed border keeps it.
     if (m_clientWidth > 0 && m_clientHeight > 0) {
         ClientArea->setFixedSize(m_clientWidth, m_clientHeight);
-        if (m_fixedBorder && layout()) layout()->setSizeConstraint(QLayout::SetFixedSize);
-        else resize(m_clientWidth, m_clientHeight + RxMainMenu1->sizeHint().height());
+        if (layout()) layout()->activate();
+        const QSize frame(m_clientWidth, m_clientHeight + RxMainMenu1->sizeHint().height());
+        if (m_fixedBorder) setFixedSize(frame);
+        else resize(frame);
     }
 
     // The form's colour is the colour of its face; fields, the tree and the
@@ -574,7 +580,9 @@ void TMainForm::showEvent(QShowEvent* event)
         const QRect desk = screen()->availableGeometry();
         move(desk.center() - QPoint(width() / 2, height() / 2));
     }
-    if (TipOfDayDlg->ShowWhenFormShown()) TipOfDayDlg->Execute(this);
+    // The tip comes once the window itself is on the screen.
+    if (TipOfDayDlg->ShowWhenFormShown())
+        QMetaObject::invokeMethod(this, [this] { TipOfDayDlg->Execute(this); }, Qt::QueuedConnection);
 }
 
 // ---- closing -------------------------------------------------------------------

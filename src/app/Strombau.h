@@ -12,6 +12,7 @@
 //   Strombau_Eingaben.cpp  the tabs' field and grid handlers
 //   Strombau_Baum.cpp      the section tree and its commands
 //   Strombau_Projekt.cpp   new, open, save, close, print
+#include "app/Eingaben.h"  // section inputs (Strombau_Eingaben.cpp)
 #include "app/Placeholders.h"
 #include "app/Projekt.h"
 #include "app/Projektdaten.h"
@@ -34,6 +35,7 @@ class QMenuBar;
 class QRadioButton;
 class QTabWidget;
 class QTreeWidget;
+class QTreeWidgetItem;  // section tree (Strombau_Baum.cpp)
 class TCurrencyEdit;
 class TFileCipher;
 class TImage;
@@ -133,6 +135,177 @@ public:
     void Gitter_beschriften();
     // Shows the first material; at start and when the inputs are cleared.
     void SelectFirstMaterial();
+
+    // ---- Section inputs and calculation (Strombau_Eingaben.cpp) ----------
+    // The input check of the data tab; sets Projekt.TSLeer.
+    bool ValidateSectionInputs();
+    // Checks the tabs and stores them into record k; the name comes from
+    // the caption of section node k.  True when valid (stored or empty).
+    bool StoreSectionFromForm(int k);
+    // Stores the section of the selected node (a child stores its parent's
+    // section).  True when nothing is selected.
+    bool StoreCurrentSection();
+    // Shows record k on the three tabs.  Not an input change.
+    void LoadSectionToForm(int k);
+    // Resets every input of the three tabs.  Not an input change.
+    void ClearSectionInputs();
+    // Resets dimensions, velocity, results and totals; AlleBerechnet := false.
+    void ClearResultEdits();
+    // Closes every grid's open cell editor, storing what was typed.
+    void CommitGridEdits();
+    // Round pipe: the round bend grids enabled, the flat ones disabled;
+    // rectangular: the reverse.
+    void UpdateZetaGridsByShape();
+    // Record k's velocity, dimensions and results into their fields.
+    void ShowSectionResults(int k);
+    // The three network totals into their fields.
+    void ShowTotals();
+    // What the tabs show, and showing it back.
+    TSectionInputs SectionInputsFromForm() const;
+    void ShowSectionInputs(const TSectionInputs& in);
+    // The section number of the selected node, 0 when none is selected.
+    int SelectedSectionIndex() const;
+    // Count cell colour: yellow for a count of 1 or more, else the window colour.
+    static void ColorCountCell(TCellGrid* grid, int col, int row);
+    // Grid events of the count grids and the further components.
+    void ZetaBogenGlattGridSetEditText(QObject* Sender, int ACol, int ARow, const QString& Value);
+    void ZetaBogenGlattGridGetEditText(QObject* Sender, int ACol, int ARow, QString& Value);
+    void ZetaBogenGlattGridValidateEdit(QObject* Sender, int ACol, int ARow, bool& Result);
+    void FremdEinbGridSetEditText(QObject* Sender, int ACol, int ARow, const QString& Value);
+    void FremdEinbGridValidateEdit(QObject* Sender, int ACol, int ARow, bool& Result);
+    // True while the tabs are filled by the program (load, clear, results):
+    // such changes are no input of the user.
+    bool FillingSectionInputs() const { return m_fillingInputs > 0; }
+
+public slots:
+    void mAlleTSClick();
+    void mAktuelleTSClick();
+    void DNRohrEditChange();
+    void KanalHoeheEditChange();
+    void RohrartCBClick();
+    void KanalartCBClick();
+    void KanalartComboChange();
+    void EinbautenEdit1Change();
+
+private:
+    // Wires the tabs' fields and grids to their handlers (from the constructor).
+    void setupSectionInputs();
+    // An input of the user changed: the project is neither saved nor calculated.
+    void sectionInputChanged();
+    void setVelocityComputed(bool computed);
+    void applyShape(bool round, bool oval);
+    // Shows a command's calculation error; false.
+    bool showCalcError(const QString& message);
+    // The text a grid cell held when its editor opened, to go back to when
+    // the edit is refused.
+    struct TCellEditStart {
+        int col = -1;
+        int row = -1;
+        QString text;
+    };
+    QString editStartText(const QObject* grid, int col, int row) const;
+    int m_fillingInputs = 0;
+    std::array<QString, 12> m_lastEinbautenText;
+    std::map<const QObject*, TCellEditStart> m_editStart;
+
+public:
+    // ---- end of section inputs and calculation ---------------------------
+
+    // ---- Project commands (Strombau_Projekt.cpp) ----------------------------
+    // Open: reads the chosen file into new structures and calculates it; the
+    // open project is replaced only when all of that succeeded.
+    void OpenProject();
+    // Empties the tree, drops the sections and the file name, clears the
+    // tabs and disables the project commands.
+    void CloseProject();
+    // True while a project is open whose changes have not been written.
+    bool HasUnsavedChanges() const;
+    // Before the open project is dropped (close, open, new): when it has
+    // unsaved changes, asks whether to save them; Yes saves.  True when the
+    // project may be dropped (nothing unsaved, No, or saved), false when the
+    // save was cancelled or failed.
+    bool AskToSaveChanges();
+    // Save (saveAs false: into the project's file, asking for a name only
+    // when it has none) or save as.  Stores and checks the shown section
+    // first.  True when the file was written.
+    bool SaveProject(bool saveAs);
+    // The default extension of the save dialog added to a name without one.
+    QString WithDefaultExt(const QString& path) const;
+
+public slots:
+    void mProjektOpenClick();
+    void mProjektschliessenClick();
+    void ProjektSaveBtnClick();
+    void mProjektSaveAsClick();
+
+public:
+    // ---- end of project commands -----------------------------------------
+
+    // ---- Section tree and section commands (Strombau_Baum.cpp) ------------
+    // Replaces the tree by one section node per name, each with its two
+    // children "Zubehör" and "Formstücke", all expanded, and selects the
+    // first node.  The old selection is dropped without storing it; selecting
+    // the first node shows its section when its record exists.  The records
+    // themselves are not touched.  An empty list empties the tree.
+    void BuildTree(const QStringList& sectionNames);
+    // The project commands that exist only while a project is open: close,
+    // save, save as, print, preview, the calculate menu and buttons.
+    void EnableProjectCommands(bool on);
+    // Shows the project header dialog on the open project's header; true
+    // when the header was changed (the project then counts as unsaved).
+    bool ExecuteDruckkopfDlg();
+    // Lets a change of the header reach the project state (idempotent).
+    void WireDruckkopfDlg();
+    // The section node of `node` (the node itself or its parent), nullptr for none.
+    static QTreeWidgetItem* SectionNodeOf(QTreeWidgetItem* node);
+    // The section number of `node` (NodeToSectionIndex), 0 for none.
+    int SectionIndexOf(QTreeWidgetItem* node) const;
+    // The node that the tree's selection rests on, nullptr for none.
+    QTreeWidgetItem* SelectedNode() const;
+    // Leaving the selected node for `node`; false refuses the change.
+    bool TreeSelectionMayChange(QTreeWidgetItem* node);
+
+public slots:
+    void ProjektNewBtnClick();
+    void mTSInsertClick();
+    void mTSDeleteClick();
+    void mTSNameChangeClick();
+    // Before the selection moves to `node`; AllowChange false keeps the old node.
+    void TSTreeViewChanging(QTreeWidgetItem* node, bool& AllowChange);
+    // After the selection moved to `node`.
+    void TSTreeViewChange(QTreeWidgetItem* node);
+    // A node's caption was edited in place.
+    void TSTreeViewEdited(QTreeWidgetItem* node, const QString& S);
+    // A mouse button went down on the tree; true when the press is taken
+    // (a right press never moves the selection).
+    bool TSTreeViewMouseDown(Qt::MouseButton Button, const QPoint& pos);
+    void TreeViewPopUpPopup();
+    void AuslegungPageCtrlChange();
+    void EnableSectionCommands(bool on);
+    // The header dialog reported a change.
+    void DruckkopfDlgGeaendert();
+
+private:
+    // Tree signals, tab change, pop-up (from the constructor).
+    void connectTreeEvents();
+    // Appends (index -1) or inserts a section node with its two children.
+    QTreeWidgetItem* addSectionNode(int index, const QString& caption);
+    // Captions all section nodes "Teilstrecke n" in tree order and lets the
+    // records' numbers and names follow.
+    void renumberSections();
+    // The three tab captions := `caption`.
+    void setSectionCaptions(const QString& caption);
+    // Makes `node` current without the leaving and entering steps.
+    void selectNodeQuietly(QTreeWidgetItem* node);
+    // Shows the tab that belongs to `node` without moving the tree.
+    void showTabOfNode(QTreeWidgetItem* node);
+    int m_treeUpdating = 0;     // > 0: the program rebuilds the tree
+    int m_tabsFollowing = 0;    // > 0: the program switches the tabs
+    int m_pendingTabClick = -1; // tab index the user pressed on the tab bar
+    bool m_tabKeyDown = false;  // a key is down on the tab bar or page control
+
+public:
+    // ---- end of section tree and section commands --------------------------
 
     // ---- Project state ---------------------------------------------------
     TProjekt Projekt;

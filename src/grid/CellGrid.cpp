@@ -308,8 +308,15 @@ void TNewInplaceEdit::KeyPress(QChar& key)
         return;
     }
     if (key == QChar('\r')) {
-        if (!MultiLine) g->postEditMessage(TCellGrid::msgEnterEdit, EditCol, EditRow);
-        else if (!g->EditCell(EditCol, EditRow)) key = QChar(0);
+        if (!MultiLine) {
+            g->postEditMessage(TCellGrid::msgEnterEdit, EditCol, EditRow);
+        } else if (!g->EditCell(EditCol, EditRow)) {
+            key = QChar(0);
+        } else {
+            // a new line in the text; the grid leaves Enter alone here
+            insert(QStringLiteral("\r\n"));
+            key = QChar(0);
+        }
     } else if (key == QChar(27) && !MultiLine) {
         setText(RestoreText);
         g->postEditMessage(TCellGrid::msgCancelEdit, EditCol, EditRow);
@@ -674,13 +681,14 @@ void TCellGrid::DrawCellBackground(int c, int r, QRect& rect, TGridDrawState sta
 void TCellGrid::DrawCellText(int c, int r, QRect& rect, TGridDrawState state)
 {
     if (!DefaultDrawing()) return;
+    rect.adjust(2, 2, -2, -2);  // OnDrawCell gets the text area
+    const QRect area = rect;
     QPainter* p = Canvas().Painter();
     if (!p) return;
     QString text = Cells(c, r);
     if (text.isEmpty()) return;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QRect area = rect.adjusted(2, 2, -2, -2);
     int flags = Qt::AlignTop;
     switch (AlignCell(c, r)) {
     case alRight: flags |= Qt::AlignRight; break;
@@ -894,17 +902,22 @@ void TCellGrid::DoExit()
         HideEdit();
         ed->EditCol = -1;  // this edit ends here, not again on the next move
         ed->EditRow = -1;
+        // A grid that takes the focus back makes the grid that had just
+        // got it lose it again; that one's failed validation must not
+        // take the focus once more.
         const bool nested = s_exitValidating;
         s_exitValidating = true;
         const bool valid = endEdit(c, r);
-        s_exitValidating = nested;
         if (!valid && !nested) {
             // the cell stays in editing: back into the grid with its editor
             setFocus(Qt::OtherFocusReason);
             ShowEditor();
             m_editInProgress = true;
+            s_exitValidating = nested;
             return;
         }
+        s_exitValidating = nested;
+        m_editInProgress = false;
     }
     HideEditor();
 }
@@ -946,7 +959,7 @@ bool TCellGrid::viewportEvent(QEvent* event)
 void TCellGrid::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_hintCell.X >= 0 || m_hintCell.Y >= 0) {
-        const QPoint pos = viewport()->mapFrom(this, event->position().toPoint());
+        const QPoint pos = MousePos(event);
         if (MouseCoord(pos.x(), pos.y()) != m_hintCell) {
             QToolTip::hideText();
             m_hintCell = {-1, -1};

@@ -906,11 +906,18 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
 
 // -------------------------------------------------------------- mouse
 
+QPoint TStringGrid::MousePos(const QMouseEvent* event) const
+{
+    // Mouse events reach the handlers from the viewport and from the frame
+    // around it; the screen position means the same in both.
+    return viewport()->mapFromGlobal(event->globalPosition().toPoint());
+}
+
 void TStringGrid::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) return;
     if (!IsActiveControl()) setFocus(Qt::MouseFocusReason);
-    const QPoint pos = viewport()->mapFrom(this, event->position().toPoint());
+    const QPoint pos = MousePos(event);
     const TGridCoord cell = MouseCoord(pos.x(), pos.y());
     if (cell.X < 0 || IsFixedCell(cell.X, cell.Y)) return;
     if (cell == m_current && EditingAllowed() && !m_editorMode) {
@@ -924,7 +931,7 @@ void TStringGrid::mousePressEvent(QMouseEvent* event)
 void TStringGrid::mouseMoveEvent(QMouseEvent* event)
 {
     if (!(event->buttons() & Qt::LeftButton) || !(m_options & goRangeSelect)) return;
-    const QPoint pos = viewport()->mapFrom(this, event->position().toPoint());
+    const QPoint pos = MousePos(event);
     const TGridCoord cell = MouseCoord(pos.x(), pos.y());
     if (cell.X < m_fixedCols || cell.Y < m_fixedRows) return;
     if (cell != m_current) MoveCurrent(cell.X, cell.Y, false, true);
@@ -933,7 +940,7 @@ void TStringGrid::mouseMoveEvent(QMouseEvent* event)
 void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton) return;
-    const QPoint pos = viewport()->mapFrom(this, event->position().toPoint());
+    const QPoint pos = MousePos(event);
     const TGridCoord cell = MouseCoord(pos.x(), pos.y());
     if (cell == m_current && EditingAllowed()) ShowEditor();
 }
@@ -959,6 +966,10 @@ bool TStringGrid::viewportEvent(QEvent* event)
 
 void TStringGrid::focusWidgetChanged(QWidget* old, QWidget* now)
 {
+    // A receiver of this same change may have moved the focus on already
+    // (a grid taking it back after a failed validation); then only where
+    // the focus is now counts, and the newer change has been reported.
+    if (now && now != QApplication::focusWidget()) now = QApplication::focusWidget();
     auto inside = [this](QWidget* w) {
         return w && (w == this || w == viewport() || (m_inplaceEdit && w == m_inplaceEdit));
     };

@@ -256,6 +256,8 @@ protected:
     bool EditingAllowed() const { return (m_options & (goEditing | goRowSelect)) == goEditing; }
     // Called after every change of the focus widget of the application.
     void focusWidgetChanged(QWidget* old, QWidget* now);
+    // Viewport position of a mouse event, whichever widget received it.
+    QPoint MousePos(const QMouseEvent* event) const;
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

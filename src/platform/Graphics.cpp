@@ -201,6 +201,13 @@ void TFont::SetStyle(TFontStyles value)
 QFont TFont::toQFont() const
 {
     QFont f(m_name);
+    // The classic dialog fonts are rarely installed; the general fallback
+    // runs much wider, so texts sized for them would no longer fit.
+    // Arial and its metric twin come closest.
+    if (m_name.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0
+        || m_name.compare(QLatin1String("MS Shell Dlg"), Qt::CaseInsensitive) == 0
+        || m_name.compare(QLatin1String("MS Shell Dlg 2"), Qt::CaseInsensitive) == 0)
+        f.setFamilies({m_name, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
     if (m_height < 0)
         f.setPixelSize(-m_height);
     else if (m_height > 0)

@@ -632,6 +632,7 @@ TEST_F(MainFormTest, TipIsShownOnFirstShowingWhenTipIsTrue)
         return int(mrOk);
     });
     form->show();
+    QCoreApplication::processEvents();  // the tip comes after the window is up
     answerer().verifyDone();
     EXPECT_EQ(title, QStringLiteral("Tips und Tricks"));
     EXPECT_EQ(header, QStringLiteral("Wie kann man ..."));
@@ -652,6 +653,7 @@ TEST_F(MainFormTest, TipIsShownOnFirstShowingWhenTipIsTrue)
     // Only the first showing offers the tip.
     form->hide();
     form->show();
+    QCoreApplication::processEvents();  // the tip comes after the window is up
 }
 
 TEST_F(MainFormTest, TipLeftOnKeepsTipOn)
@@ -660,6 +662,7 @@ TEST_F(MainFormTest, TipLeftOnKeepsTipOn)
     make();
     answerer().expectForm([](QWidget*) { return int(mrOk); });
     form->show();
+    QCoreApplication::processEvents();  // the tip comes after the window is up
     answerer().verifyDone();
     TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));
     EXPECT_TRUE(ini.ReadBool(QStringLiteral("Userdaten"), QStringLiteral("Tip"), false));
@@ -670,12 +673,14 @@ TEST_F(MainFormTest, NoTipWhenTipIsMissingOrFalse)
     writeValueFile("[Userdaten]\r\nFirma=X\r\n");
     make();
     form->show();  // an unexpected form would fail the test
+    QCoreApplication::processEvents();  // the tip comes after the window is up
     EXPECT_TRUE(answerer().asked().empty());
     form.reset();
 
     writeValueFile("[Userdaten]\r\nTip=0\r\n");
     make();
     form->show();
+    QCoreApplication::processEvents();  // the tip comes after the window is up
     EXPECT_TRUE(answerer().asked().empty());
     // Nothing was written back.
     TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));
@@ -687,6 +692,7 @@ TEST_F(MainFormTest, NoTipAndOneMessageWithoutValueFile)
     make();
     answerer().expectMessage(QStringLiteral("Zetawerte nicht vorhanden"));
     form->show();
+    QCoreApplication::processEvents();  // the tip comes after the window is up
     answerer().verifyDone();
 }
 

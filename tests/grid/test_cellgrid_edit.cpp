@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
@@ -263,4 +264,149 @@ TEST_F(EditTrace, AlwaysShowEditorRestoresEditorAndSelectionOnReturn)
     run();
     ASSERT_TRUE(grid->EditorVisible());
     EXPECT_EQ(grid->InplaceEditor()->selectedText(), "2");
+}
+
+TEST_F(EditTrace, ClickSelectsTheCellUnderTheMouseToItsEdges)
+{
+    const QRect cell = grid->CellRect(3, 2);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.topLeft());
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    grid->SetCol(1);
+    grid->SetRow(1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.bottomRight());
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 2);
+    // a click on the current cell opens the editor there
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(trace, (QStringList{"Before 3,2", "Get 3,2"}));
+}
+
+TEST_F(EditTrace, MultiLineEditorKeepsEnterAsLineBreak)
+{
+    grid->SetEditMultiline(true);
+    QStringList keys;
+    grid->OnKeyPress = [&keys](QObject*, QChar& k) { keys << QString::number(k.unicode()); };
+    QTest::keyClick(grid, Qt::Key_Return);  // Enter on the grid neither opens nor closes
+    EXPECT_FALSE(grid->EditorVisible());
+    QTest::keyClick(grid, Qt::Key_A);
+    ASSERT_TRUE(grid->EditorVisible());
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid, Qt::Key_B);
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->InplaceEditor()->text(), QStringLiteral("a\r\nb"));
+    QTest::keyClick(grid, Qt::Key_Left);  // the caret moves, the cell stays
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_TRUE(grid->commitEdit());
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("a\r\nb"));
+    EXPECT_EQ(keys, (QStringList{"97", "98"}));  // no Enter reached OnKeyPress
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=a\r\nb", "Validate 1,1", "After 1,1"}));
+
+    // on a cell that cannot be edited Enter does nothing
+    grid->SetRow(2);
+    QTest::keyClick(grid, Qt::Key_C);
+    ASSERT_TRUE(grid->EditorVisible());
+    grid->SetEditCell(1, 2, false);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(grid->InplaceEditor()->text(), QStringLiteral("c"));
+}
+
+TEST_F(EditTrace, FailedValidationOnFocusLossKeepsTheFocusAgainstAnotherFailingGrid)
+{
+    // The second grid shows its editor all the time and fails every
+    // validation too; its focus handling must neither validate endlessly
+    // nor win the focus.
+    auto* second = new TCellGrid(window.get());
+    window->layout()->addWidget(second);
+    second->SetOptions(second->Options() | goEditing | goAlwaysShowEditor);
+    second->SetCells(1, 1, "0");
+    second->show();
+    int secondValidations = 0;
+    bool secondFails = false;
+    second->OnValidateEdit = [&](QObject*, int, int, bool& ok) {
+        ++secondValidations;
+        ok = !secondFails;
+    };
+    second->setFocus();  // its editor opens
+    grid->setFocus();
+    run();
+    ASSERT_TRUE(grid->IsActiveControl());
+    trace.clear();
+    secondValidations = 0;
+    secondFails = true;
+
+    failValidations = 100;
+    QTest::keyClick(grid, Qt::Key_1);
+    second->setFocus();
+    run();
+    EXPECT_EQ(100 - failValidations, 1);
+    EXPECT_LE(secondValidations, 1);
+    EXPECT_TRUE(grid->IsActiveControl());
+    EXPECT_FALSE(second->IsActiveControl());
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->Cells(1, 1), "1");
+
+    // the grid still owns the focus: leaving for the edit line validates it once more
+    secondValidations = 0;
+    other->setFocus();
+    run();
+    EXPECT_EQ(100 - failValidations, 2);
+    EXPECT_EQ(secondValidations, 0);
+    EXPECT_TRUE(grid->IsActiveControl());
+}
+
+// A hint window goes after a short delay.
+static bool HintGone()
+{
+    for (int i = 0; i < 100 && QToolTip::isVisible(); ++i) QTest::qWait(10);
+    return !QToolTip::isVisible();
+}
+
+TEST_F(EditTrace, CellHintsShowBelowTheCellAndGoWhenTheMouseLeavesIt)
+{
+    DfmValue hints = DfmValue::emptyList();
+    hints.items << DfmValue::fromInt(2) << DfmValue::fromInt(1) << DfmValue::fromString("Bogen 90");
+    grid->ReadFormProperty("HintCell", hints);
+    struct Shown { int c, r; QString text; QPoint pos; };
+    QList<Shown> shown;
+    bool allow = true;
+    grid->OnShowHintCell = [&](QObject*, int c, int r, QString& text, bool& canShow, THintInfo& info) {
+        EXPECT_TRUE(canShow);  // starts True
+        shown << Shown{c, r, text, info.HintPos};
+        canShow = allow;
+        info.CursorRect = QRect();  // so only the grid itself takes the hint away
+    };
+    auto ask = [this](const QPoint& at) {
+        QHelpEvent help(QEvent::ToolTip, at, grid->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(grid->viewport(), &help);
+    };
+    const QRect cell = grid->CellRect(2, 1);
+    ask(cell.center());
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].c, 2);
+    EXPECT_EQ(shown[0].r, 1);
+    EXPECT_EQ(shown[0].text, "Bogen 90");
+    EXPECT_EQ(shown[0].pos, grid->viewport()->mapToGlobal(QPoint(cell.left(), cell.top() + cell.height() + 6)));
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "Bogen 90");
+
+    // moving inside the cell keeps the hint; the first pixel of the next cell ends it
+    QTest::mouseMove(grid->viewport(), cell.bottomRight());
+    EXPECT_TRUE(QToolTip::isVisible());
+    QTest::mouseMove(grid->viewport(), QPoint(grid->CellRect(3, 1).left(), cell.center().y()));
+    EXPECT_TRUE(HintGone());
+
+    // a cell without a hint text shows nothing; CanShow False suppresses a hint
+    ask(grid->CellRect(3, 1).center());
+    EXPECT_EQ(shown.last().text, "");
+    EXPECT_TRUE(HintGone());
+    allow = false;
+    ask(cell.center());
+    EXPECT_TRUE(HintGone());
+
+    // without ShowCellHints the grid does not take part
+    grid->SetShowCellHints(false);
+    ask(cell.center());
+    EXPECT_EQ(shown.size(), 3);
 }

@@ -1,7 +1,9 @@
 // Property records, the cascade and the form entries of TCellGrid.
 #include "GridTestUtil.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+#include <random>
 
 // ------------------------------------------------------------ cascade
 
@@ -470,4 +472,142 @@ TEST(CellGridFormDamaged, HugeCountsAndFixedCountsStayBounded)
     g.ReadFormProperty("PropCell", IntList({70000, 70000, 1, 2, 0}));
     g.Loaded();
     EXPECT_EQ(EntryText(g, "PropCell"), "()");
+}
+
+// ----------------------------------------------------- random form data
+
+namespace {
+
+// Resident memory of the test process in kilobytes (0 where unknown).
+long ResidentKb()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> parts = f.readAll().split(' ');
+    return parts.size() > 1 ? parts[1].toLong() * 4 : 0;
+}
+
+class RandomForm {
+public:
+    explicit RandomForm(quint32 seed) : m_rng(seed) {}
+
+    int pick(int n) { return int(m_rng() % quint32(n)); }
+
+    qint64 integer()
+    {
+        static const qint64 edges[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 255, 256, 65535, 65536, 65537, -1, -65536,
+                                       2147483647LL, -2147483647LL - 1, 4294967295LL, 0x80000005LL};
+        switch (pick(4)) {
+        case 0: return edges[pick(int(std::size(edges)))];
+        case 1: return pick(10);  // tags and ordinals
+        case 2: return qint64(m_rng()) - 0x80000000LL;
+        default: return pick(20);  // small indexes
+        }
+    }
+
+    DfmValue value(int depth)
+    {
+        switch (pick(depth > 0 ? 12 : 11)) {
+        case 0: return DfmValue::fromString(pick(2) ? QStringLiteral("Arial") : QString(pick(40), QChar('x')));
+        case 1: return DfmValue::fromIdent(QStringLiteral("clRed"));
+        case 2: {
+            DfmValue b;
+            b.kind = DfmValue::Binary;
+            for (int i = pick(12); i > 0; --i) b.bytes.append(char(m_rng()));
+            return b;
+        }
+        case 11: return list(depth - 1, 6);
+        default: return DfmValue::fromInt(integer());
+        }
+    }
+
+    DfmValue list(int depth, int maxLength)
+    {
+        DfmValue v = DfmValue::emptyList();
+        for (int i = pick(maxLength + 1); i > 0; --i) v.items << value(depth);
+        return v;
+    }
+
+    DfmValue binary(int maxLength)
+    {
+        DfmValue b;
+        b.kind = DfmValue::Binary;
+        for (int i = pick(maxLength + 1); i > 0; --i) b.bytes.append(char(pick(3) ? pick(8) : int(m_rng())));
+        return b;
+    }
+
+private:
+    std::mt19937 m_rng;
+};
+
+const char* const kEntryNames[] = {
+    "HintCell", "Cells", "PropCell", "PropCol", "PropRow", "PropFixedCol", "PropFixedRow",
+    "AlignCell", "AlignCol", "FixedAlignCol", "AlignRow", "FixedAlignRow", "EditCell", "EditCol", "EditRow",
+    "FontCell", "FontCol", "FontFixedCol", "FontRow", "FontFixedRow",
+    "BrushCell", "BrushCol", "BrushFixedCol", "BrushRow", "BrushFixedRow",
+    "ColorCell", "ColorCol", "ColorFixedCol", "ColorRow", "ColorFixedRow",
+    "SelectedColorCell", "SelectedColorCol", "SelectedColorRow"};
+
+QStringList WrittenEntries(const TCellGrid& g)
+{
+    QStringList out;
+    for (const DfmProperty& p : g.WriteFormProperties()) {
+        // an empty text list is written only by a grid that read texts
+        if ((p.name == "Cells" || p.name == "HintCell") && p.value.items.isEmpty()) continue;
+        out << p.name + QLatin1Char('=') + Compact(p.value);
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(CellGridFormDamaged, RandomEntriesNeitherCrashNorGrowWithoutBound)
+{
+    RandomForm random(20240611u);
+    const long before = ResidentKb();
+    int kept = 0;  // rounds in which some record survived
+    for (int round = 0; round < 400; ++round) {
+        TCellGrid g;
+        g.SetColCount(1 + random.pick(9));
+        g.SetRowCount(1 + random.pick(9));
+        g.resize(300, 200);
+        for (int k = 0; k < 6; ++k) {
+            const char* name = kEntryNames[random.pick(int(std::size(kEntryNames)))];
+            const bool binaryEntry = QByteArray(name).contains("Align") || QByteArray(name).startsWith("Edit");
+            // mostly the kind the entry expects, sometimes anything
+            const DfmValue v = random.pick(8) == 0 ? random.value(2)
+                             : binaryEntry       ? random.binary(40)
+                                                 : random.list(1, 300);
+            EXPECT_TRUE(g.ReadFormProperty(QString::fromLatin1(name), v)) << name;
+        }
+        g.Loaded();
+        for (int k = 0; k < 20; ++k) {  // reads anywhere answer without trouble
+            const int c = int(random.integer()), r = int(random.integer());
+            g.AlignCell(c, r);
+            g.WordwrapCell(c, r);
+            g.EditCell(c, r);
+            g.EffectiveFont(c, r).toQFont();
+            g.SelectedColorCell(c, r);
+            g.SelectedFontColorCell(c, r);
+            g.HintCell(c, r);
+        }
+        g.viewport()->grab();
+
+        // what was kept writes out in the current layout and reads back the same
+        const QStringList written = WrittenEntries(g);
+        for (const QString& e : written)
+            if (e.startsWith(QLatin1String("Prop")) && !e.endsWith(QLatin1String("=()"))) {
+                ++kept;
+                break;
+            }
+        TCellGrid copy;
+        copy.SetColCount(g.ColCount());
+        copy.SetRowCount(g.RowCount());
+        for (const DfmProperty& p : g.WriteFormProperties()) copy.ReadFormProperty(p.name, p.value);
+        copy.Loaded();
+        ASSERT_EQ(WrittenEntries(copy).join('\n').toStdString(), written.join('\n').toStdString()) << "round " << round;
+    }
+    EXPECT_GT(kept, 40);  // the data was not all thrown away
+    const long after = ResidentKb();
+    if (before > 0 && after > 0) EXPECT_LT(after - before, 64 * 1024) << "kB grown";
 }

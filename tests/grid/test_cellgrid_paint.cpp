@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QImage>
 #include <QTest>
 
@@ -162,4 +163,59 @@ TEST_F(GridPaint, ZetaGridPicture)
     const QString path = QDir::tempPath() + QStringLiteral("/zeta_bogen_glatt_grid.png");
     ASSERT_TRUE(img.save(path));
     EXPECT_EQ(img.size(), grid.viewport()->size());
+}
+
+TEST_F(GridPaint, OnDrawCellGetsTheRectangleAsTheDrawingStepsLeftIt)
+{
+    QRect got;
+    grid.OnDrawCell = [&got](QObject*, int c, int r, const QRect& rect, TGridDrawState) {
+        if (c == 3 && r == 1) got = rect;
+    };
+    const QRect cell = grid.CellRect(3, 1);
+    Grab(grid);
+    EXPECT_EQ(got, cell.adjusted(2, 2, -2, -2));  // the text area, 2 pixels in
+
+    // without the lines of plain cells the cell first reaches over their place
+    grid.SetOptions(grid.Options() & ~(goVertLine | goHorzLine));
+    grid.SetGridLineWidth(3);
+    const QRect wide = grid.CellRect(3, 1);
+    got = QRect();
+    Grab(grid);
+    EXPECT_EQ(got, wide.adjusted(2, 2, 3 - 2, 3 - 2));
+
+    // an empty cell is no different
+    grid.SetCells(3, 1, QString());
+    got = QRect();
+    Grab(grid);
+    EXPECT_EQ(got, wide.adjusted(2, 2, 1, 1));
+
+    // without default drawing the handler gets the cell as it is
+    grid.SetDefaultDrawing(false);
+    got = QRect();
+    Grab(grid);
+    EXPECT_EQ(got, wide);
+}
+
+TEST(GridFonts, ClassicDialogFontFallsBackToANarrowSans)
+{
+    // The fixed-cell font is the platform default ("MS Sans Serif"); where
+    // that is missing, the general fallback is so much wider that the row
+    // headings of the cone reduction grid ("f= 0,33" in 40 pixels) are cut.
+    const QStringList narrow{"Arial", "Liberation Sans", "Nimbus Sans"};
+    const QStringList families = QFontDatabase::families();
+    if (families.contains("MS Sans Serif")) GTEST_SKIP() << "the font itself is installed";
+    bool any = false;
+    for (const QString& f : narrow) any |= families.contains(f);
+    if (!any) GTEST_SKIP() << "no narrow sans installed";
+    TCellGrid g;
+    ASSERT_EQ(g.FixedFont().Name(), "MS Sans Serif");
+    const QFont font = g.FixedFont().toQFont();
+    EXPECT_TRUE(narrow.contains(QFontInfo(font).family())) << qPrintable(QFontInfo(font).family());
+    EXPECT_EQ(QFontInfo(font).pixelSize(), 11);
+    TFont shell;
+    shell.SetName("MS Shell Dlg 2");
+    EXPECT_TRUE(narrow.contains(QFontInfo(shell.toQFont()).family()));
+    TFont other;  // named fonts are left to the platform
+    other.SetName("DejaVu Serif");
+    EXPECT_EQ(QFontInfo(other.toQFont()).family(), "DejaVu Serif");
 }

@@ -1,0 +1,218 @@
+// The project commands of the main window: open, close, save, save as.
+//
+// The file itself is read and written by ProjektDatei; these commands decide
+// when the dialogs appear, when the network is calculated, which question is
+// asked before a project is dropped, and how the file name, the flags and the
+// enabled state of the project commands change.
+#include "app/Berechnung.h"
+#include "app/ProjektDatei.h"
+#include "app/SBWert.h"
+#include "app/Strombau.h"
+#include "platform/Application.h"
+#include "platform/Dialogs.h"
+#include <QFileInfo>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+// The message lists of the window for the calculation run on a file that
+// is being opened.
+class TFormMessageTexts : public IMessageTexts {
+public:
+    explicit TFormMessageTexts(const TMainForm& form) : m_form(form) {}
+    QString MessageText(TMessageList list, int index) const override
+    {
+        const TStrHolder* holder = nullptr;
+        switch (list) {
+        case TMessageList::MessStrHolder1: holder = m_form.MessStrHolder1; break;
+        case TMessageList::MessStrHolder2: holder = m_form.MessStrHolder2; break;
+        case TMessageList::MessStrHolder3: holder = m_form.MessStrHolder3; break;
+        case TMessageList::GridStrHolder: holder = m_form.GridStrHolder; break;
+        }
+        const QString text = holder ? holder->item(index) : QString();
+        return text.isEmpty() ? DefaultMessageTexts().MessageText(list, index) : text;
+    }
+
+private:
+    const TMainForm& m_form;
+};
+
+}  // namespace
+
+// ---- handlers ------------------------------------------------------------------
+
+void TMainForm::mProjektOpenClick()
+{
+    OpenProject();
+}
+
+void TMainForm::mProjektschliessenClick()
+{
+    CommitGridEdits();
+    if (AskToSaveChanges()) CloseProject();
+    UpdateMainCaption();
+}
+
+void TMainForm::ProjektSaveBtnClick()
+{
+    SaveProject(false);
+}
+
+void TMainForm::mProjektSaveAsClick()
+{
+    SaveProject(true);
+}
+
+// ---- the question before a project is dropped --------------------------------------
+
+bool TMainForm::HasUnsavedChanges() const
+{
+    return TSTreeView->topLevelItemCount() > 0 && !Projekt.ProjektGespeichert;
+}
+
+bool TMainForm::AskToSaveChanges()
+{
+    if (!HasUnsavedChanges()) return true;
+    const int answer =
+        MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning, mbYesNo);
+    if (answer == mrNo) return true;
+    if (answer != mrYes) return false;  // the box was closed without an answer
+    return SaveProject(false);
+}
+
+// ---- open --------------------------------------------------------------------------
+
+void TMainForm::OpenProject()
+{
+    CommitGridEdits();
+    if (!AskToSaveChanges()) {
+        UpdateMainCaption();
+        return;
+    }
+    if (!OpenDlg->Execute()) {
+        UpdateMainCaption();
+        return;
+    }
+    const QString path = OpenDlg->FileName();
+
+    // Everything is read and calculated aside; the open project stays as it
+    // is until the new one is complete.
+    TProjekt neu;
+    QStringList namen;
+    try {
+        TProjektInhalt inhalt = ::ReadProjectFile(path, MessStrHolder1->item(6));
+        if (inhalt.TSAnzahl < 1)
+            throw EProjektDatei(QStringLiteral("%1: keine Teilstrecke").arg(path));
+        neu.Projektdaten = inhalt.Projektdaten;
+        neu.Teilstrecken = std::move(inhalt.Teilstrecken);
+        neu.TSAnzahl = inhalt.TSAnzahl;
+        namen = inhalt.Namen;
+        TSectionInputs nichtsGezeigt;
+        const TFormMessageTexts texte(*this);
+        if (!CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDatei(), texte))
+            throw ECalcError(path);
+    } catch (const std::exception&) {
+        UpdateMainCaption();
+        MessageDlg(MessStrHolder2->item(1), mtError, mbOK);
+        return;
+    }
+
+    neu.Projektdateiname = path;
+    neu.ProjektGespeichert = false;
+    neu.ProjektGeladen = true;
+    neu.ProjektNeu = false;
+
+    // The tabs are emptied before the tree changes, so that leaving the old
+    // node stores nothing into the new project.
+    ClearSectionInputs();
+    Projekt = std::move(neu);
+    BuildTree(namen);
+    LoadSectionToForm(1);
+    AuslegungPageCtrl->setEnabled(true);
+    ShowTotals();
+    EnableProjectCommands(true);
+    UpdateMainCaption();
+}
+
+// ---- close ---------------------------------------------------------------------------
+
+void TMainForm::CloseProject()
+{
+    // The tabs are emptied first: leaving the selected node while the tree
+    // is emptied then has nothing to store.
+    ClearSectionInputs();
+    BuildTree(QStringList());
+    Projekt.CloseProject();
+    Projekt.Projektdateiname.clear();
+    TSCaptionLbl1->setText(MessStrHolder1->item(6));
+    AuslegungPageCtrl->setCurrentWidget(DatenTab);
+    Projekt.ProjektGespeichert = false;
+    Projekt.ProjektGeladen = false;
+    Projekt.ProjektNeu = false;
+    EnableProjectCommands(false);
+    ClearSectionInputs();
+    ClearResultEdits();
+    AuslegungPageCtrl->setEnabled(false);
+    UpdateMainCaption();
+}
+
+// ---- save ----------------------------------------------------------------------------
+
+QString TMainForm::WithDefaultExt(const QString& path) const
+{
+    const QString ext = SaveDlg->DefaultExt();
+    if (path.isEmpty() || ext.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    return path + QLatin1Char('.') + ext;
+}
+
+bool TMainForm::SaveProject(bool saveAs)
+{
+    // What the tabs show goes into its record first; invalid inputs stop the
+    // save with the input message.
+    CommitGridEdits();
+    if (!StoreCurrentSection()) {
+        UpdateMainCaption();
+        return false;
+    }
+    if (!saveAs && !Projekt.AlleBerechnet) {
+        mAlleTSClick();
+        if (!Projekt.AlleBerechnet) {  // the calculation has shown why
+            UpdateMainCaption();
+            return false;
+        }
+    }
+
+    const bool named = !saveAs && !Projekt.Projektdateiname.isEmpty();
+    QString path = Projekt.Projektdateiname;
+    if (!named) {
+        // The dialog itself asks once before an existing file is replaced.
+        QStringList options = SaveDlg->Options();
+        if (!options.contains(QStringLiteral("ofOverwritePrompt"), Qt::CaseInsensitive)) {
+            options << QStringLiteral("ofOverwritePrompt");
+            SaveDlg->SetOptions(options);
+        }
+        SaveDlg->SetFileName(Projekt.Projektdateiname);
+        if (!SaveDlg->Execute()) {
+            UpdateMainCaption();
+            return false;
+        }
+        path = WithDefaultExt(SaveDlg->FileName());
+        ExecuteDruckkopfDlg();  // its result is not examined: what it shows becomes the header
+    }
+
+    try {
+        ::WriteProjectFile(path, Projekt);
+    } catch (const std::exception& e) {
+        // The file is as it was, and so are the flags and the file name.
+        if (named) HandleException(e);
+        else MessageDlg(MessStrHolder2->item(0), mtError, mbOK);
+        UpdateMainCaption();
+        return false;
+    }
+    Projekt.Projektdateiname = path;
+    Projekt.ProjektGespeichert = true;
+    UpdateMainCaption();
+    return true;
+}

@@ -1,0 +1,234 @@
+// The section tree's selection: leaving and entering nodes, the refused
+// change, the tabs following the tree and the tree following the tabs, the
+// right mouse button, the project header dialog and the enabled commands.
+#include "test_baum_hilfen.h"
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+
+using namespace baum_test;
+
+namespace {
+
+TEST_F(BaumForm, InvalidInputsKeepTheSectionSelected)
+{
+    newProject(2);
+    setInputs({"500", "0", "0"});
+    form->Projekt.Section(1).Volumenstrom = QStringLiteral("77");
+
+    answerer().expectMessage(kInvalidInputs);
+    click(child(2, 1));  // "Formstücke" of section 2
+    answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().back().type, mtError);
+
+    EXPECT_EQ(current(), node(1));
+    EXPECT_EQ(form->TSTreeView->selectedItems(), QList<QTreeWidgetItem*>{node(1)});
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->DatenTab);
+    EXPECT_EQ(form->TSCaptionLbl1->text(), QStringLiteral("Teilstrecke 1"));
+    // Nothing was stored, cleared or entered.
+    EXPECT_EQ(recordFlow(1), QStringLiteral("77"));
+    EXPECT_EQ(shownFlow(), 500.0);
+
+    // The keyboard is refused the same way.
+    answerer().expectMessage(kInvalidInputs);
+    form->TSTreeView->setFocus();
+    QTest::keyClick(form->TSTreeView, Qt::Key_Down);
+    answerer().verifyDone();
+    EXPECT_EQ(current(), node(1));
+    EXPECT_TRUE(node(1)->isSelected());
+
+    // Once the inputs are complete the change goes through.
+    form->TSLaengeEdit->setText(QStringLiteral("10"));
+    form->DNRohrEdit->setText(QStringLiteral("200"));
+    click(child(2, 1));
+    EXPECT_EQ(current(), child(2, 1));
+    EXPECT_EQ(recordFlow(1), QStringLiteral("500"));
+}
+
+TEST_F(BaumForm, ATabRefusedByInvalidInputsGoesBack)
+{
+    newProject(1);
+    setInputs({"500", "0", "0"});
+    answerer().expectMessage(kInvalidInputs);
+    clickTab(form->ZubehoerTab);
+    answerer().verifyDone();
+    EXPECT_EQ(current(), node(1));
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->DatenTab);
+}
+
+TEST_F(BaumForm, TheTabsFollowTheTree)
+{
+    newProject(2);
+    setInputs({"100", "1", "100"});
+
+    click(child(2, 0));
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->ZubehoerTab);
+    EXPECT_EQ(form->TSCaptionLbl2->text(), QStringLiteral("Teilstrecke 2"));
+    EXPECT_FALSE(form->BerechnenTSBtn->isEnabled());
+    EXPECT_FALSE(form->mAlleTS->isEnabled());
+    EXPECT_EQ(recordFlow(1), QStringLiteral("100"));  // leaving section 1 stored it
+    EXPECT_EQ(shownFlow(), 0.0);                      // and section 2 is shown
+
+    form->FormstueckPageCtrl->setCurrentIndex(2);
+    click(child(2, 1));
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->FormstueckTab);
+    EXPECT_EQ(form->FormstueckPageCtrl->currentWidget(), form->BogenTab);
+    EXPECT_FALSE(form->BerechnenGesamtBtn->isEnabled());
+
+    click(node(1));
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->DatenTab);
+    EXPECT_EQ(form->TSCaptionLbl1->text(), QStringLiteral("Teilstrecke 1"));
+    EXPECT_TRUE(form->BerechnenTSBtn->isEnabled());
+    EXPECT_TRUE(form->mAktuelleTS->isEnabled());
+    EXPECT_EQ(shownFlow(), 100.0);
+}
+
+TEST_F(BaumForm, MovingWithinASectionKeepsWhatTheTabsShow)
+{
+    newProject(1);
+    click(child(1, 0));
+    setInputs({"120", "4", "160"});
+    click(child(1, 1));
+    EXPECT_EQ(current(), child(1, 1));
+    EXPECT_EQ(recordFlow(1), QStringLiteral("120"));
+    EXPECT_EQ(shownFlow(), 120.0);
+}
+
+TEST_F(BaumForm, TheTreeFollowsTheTabs)
+{
+    newProject(2);
+    click(node(2));
+    clickTab(form->ZubehoerTab);
+    EXPECT_EQ(current(), child(2, 0));
+    EXPECT_FALSE(form->BerechnenTSBtn->isEnabled());
+
+    form->FormstueckPageCtrl->setCurrentIndex(3);
+    clickTab(form->FormstueckTab);
+    EXPECT_EQ(current(), child(2, 1));
+    EXPECT_EQ(form->FormstueckPageCtrl->currentWidget(), form->BogenTab);
+
+    clickTab(form->DatenTab);
+    EXPECT_EQ(current(), node(2));
+    EXPECT_TRUE(form->BerechnenTSBtn->isEnabled());
+
+    // A tab that the program shows moves nothing.
+    click(child(2, 0));
+    form->AuslegungPageCtrl->setCurrentWidget(form->DatenTab);
+    EXPECT_EQ(current(), child(2, 0));
+}
+
+TEST_F(BaumForm, ARightClickLeavesTheSelectionWhereItIs)
+{
+    // On an empty tree the pop-up menu stays shut.
+    QTest::mousePress(form->TSTreeView->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    QTest::mouseRelease(form->TSTreeView->viewport(), Qt::RightButton, {}, QPoint(20, 20));
+    EXPECT_EQ(form->TSTreeView->contextMenuPolicy(), Qt::PreventContextMenu);
+
+    newProject(3);
+    const QRect r = form->TSTreeView->visualItemRect(node(3));
+    QTest::mousePress(form->TSTreeView->viewport(), Qt::RightButton, {}, r.center());
+    QTest::mouseRelease(form->TSTreeView->viewport(), Qt::RightButton, {}, r.center());
+    QApplication::processEvents();
+    form->TreeViewPopUp->hide();
+    EXPECT_EQ(current(), node(1));
+    EXPECT_FALSE(node(3)->isSelected());
+    EXPECT_EQ(form->TSTreeView->contextMenuPolicy(), Qt::CustomContextMenu);
+
+    // The pop-up acts on the selected node.
+    answerer().expectMessage(QStringLiteral("Wollen Sie die Teilstrecke 1 wirklich löschen??"), mrNo);
+    form->mTSDelete->trigger();
+    answerer().verifyDone();
+}
+
+TEST_F(BaumForm, ProjectCommandsAreSwitchedTogether)
+{
+    QList<QObject*> all = {form->mProjektSchliessen, form->mProjektSpeichern, form->mProjektSpeichernUnter,
+                           form->mPrint,            form->mPreview,          form->mBearbeiten->menuAction(),
+                           form->ProjektCloseBtn,   form->ProjektSaveBtn,    form->ProjektSaveAsBtn,
+                           form->PrintBtn,          form->PreviewBtn,        form->BerechnenTSBtn,
+                           form->BerechnenGesamtBtn};
+    auto enabled = [](QObject* o) {
+        if (auto* a = qobject_cast<QAction*>(o)) return a->isEnabled();
+        return qobject_cast<QWidget*>(o)->isEnabled();
+    };
+    for (bool on : {true, false, true}) {
+        form->EnableProjectCommands(on);
+        for (QObject* o : all) EXPECT_EQ(enabled(o), on) << o->objectName().toStdString();
+    }
+    EXPECT_TRUE(form->ProjektNewBtn->isEnabled());
+    EXPECT_TRUE(form->mProjektOeffnen->isEnabled());
+}
+
+TEST_F(BaumForm, AChangedHeaderMakesTheProjectUnsaved)
+{
+    newProject(1);
+    form->Projekt.Projektdaten.Name1 = QStringLiteral("Alt");
+    form->Projekt.ProjektGespeichert = true;
+
+    // Closing without a change keeps the project saved.
+    answerer().expectForm([](QWidget* w) {
+        w->show();
+        static_cast<TDruckkopfDlg*>(w)->done(mrOk);
+        return int(mrOk);
+    });
+    EXPECT_FALSE(form->ExecuteDruckkopfDlg());
+    answerer().verifyDone();
+    EXPECT_TRUE(form->Projekt.ProjektGespeichert);
+
+    // The dialog called directly reports its change as well.
+    answerer().expectForm([](QWidget* w) {
+        auto* d = static_cast<TDruckkopfDlg*>(w);
+        d->show();
+        d->Name1Edit->setText(QStringLiteral("Neu"));
+        d->done(mrOk);
+        return int(mrOk);
+    });
+    form->DruckkopfDlg->Execute(form->Projekt.Projektdaten, form->Userdaten);
+    answerer().verifyDone();
+    EXPECT_EQ(form->Projekt.Projektdaten.Name1.str(), QStringLiteral("Neu"));
+    EXPECT_FALSE(form->Projekt.ProjektGespeichert);
+}
+
+TEST_F(BaumForm, NewProjectClearsTheHeader)
+{
+    form->Projekt.Projektdaten.Name1 = QStringLiteral("Kunde");
+    form->Projekt.Projektdaten.Vortext = QStringLiteral("Vorher");
+    newProject(1);
+    EXPECT_TRUE(form->Projekt.Projektdaten.Name1.isEmpty());
+    EXPECT_TRUE(form->Projekt.Projektdaten.Vortext.isEmpty());
+}
+
+TEST_F(BaumForm, BuildTreeGivesEveryNameItsChildrenAndSelectsTheFirst)
+{
+    form->Projekt.StartNewProject(2);
+    form->Projekt.Section(1).Nummer = QStringLiteral("1");
+    form->Projekt.Section(1).Kanalform = QStringLiteral("1");
+    form->Projekt.Section(1).Volumenstrom = QStringLiteral("440");
+    form->BuildTree({QStringLiteral("Zuluft"), QStringLiteral("Abluft")});
+    EXPECT_EQ(captions(), (QStringList{QStringLiteral("Zuluft"), QStringLiteral("Abluft")}));
+    EXPECT_EQ(child(2, 1)->text(0), QStringLiteral("Formstücke"));
+    EXPECT_TRUE(node(2)->isExpanded());
+    EXPECT_EQ(current(), node(1));
+    EXPECT_EQ(shownFlow(), 440.0);
+    EXPECT_EQ(form->TSCaptionLbl1->text(), QStringLiteral("Zuluft"));
+
+    form->BuildTree({});
+    EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 0);
+    EXPECT_EQ(current(), nullptr);
+}
+
+TEST_F(BaumForm, GrabOfAThreeSectionProject)
+{
+    newProject(3);
+    fillSections({{"1000", "12", "250"}, {"600", "8", "200"}, {"300", "5", "160"}}, 2);
+    answerer().expectInput(kNamePrompt, QStringLiteral("Abluft Bad"));
+    form->mTSNameChangeClick();
+    answerer().verifyDone();
+    form->mAlleTSClick();
+    QApplication::processEvents();
+    const QImage image = form->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_TRUE(image.save(QStringLiteral("/tmp/baum.png")));
+}
+
+}  // namespace
