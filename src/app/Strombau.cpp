@@ -159,6 +159,11 @@ TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
     SetWertDateiMessageTexts({});
+    // The children outlive this part of the window while they are torn down
+    // (hiding moves the focus and fires their change signals): none of that
+    // may reach the window's handlers any more.
+    QObject::disconnect(nullptr, nullptr, this, nullptr);
+    for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
 }
 
 QLabel* TMainForm::label(QWidget* parent, const char* name)
