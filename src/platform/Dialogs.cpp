@@ -42,17 +42,18 @@ QMessageBox::Icon iconFor(TMsgDlgType type)
     return QMessageBox::NoIcon;
 }
 
-// "Projektdateien (*.STB)|*.STB" -> "Projektdateien (*.STB *.stb)"; the
-// pattern matches without regard to case, as on the original platform.
-QString qtFilter(const QString& filter)
+}  // namespace
+
+QString FileDialogNameFilters(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns;
         for (const QString& p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            patterns << p.trimmed();
-            if (p.trimmed().toLower() != p.trimmed()) patterns << p.trimmed().toLower();
+            const QString pattern = p.trimmed();
+            for (const QString& variant : {pattern, pattern.toUpper(), pattern.toLower()})
+                if (!variant.isEmpty() && !patterns.contains(variant)) patterns << variant;
         }
         QString desc = parts[i];
         const int paren = desc.indexOf(QLatin1Char('('));
@@ -61,8 +62,6 @@ QString qtFilter(const QString& filter)
     }
     return out.join(QStringLiteral(";;"));
 }
-
-}  // namespace
 
 QString MessageDlgCaption(TMsgDlgType type) { return captionFor(type); }
 
@@ -160,7 +159,7 @@ QString InputBox(const QString& caption, const QString& prompt, const QString& d
 bool ExecuteFileDialog(FileDialogRequest& r)
 {
     if (answerer()) return answerer()->fileDialog(r);
-    QFileDialog dlg(QApplication::activeWindow(), r.title, r.initialDir, qtFilter(r.filter));
+    QFileDialog dlg(QApplication::activeWindow(), r.title, r.initialDir, FileDialogNameFilters(r.filter));
     dlg.setAcceptMode(r.kind == FileDialogRequest::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(r.kind == FileDialogRequest::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setDefaultSuffix(r.defaultExt);

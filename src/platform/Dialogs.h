@@ -38,6 +38,11 @@ struct FileDialogRequest {
     bool fileMustExist = false;
 };
 bool ExecuteFileDialog(FileDialogRequest& request);
+// A filter of the "Projektdateien (*.STB)|*.STB" form as the name filters of
+// the file dialog: "Projektdateien (*.STB *.stb)".  Every pattern is offered
+// as written, in capitals and in small letters, so that it matches without
+// regard to case as on the original platform.
+QString FileDialogNameFilters(const QString& filter);
 
 struct PrintDialogRequest {
     int minPage = 1, maxPage = 1;

@@ -77,6 +77,133 @@ TEST_F(ProjektBefehleTest, ChosenNameWithoutExtensionGetsTheDefaultExtension)
 
 // ---- the command sequences of the state table ---------------------------------------
 
+// Every command from the states it can meet: each step scripts the questions
+// it must ask (any other question fails the test) and gives the state after
+// it: file name, the three flags, the thirteen controls and the caption.
+TEST_F(ProjektBefehleTest, StateTableOverCommandSequences)
+{
+    const QString a = folder.file(QStringLiteral("a.STB"));
+    const QString b = beispielDatei();
+    const QString c = folder.file(QStringLiteral("c.STB"));
+    const QString kaputt = folder.file(QStringLiteral("kaputt.STB"));
+    WriteBytes(kaputt, "[Projektdaten]\r\nName1=Kaputt\r\n[Projekt]\r\nTS-Anzahl=x\r\n");
+    const QString halle = QStringLiteral("Strombaurechner <Bauamt/Halle>");
+    const QString beispiel = QStringLiteral("Strombaurechner <Bauamt/Lüftung Halle 2>");
+    const QString kopie = QStringLiteral("Strombaurechner <Neu/Halle 3>");
+
+    auto oeffnen = [this](const QString& path) {
+        answerer().expectFileDialog(path);
+        form->mProjektOpenClick();
+    };
+    auto rechnen = [this] {
+        form->mAlleTSClick();
+        form->UpdateMainCaption();
+    };
+    auto fehlschlagendesOeffnen = [this, kaputt] {
+        answerer().expectFileDialog(kaputt);
+        answerer().expectMessage(kFehlerLaden);
+        form->mProjektOpenClick();
+    };
+
+    const struct Schritt {
+        const char* was;
+        std::function<void()> tun;
+        Zustand danach;
+        QString titel;
+    } schritte[] = {
+        {"program start", [] {}, {QString(), false, false, false, 0}, kOhneName},
+        {"disabled commands do nothing",
+         [this] {
+             for (QAction* act : {form->mProjektSpeichern, form->mProjektSpeichernUnter, form->mProjektSchliessen})
+                 act->trigger();
+             for (TSpeedItem* btn : {form->ProjektSaveBtn, form->ProjektSaveAsBtn, form->ProjektCloseBtn})
+                 btn->click();
+         },
+         {QString(), false, false, false, 0}, kOhneName},
+        {"open cancelled", [oeffnen] { oeffnen(QString()); }, {QString(), false, false, false, 0}, kOhneName},
+        {"failed open without a project", fehlschlagendesOeffnen, {QString(), false, false, false, 0}, kOhneName},
+        {"new project",
+         [this] {
+             neuesProjekt(1);
+             eingeben(QStringLiteral("600"), QStringLiteral("12,5"), QStringLiteral("200"));
+         },
+         {QString(), false, false, true, 1}, kOhneName},
+        {"save as cancelled",
+         [this] {
+             answerer().expectFileDialog(QString());
+             form->mProjektSaveAsClick();
+         },
+         {QString(), false, false, true, 1}, kOhneName},
+        {"save of an unnamed project",
+         [this, a] {
+             answerer().expectFileDialog(a);
+             erwarteKopfdaten(QStringLiteral("Bauamt"), QStringLiteral("Halle"));
+             form->ProjektSaveBtnClick();
+         },
+         {a, true, false, true, 1}, halle},
+        // A calculation leaves the caption to the next activation of the window.
+        {"calculation", rechnen, {a, false, false, true, 1}, kOhneName},
+        {"save of a named project", [this] { form->ProjektSaveBtnClick(); }, {a, true, false, true, 1}, halle},
+        {"close of a saved project", [this] { form->mProjektschliessenClick(); },
+         {QString(), false, false, false, 0}, kOhneName},
+        {"open", [oeffnen, b] { oeffnen(b); }, {b, false, true, false, 1}, beispiel},
+        {"failed open over an opened project",
+         [fehlschlagendesOeffnen] {
+             answerer().expectMessage(kUngespeichert, mrNo);
+             fehlschlagendesOeffnen();
+         },
+         {b, false, true, false, 1}, beispiel},
+        {"save of an opened project", [this] { form->ProjektSaveBtnClick(); }, {b, true, true, false, 1}, beispiel},
+        {"save as of an opened project",
+         [this, c] {
+             answerer().expectFileDialog(c);
+             erwarteKopfdaten(QStringLiteral("Neu"), QStringLiteral("Halle 3"));
+             form->mProjektSaveAsClick();
+         },
+         {c, true, true, false, 1}, kopie},
+        {"calculation of an opened project", rechnen, {c, false, true, false, 1}, kopie},
+        {"new over an unsaved project",
+         [this] {
+             answerer().expectMessage(kUngespeichert, mrNo);
+             neuesProjekt(1);
+         },
+         {QString(), false, false, true, 1}, kOhneName},
+        {"open over an unsaved project, Yes and the save cancelled",
+         [oeffnen] {
+             answerer().expectMessage(kUngespeichert, mrYes);
+             oeffnen(QString());  // the save dialog, cancelled: no open dialog follows
+         },
+         {QString(), false, false, true, 1}, kOhneName},
+        {"open over an unsaved project, No",
+         [oeffnen, c] {
+             answerer().expectMessage(kUngespeichert, mrNo);
+             oeffnen(c);
+         },
+         {c, false, true, false, 1}, kopie},
+        {"close of an unsaved opened project, Yes saves into its file",
+         [this] {
+             answerer().expectMessage(kUngespeichert, mrYes);
+             form->mProjektschliessenClick();
+         },
+         {QString(), false, false, false, 0}, kOhneName},
+    };
+
+    for (const Schritt& s : schritte) {
+        SCOPED_TRACE(s.was);
+        const QByteArray vorher = ReadBytes(c);
+        s.tun();
+        answerer().verifyDone();
+        EXPECT_EQ(zustand(), s.danach);
+        EXPECT_EQ(form->windowTitle().toStdString(), s.titel.toStdString());
+        const bool offen = s.danach.befehle == 1;
+        EXPECT_EQ(form->AuslegungPageCtrl->isEnabled(), offen);
+        EXPECT_EQ(form->TSTreeView->topLevelItemCount() > 0, offen);
+        if (QString(s.was).startsWith("close of an unsaved")) {
+            EXPECT_NE(ReadBytes(c), vorher);
+        }
+    }
+}
+
 TEST_F(ProjektBefehleTest, NewSaveAsModifyCloseAsksAndNoClosesWithoutWriting)
 {
     EXPECT_EQ(zustand(), (Zustand{QString(), false, false, false, 0}));  // program start

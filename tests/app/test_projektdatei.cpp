@@ -191,6 +191,15 @@ TEST(ProjektDateiRundlauf, TextsWithLineBreaksStayInTheirValue)
     EXPECT_EQ(q.TSAnzahl, 2);
     EXPECT_EQ(q.Projektdaten.Vortext, p.Projektdaten.Vortext);
     EXPECT_EQ(q.Projektdaten.Nachtext, p.Projektdaten.Nachtext);
+
+    // One-line texts go into the file as they are.
+    p.Projektdaten.Vortext = QStringLiteral("Preis 5 \u00A4, [x]=y; C:\\neu");
+    p.Projektdaten.Nachtext = "Mit freundlichen Gr\u00FC\u00DFen";
+    WriteProjectFile(dir.file("p.stb"), p);
+    const QByteArray einzeilig = dir.read("p.stb");
+    EXPECT_TRUE(einzeilig.contains("\r\nVortext=Preis 5 \xA4, [x]=y; C:\\neu\r\n"));
+    EXPECT_TRUE(einzeilig.contains("\r\nNachtext=Mit freundlichen Gr\xFC\xDF" "en\r\n"));
+    EXPECT_EQ(ReadProjectFile(dir.file("p.stb")).Projektdaten.Vortext, p.Projektdaten.Vortext);
 }
 
 TEST(ProjektDateiRundlauf, SavingTwoSectionsOverFourLeavesTheRestUnread)
@@ -319,8 +328,20 @@ TEST(ProjektDateiLesen, ListedNumbersDecideTheSlotNotTheGroup)
     EXPECT_EQ(q.Teilstrecken[1].Einbauten(1).Anzahl.str(), "0");
 }
 
-TEST(ProjektDateiLesen, EntryFieldsAreCutToTheirWidths)
+TEST(ProjektDateiLesen, FieldsAreCutToTheirWidths)
 {
+    // Section line: every field 30 characters of its own letter.
+    const int breiten[14] = {15, 25, 10, 10, 10, 10, 15, 10, 10, 10, 10, 10, 10, 15};
+    QString line;
+    for (int f = 0; f < 14; ++f) line += QString(30, QChar('A' + f)) + ';';
+    TTeilstrecke ts;
+    ParseSectionLine(line, ts, "Vorgabe");
+    const QString gelesen[14] = {ts.Nummer.str(), ts.Materialart.str(), ts.DNRohr.str(), ts.KanalHoehe.str(),
+                                 ts.Laenge.str(), ts.Volumenstrom.str(), ts.Kanalform.str(), ts.Geschw.str(),
+                                 ts.HydrDurchm.str(), ts.Flaeche.str(), ts.DpRohr.str(), ts.DpFormstueck.str(),
+                                 ts.DpGesamt.str(), ts.Bezeichnung.str()};
+    for (int f = 0; f < 14; ++f) EXPECT_EQ(gelesen[f], QString(breiten[f], QChar('A' + f))) << "field " << f + 1;
+
     TFremdEinbauEintrag row;
     ParseForeignEntry(QString(60, QChar('b')) + ";12345678901;1234;", row);
     EXPECT_EQ(row.Beschreibung.length(), 50);

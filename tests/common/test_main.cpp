@@ -1,7 +1,7 @@
 // Test entry: one application object for widget tests, and scripted answers
-// for every modal question, so that no test ever waits on a window.  A test
-// that leaves expected questions unasked should call verifyDone(); the
-// fixture helper SB_VERIFY_DIALOGS() does so.
+// for every modal question, so that no test ever waits on a window.  A
+// question the script did not expect fails the test at once; an expected
+// question that was never asked fails it at its end.
 #include "common/TestSupport.h"
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -12,6 +12,9 @@ class AnswererListener : public ::testing::EmptyTestEventListener {
     {
         ScriptedAnswerer::instance().clearAsked();
     }
+    // Runs before the result printer reports the test, so a failure here
+    // counts against this test and not the next one.
+    void OnTestEnd(const ::testing::TestInfo&) override { ScriptedAnswerer::instance().verifyDone(); }
 };
 }  // namespace
 
