@@ -114,8 +114,23 @@ QStringList TWertDatei::ReadZetaWerte() const
 // ---- user data ------------------------------------------------------------
 
 namespace {
-void showFailure(const Exception& e) { MessageDlg(e.Message(), mtError, mbOK); }
 const QString kUser = QString::fromLatin1(SektionUserdaten);
+
+// One write operation on the value file (created when missing): `fill`
+// sets the keys, then the file is saved whole.  A failure is shown and the
+// file stays as it was.
+bool writeValueFile(const std::function<void(TIniFile&)>& fill)
+{
+    try {
+        TIniFile ini(WertDateiPfad());
+        fill(ini);
+        ini.UpdateFile();
+    } catch (const Exception& e) {
+        MessageDlg(e.Message(), mtError, mbOK);
+        return false;
+    }
+    return true;
+}
 }  // namespace
 
 bool ReadUserdaten(TUserdaten& u, bool melden)
@@ -155,21 +170,12 @@ bool ReadTip(bool& tip, bool melden)
 
 bool WriteTip(bool tip)
 {
-    try {
-        TIniFile ini(WertDateiPfad());
-        ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), tip);
-        ini.UpdateFile();
-    } catch (const Exception& e) {
-        showFailure(e);
-        return false;
-    }
-    return true;
+    return writeValueFile([&](TIniFile& ini) { ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), tip); });
 }
 
 bool WriteUserdaten(const TUserdaten& u, bool tip)
 {
-    try {
-        TIniFile ini(WertDateiPfad());
+    return writeValueFile([&](TIniFile& ini) {
         const auto put = [&](const char* key, const QString& value) {
             ini.WriteString(kUser, QString::fromLatin1(key), value);
         };
@@ -184,12 +190,7 @@ bool WriteUserdaten(const TUserdaten& u, bool tip)
         put("Vortext", u.Vortext);
         put("Sprache", u.Sprache);
         ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), tip);
-        ini.UpdateFile();
-    } catch (const Exception& e) {
-        showFailure(e);
-        return false;
-    }
-    return true;
+    });
 }
 
 // ---- technical data --------------------------------------------------------
@@ -234,19 +235,28 @@ bool ReadTechnikdaten(TTechnikDaten& daten)
 
 bool WriteTechnikdaten(const TTechnikDaten& daten)
 {
-    try {
-        TIniFile ini(WertDateiPfad());
+    return writeValueFile([&](TIniFile& ini) {
         for (int i = 0; i < daten.Count(); ++i)
             ini.WriteString(daten.Section(i), daten.Key(i), daten.Value(i).left(TTechnikDaten::Breite));
-        ini.UpdateFile();
-    } catch (const Exception& e) {
-        showFailure(e);
-        return false;
-    }
-    return true;
+    });
 }
 
 // ---- enciphering at rest ------------------------------------------------------
+
+namespace {
+TWertDateiEntferner& entferner()
+{
+    static TWertDateiEntferner remove;
+    return remove;
+}
+}  // namespace
+
+TWertDateiEntferner SetWertDateiEntferner(TWertDateiEntferner remove)
+{
+    TWertDateiEntferner previous = std::move(entferner());
+    entferner() = std::move(remove);
+    return previous;
+}
 
 bool SBWerte_ent_und_verschluesseln(TFileCipher& cipher, int mode)
 {
@@ -267,7 +277,8 @@ bool SBWerte_ent_und_verschluesseln(TFileCipher& cipher, int mode)
     const bool written = mode == 0 ? cipher.Decrypt() : cipher.Encrypt();
     // The input goes only once its counterpart stands whole on disk.
     if (!written) return false;
-    if (!QFile::remove(input))
+    const bool removed = entferner() ? entferner()(input) : QFile::remove(input);
+    if (!removed)
         MessageDlg(WertDateiMessageText(3) + QDir::toNativeSeparators(input), mtError, mbOK);
     return true;
 }

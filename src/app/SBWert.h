@@ -139,6 +139,11 @@ bool WriteTechnikdaten(const TTechnikDaten& daten);
 // only after the cipher wrote its output whole.  Returns whether the output
 // was written.
 bool SBWerte_ent_und_verschluesseln(TFileCipher& cipher, int mode);
+// What deletes a cipher step's input once its output stands whole (by
+// default QFile::remove); returns whether the file is gone.  An empty
+// function restores the default; the previous one is returned.
+using TWertDateiEntferner = std::function<bool(const QString& path)>;
+TWertDateiEntferner SetWertDateiEntferner(TWertDateiEntferner remove);
 // The main window's start step: deciphers when "SBWert.dec" exists.  A start
 // that another running instance will end touches nothing.
 void SBWerteBeimStart(TFileCipher& cipher, bool andereInstanzLaeuft);

@@ -18,6 +18,7 @@ protected:
     {
         answers.verifyDone();
         SetWertDateiMessageTexts(nullptr);
+        SetWertDateiEntferner(nullptr);
     }
     // The file's lines, without their CRLF.
     QStringList lines(const QString& name) const
@@ -258,8 +259,14 @@ TEST_F(SBWertTest, TipFlag)
 
 TEST_F(SBWertTest, UserDataRoundTripAndRefusedText)
 {
-    folder.write("SBWert.Dat", "[Material]\r\nEBlech=0,15\r\n[HL]\r\nHL=Kopf\r\n");
+    // Without a file the save creates it with "Userdaten" alone, keys in order.
     TUserdaten u;
+    ASSERT_TRUE(WriteUserdaten(u, true));
+    QStringList fresh = {"[Userdaten]"};
+    for (const QString& key : UserdatenSchluessel()) fresh << key + (key == "Tip" ? "=1" : "=");
+    EXPECT_EQ(lines(QStringLiteral("SBWert.Dat")), fresh);
+
+    folder.write("SBWert.Dat", "[Material]\r\nEBlech=0,15\r\n[HL]\r\nHL=Kopf\r\n");
     u.Firma = QString::fromUtf8("Müller Lüftung");
     u.PLZ = "80331";
     u.EMail = "info@example.de";
@@ -427,6 +434,41 @@ TEST_F(SBWertCipherTest, BothFilesAskBeforeReplacing)
     answers.verifyDone();
     EXPECT_EQ(files(), QStringList({"SBWert.Dat"}));
     EXPECT_EQ(folder.read("SBWert.Dat"), plain);
+}
+
+TEST_F(SBWertCipherTest, FailedDeleteIsReportedAndBothFilesStay)
+{
+    // Whatever the deletion is asked to remove stays in place.
+    QStringList asked;
+    SetWertDateiEntferner([&](const QString& p) {
+        asked << p;
+        return false;
+    });
+    const QByteArray enc = enciphered(plain);
+    folder.write("sbwert.DEC", enc);  // any case of the name is the enciphered file
+    const QString decPath = folder.file(QStringLiteral("sbwert.DEC"));
+    answers.expectMessage(QString::fromUtf8("Fehler beim Löschen der Datei:") + decPath);
+    SBWerteBeimStart(cipher, false);
+    answers.verifyDone();
+    EXPECT_EQ(asked, QStringList({decPath}));
+    ASSERT_EQ(answers.asked().size(), 1u);
+    // The message text is followed directly by the path.
+    EXPECT_EQ(answers.asked()[0].text, QString::fromUtf8("Fehler beim Löschen der Datei:") + decPath);
+    EXPECT_EQ(answers.asked()[0].type, mtError);
+    EXPECT_EQ(answers.asked()[0].buttons, TMsgDlgButtons(mbOK));
+    // The run goes on: the values are there, the enciphered file is untouched.
+    EXPECT_EQ(folder.read("SBWert.dat"), plain);
+    EXPECT_EQ(folder.read("sbwert.DEC"), enc);
+
+    // The close: the existing enciphered file is replaced on Yes, the plain one stays.
+    answers.clearAsked();
+    answers.expectMessage("gibt es schon.", mrYes);
+    answers.expectMessage(QString::fromUtf8("Fehler beim Löschen der Datei:") + folder.file("SBWert.dat"));
+    SBWerteBeimEnde(cipher);
+    answers.verifyDone();
+    EXPECT_EQ(files(), QStringList({"SBWert.dat", "sbwert.DEC"}));
+    EXPECT_EQ(folder.read("sbwert.DEC"), enc);
+    EXPECT_EQ(folder.read("SBWert.dat"), plain);
 }
 
 // ---- the delivered file ------------------------------------------------------

@@ -30,21 +30,21 @@ protected:
     // Only the named files remain in the folder (no temporary left behind).
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
-    bool encipher(const QString& from, const QString& to, const QString& password, int intKey)
+    bool run(bool enc, const QString& from, const QString& to, const QString& password, int intKey)
     {
         cipher.SetInfile(path(from));
         cipher.SetOutfile(path(to));
         cipher.SetPassword(password);
         cipher.SetIntKey(intKey);
-        return cipher.Encrypt();
+        return enc ? cipher.Encrypt() : cipher.Decrypt();
+    }
+    bool encipher(const QString& from, const QString& to, const QString& password, int intKey)
+    {
+        return run(true, from, to, password, intKey);
     }
     bool decipher(const QString& from, const QString& to, const QString& password, int intKey)
     {
-        cipher.SetInfile(path(from));
-        cipher.SetOutfile(path(to));
-        cipher.SetPassword(password);
-        cipher.SetIntKey(intKey);
-        return cipher.Decrypt();
+        return run(false, from, to, password, intKey);
     }
 
     QTemporaryDir dir;
