@@ -70,14 +70,17 @@ bool isBlankLine(const Line& l)
     return true;
 }
 
-// Section header: "[name]" after optional blanks.  Returns false otherwise.
+// Section header: "[name]" after optional blanks.  Returns false otherwise;
+// a "[name" without its closing bracket opens no section, so the keys below
+// it stay in the section before it, as the profile functions read them.
 bool parseHeader(const QString& text, QString& name)
 {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text.at(i))) ++i;
     if (i >= text.size() || text.at(i) != QLatin1Char('[')) return false;
     const qsizetype close = text.indexOf(QLatin1Char(']'), i + 1);
-    name = trimBlanks(text.mid(i + 1, close < 0 ? -1 : close - i - 1));
+    if (close < 0) return false;
+    name = trimBlanks(text.mid(i + 1, close - i - 1));
     return true;
 }
 

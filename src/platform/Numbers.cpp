@@ -126,11 +126,12 @@ QString exponentText(int e, bool plus, int minDigits)
     return (plus ? QStringLiteral("E+") : QStringLiteral("E")) + s;
 }
 
+// Exponent form from 10^precision on and below 0,00001.
 QString formatGeneral(const Decimal& d, int precision)
 {
     if (d.isZero()) return QStringLiteral("0");
     QString out = sign(d);
-    if (d.exp > precision || d.exp < -3) {
+    if (d.exp > precision || d.exp < -4) {
         out += QLatin1Char(d.digits[0]);
         if (d.digits.size() > 1) out += DecimalSeparator + QString::fromLatin1(d.digits.c_str() + 1);
         return out + exponentText(d.exp - 1, false, 0);

@@ -12,7 +12,8 @@ constexpr QChar DecimalSeparator = QLatin1Char(',');
 // when more than `precision` digits stand before the separator.  A negative
 // zero prints without sign.  ffGeneral: shortest text of `precision` digits.
 QString FloatToStrF(double value, TFloatFormat format, int precision, int digits);
-// Shortest general text of up to 15 significant digits ("210", "2,5").
+// Shortest general text of up to 15 significant digits ("210", "2,5");
+// exponent form below 0,00001 and from 1E15 ("1E-6", "1E15").
 QString FloatToStr(double value);
 // Display formats such as ",0", ",0.00", "##0.0", "0.00".
 QString FormatFloat(const QString& format, double value);

@@ -8,8 +8,9 @@
 #include <functional>
 
 // Answers the program's questions from a script.  Any question that the
-// script does not expect fails the running test.  Installed for the whole
-// test run by the test main; tests push their expectations onto it.
+// script does not expect fails the running test, and so does an expected
+// one left unasked when the test ends.  Installed for the whole test run by
+// the test main; tests push their expectations onto it.
 class ScriptedAnswerer : public DialogAnswerer {
 public:
     struct Asked {

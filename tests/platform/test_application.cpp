@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimerEvent>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -75,6 +76,33 @@ TEST(DefaultExceptionHandlerTest, ASlotThatThrowsIsCaughtAtTheEventBoundary)
 
     answers().expectMessage("Unbekannter Fehler.");
     DeliverGuarded([]() -> bool { throw 42; });
+    answers().verifyDone();
+}
+
+TEST(DefaultExceptionHandlerTest, EventFiltersAndTimersAreGuardedToo)
+{
+    struct ThrowingFilter : QObject {
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::KeyPress) throw EConvertError("'x' ist kein gültiger Integerwert");
+            return false;
+        }
+    } filter;
+    struct ThrowingTimer : QObject {
+        void timerEvent(QTimerEvent*) override { throw EZeroDivide("Gleitkommadivision durch Null"); }
+    } timer;
+
+    ThrowingWidget w;
+    w.fail = false;
+    w.installEventFilter(&filter);
+    answers().expectMessage("'x' ist kein gültiger Integerwert.");
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    EXPECT_FALSE(NotifyGuarded(qApp, &w, &key));
+    EXPECT_EQ(w.handled, 0);  // the filter threw before the widget saw the key
+
+    answers().expectMessage("Gleitkommadivision durch Null.");
+    QTimerEvent tick(1);
+    EXPECT_FALSE(NotifyGuarded(qApp, &timer, &tick));
     answers().verifyDone();
 }
 

@@ -67,10 +67,13 @@ TEST_F(IniFileTest, NamesMatchWithoutRegardToCaseAndTheFirstDuplicateWins)
     // Case folding covers ASCII only.
     EXPECT_EQ(ini.ReadString("PROJEKTDATEN", "mame2", ""), "Zweiter");
 
-    // Replacing goes to the first of the duplicates; the others stay.
+    // Replacing goes to the first of the duplicates; the others stay.  A key
+    // that only the second one holds is new: it joins the end of the first.
     ini.WriteString("ZETA-RED-KONISCH", "ZRedErwK1", "0,9");
+    ini.WriteString("Zeta-Red-konisch", "ZRedEngK1", "0,5");
+    EXPECT_EQ(ini.ReadString("zeta-red-konisch", "zredengk1", ""), "0,5");
     ini.UpdateFile();
-    EXPECT_EQ(get(), QByteArray("[Zeta-Red-Konisch]\r\nZRedErwK1=0,9\r\nzrederwk1=0,2\r\n"
+    EXPECT_EQ(get(), QByteArray("[Zeta-Red-Konisch]\r\nZRedErwK1=0,9\r\nzrederwk1=0,2\r\nZRedEngK1=0,5\r\n"
                                 "[Projektdaten]\r\nMAME2=Zweiter\r\n"
                                 "[zeta-red-konisch]\r\nZRedErwK1=0,3\r\nZRedEngK1=0,4\r\n"));
 }
@@ -79,21 +82,37 @@ TEST_F(IniFileTest, ValuesAreTrimmedOneLinePlainTextOfAnyLength)
 {
     const QByteArray longValue(5000, 'x');
     put("[S]\r\n  Key  =  a value  \r\nList=Zuluft EG;Teilstrecke 2;\r\nQ=\"quoted\"\r\n"
-        "Eq=a=b\r\nEmpty=\r\n; Kommentar=1\r\nno equals sign\r\n=nokey\r\nLong=" + longValue + "\r\n"
-        "  [Indented]  \r\nK=v\r\n[Open\r\nK=w\r\n");
+        "Eq=a=b\r\nLead==x\r\nEmpty=\r\n; Kommentar=1\r\nno equals sign\r\n=nokey\r\nLong=" + longValue + "\r\n"
+        "  [Indented]  \r\nK=v\r\n[Open\r\nK=w\r\nL=w\r\n");
     TIniFile ini(path());
     EXPECT_EQ(ini.ReadString("S", "Key", ""), "a value");
     EXPECT_EQ(ini.ReadString("S", "List", ""), "Zuluft EG;Teilstrecke 2;");
     EXPECT_EQ(ini.ReadString("S", "Q", ""), "\"quoted\"");
     EXPECT_EQ(ini.ReadString("S", "Eq", ""), "a=b");
+    EXPECT_EQ(ini.ReadString("S", "Lead", ""), "=x");
     EXPECT_EQ(ini.ReadString("S", "Empty", "d"), "");
     EXPECT_TRUE(ini.ValueExists("S", "Empty"));
     EXPECT_FALSE(ini.ValueExists("S", "; Kommentar"));
     EXPECT_FALSE(ini.ValueExists("S", "no equals sign"));
     EXPECT_EQ(ini.ReadString("S", "Long", "").size(), 5000);
-    EXPECT_EQ(ini.ReadSection("S"), QStringList({"Key", "List", "Q", "Eq", "Empty", "Long"}));
+    EXPECT_EQ(ini.ReadString("S", "no equals sign", "d"), "d");
+    EXPECT_EQ(ini.ReadSection("S"), QStringList({"Key", "List", "Q", "Eq", "Lead", "Empty", "Long"}));
     EXPECT_EQ(ini.ReadString("Indented", "K", ""), "v");
-    EXPECT_EQ(ini.ReadString("Open", "K", ""), "w");
+    // "[Open" without its bracket opens no section: its keys stay in the one before.
+    EXPECT_FALSE(ini.SectionExists("Open"));
+    EXPECT_EQ(ini.ReadString("Open", "L", "d"), "d");
+    EXPECT_EQ(ini.ReadString("Indented", "L", ""), "w");
+    EXPECT_EQ(ini.ReadSections(), QStringList({"S", "Indented"}));
+
+    // Values with a leading "=" survive writing; writing to "Open" makes a
+    // proper section at the end and leaves the broken line alone.
+    ini.WriteString("S", "Lead", "==y");
+    ini.WriteString("Open", "K", "neu");
+    const QByteArray written = ini.Contents();
+    EXPECT_TRUE(written.contains("\r\nLead===y\r\n"));
+    EXPECT_TRUE(written.endsWith("[Open\r\nK=w\r\nL=w\r\n[Open]\r\nK=neu\r\n"));
+    EXPECT_EQ(ini.ReadString("S", "Lead", ""), "==y");
+    EXPECT_EQ(ini.ReadString("Open", "K", ""), "neu");
 }
 
 TEST_F(IniFileTest, ReplacingInPlaceKeepsEveryOtherLineByteForByte)

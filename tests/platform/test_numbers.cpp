@@ -23,6 +23,8 @@ TEST(FloatToStrFTest, FixedTwoDecimalsRoundsDecimalTiesAwayFromZero)
         {-0.0, 7, 2, "0,00"},         // negative zero without sign
         {-0.001, 7, 2, "0,00"},       // rounds to zero: no sign
         {-0.005, 7, 2, "-0,01"},
+        {-6.9078, 7, 2, "-6,91"},
+        {-2.675, 7, 2, "-2,68"},
         {0.995, 7, 2, "1,00"},        // carry into the integer part
         {9.999, 7, 2, "10,00"},
         {99999.995, 7, 2, "100000,00"},  // 7 significant digits, padded to 2 decimals
@@ -45,6 +47,7 @@ TEST(FloatToStrFTest, FixedSwitchesToExponentBeyondPrecision)
     EXPECT_EQ(FloatToStrF(12345678.0, ffFixed, 7, 2), "1,234568E7");
     EXPECT_EQ(FloatToStrF(123456789.0, ffFixed, 7, 2), "1,234568E8");
     EXPECT_EQ(FloatToStrF(-1e10, ffFixed, 7, 2), "-1E10");
+    EXPECT_EQ(FloatToStrF(-12345678.0, ffFixed, 7, 2), "-1,234568E7");
     EXPECT_EQ(FloatToStrF(9999999.7, ffFixed, 7, 2), "1E7");  // rounding adds a digit
     EXPECT_EQ(FloatToStrF(9999999.4, ffFixed, 7, 2), "9999999,00");
 }
@@ -74,7 +77,9 @@ TEST(FloatToStrTest, ShortestGeneralText)
         {1e15, "1E15"},
         {1.5e20, "1,5E20"},
         {0.0001, "0,0001"},
-        {0.00001, "1E-5"},
+        {0.00001, "0,00001"},
+        {0.0000099, "9,9E-6"},
+        {-0.00005, "-0,00005"},
         {0.000001, "1E-6"},
         {-1.25e-7, "-1,25E-7"},
         {123456.789, "123456,789"},
@@ -91,7 +96,17 @@ TEST(FormatFloatTest, DisplayFormats)
         {",0", 12.0, "12"},
         {",0", 0.4, "0"},
         {",0", -1234.0, "-1.234"},
+        {",0", 2.5, "3"},                     // ties away from zero, unlike Round
+        {",0", -2.5, "-3"},
+        {",0", -0.4, "0"},                    // rounds to zero: no sign
+        {",0", 1000000.0, "1.000.000"},
         {",0.00", 1234.565, "1.234,57"},
+        {",0.00", -1234.565, "-1.234,57"},
+        {",0.00", 0.005, "0,01"},
+        {",0.00", 999999.995, "1.000.000,00"},
+        {",0.00", 123.0, "123,00"},
+        {",0.00;-,0.00", -1234.5, "-1.234,50"},
+        {",0.00;-,0.00", 0.0, "0,00"},
         {",0.00", 0.0, "0,00"},
         {",0.00", -0.001, "0,00"},
         {"##0.0", 0.05, "0,1"},
@@ -114,7 +129,8 @@ TEST(FormatFloatTest, DisplayFormats)
 TEST(StrToFloatTest, AcceptsCommaNumbersWithBlanksAndExponent)
 {
     const std::pair<const char*, double> cases[] = {
-        {"0,15", 0.15}, {"12,5", 12.5}, {"  2,5  ", 2.5}, {"-3", -3.0}, {"+4,", 4.0},
+        {"0,15", 0.15}, {"12,5", 12.5}, {" 2,5 ", 2.5}, {"  2,5  ", 2.5}, {"-3", -3.0}, {"+4,", 4.0},
+        {"2,5e3", 2500.0}, {"-0", 0.0},
         {",5", 0.5}, {"1,5E3", 1500.0}, {"1,5e-3", 0.0015}, {"2E+2", 200.0}, {"007", 7.0},
         {"1E-400", 0.0},
     };
