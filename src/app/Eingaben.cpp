@@ -100,6 +100,22 @@ QString checkNumberField(const QString& text, const QString& label)
     return QString();
 }
 
+// A decimal input the record keeps as general text in a 10-character
+// field: the text cut to the field may lose decimals but must still be the
+// number typed (a long exponent form such as "1,23456789E-6" would lose its
+// exponent).
+QString checkDecimalField(const QString& text, const QString& label)
+{
+    QString m = checkNumberField(text, label);
+    if (!m.isEmpty()) return m;
+    const double v = fieldNumber(text);
+    const QString kept = FloatToStr(v).left(10);
+    double back = 0;
+    if (!TryStrToFloat(kept, back) || std::fabs(back - v) > 1e-3 * std::fabs(v))
+        return QStringLiteral("Die Eingabe „%1“ im Feld „%2“ hat zu viele Stellen.").arg(text, label);
+    return QString();
+}
+
 QString orZero(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("0") : text; }
 
 // Everything the record must be able to hold; empty when all is well.
@@ -107,10 +123,10 @@ QString checkStorable(const TSectionInputs& in)
 {
     QString m;
     if (!(m = checkNumberField(in.VpVorgabe, QStringLiteral("Volumenstrom"))).isEmpty()) return m;
-    if (!(m = checkNumberField(in.TSLaenge, QStringLiteral("Teilstreckenlänge"))).isEmpty()) return m;
+    if (!(m = checkDecimalField(in.TSLaenge, QStringLiteral("Teilstreckenlänge"))).isEmpty()) return m;
     if (!(m = checkNumberField(in.DNRohr, QStringLiteral("Rohr-Durchmesser / Kanal-Breite"))).isEmpty()) return m;
     if (!(m = checkNumberField(in.KanalHoehe, QStringLiteral("Kanal-Höhe"))).isEmpty()) return m;
-    if (!(m = checkNumberField(in.Geschw, QStringLiteral("Strömungsgeschwindigkeit"))).isEmpty()) return m;
+    if (!(m = checkDecimalField(in.Geschw, QStringLiteral("Strömungsgeschwindigkeit"))).isEmpty()) return m;
     for (int slot = 1; slot <= 87; ++slot) {
         const QString e = CheckCountText(in.SlotAnzahl[std::size_t(slot)]);
         if (!e.isEmpty()) {

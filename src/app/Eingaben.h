@@ -93,7 +93,8 @@ bool ValidateSectionInputs(TProjekt& projekt, const TSectionInputs& in);
 // Invalid inputs: the three-line message (error), false, nothing stored.
 // Empty inputs: true, nothing stored.  No node selected: counts summed,
 // true.  A count, loss or description the record cannot hold (see the
-// validators below): a message naming it, false, nothing stored.
+// validators below), or a length or velocity whose text its 10-character
+// field would change: a message naming it, false, nothing stored.
 bool StoreSectionFromInputs(TProjekt& projekt, int k, const TSectionInputs& in,
                             const IValueSource& werte,
                             const IMessageTexts& texte = DefaultMessageTexts());

@@ -145,6 +145,10 @@ TEST_F(EingabenTest, StoreWritesEveryFieldInItsTextForm)
     ASSERT_TRUE(StoreSectionFromInputs(projekt, 2, roundPipe("500", "10", "0", "4,25"), werte));
     EXPECT_EQ(projekt.Section(2).Kanalform.str(), "1");
     EXPECT_EQ(projekt.Section(2).Geschw.str(), "4,25");
+    // Decimals beyond the field are cut off; the number stays what was typed.
+    ASSERT_TRUE(StoreSectionFromInputs(projekt, 2, roundPipe("500", "0,00012345678", "0", "4,123456789"), werte));
+    EXPECT_EQ(projekt.Section(2).Geschw.str(), "4,12345678");
+    EXPECT_EQ(projekt.Section(2).Laenge.str(), "0,00012345");
 }
 
 TEST_F(EingabenTest, EveryCountReachesItsSlotWithCodeAndZeta)
@@ -272,6 +276,9 @@ TEST_F(EingabenTest, UnstorableCountsAndTextsAreRefusedWithoutStoring)
         {[](TSectionInputs& in) { in.Fremd[5].Anzahl = "2,5"; }, "Zeile 5"},
         {[](TSectionInputs& in) { in.KanalHoehe = "x"; }, "Kanal-Höhe"},
         {[](TSectionInputs& in) { in.TSLaenge = "1234567890"; }, "Teilstreckenlänge"},
+        // Its 10-character field would cut the exponent off.
+        {[](TSectionInputs& in) { in.TSLaenge = "0,00000123456789"; }, "zu viele Stellen"},
+        {[](TSectionInputs& in) { in.Geschw = "0,00000987654321"; }, "Strömungsgeschwindigkeit"},
     };
     for (const Bad& b : bad) {
         TSectionInputs in = roundPipe("500", "10", "160", "0");

@@ -153,6 +153,21 @@ TEST_F(EingabenForm, CountCellsRefuseTextsThatAreNoWholeNumberUpTo999)
     EXPECT_EQ(grid->Cells(4, 1), QStringLiteral("0"));
     typeCell(grid, 4, 1, QStringLiteral("999"));
     EXPECT_EQ(grid->Cells(4, 1), QStringLiteral("999"));
+
+    // Cells without a geometry value take no count at all and keep their 0.
+    typeCell(form->ZetaBogenSegmentGrid, 6, 2, QStringLiteral("5"));
+    EXPECT_EQ(form->ZetaBogenSegmentGrid->Cells(6, 2), QStringLiteral("0"));
+    typeCell(form->ZetaBogenSegmentGrid, 5, 2, QStringLiteral("5"));
+    EXPECT_EQ(form->ZetaBogenSegmentGrid->Cells(5, 2), QStringLiteral("5"));
+    form->KanalartCB->click();
+    for (TCellGrid* flat : {form->ZetaBogenFlachGrid, form->ZetaBogenFlachVertGrid}) {
+        for (int col : {5, 6}) {
+            typeCell(flat, col, 2, QStringLiteral("4"));
+            EXPECT_EQ(flat->Cells(col, 2), QStringLiteral("0")) << flat->objectName().toStdString() << col;
+        }
+        typeCell(flat, 4, 2, QStringLiteral("4"));
+        EXPECT_EQ(flat->Cells(4, 2), QStringLiteral("4"));
+    }
 }
 
 TEST_F(EingabenForm, FurtherComponentsRefuseAPointInTheLossAndASemicolonInTheDescription)
