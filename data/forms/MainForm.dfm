@@ -2574,12 +2574,12 @@ object MainForm: TMainForm
         Caption = 'Projekt &neu'
         ShortCut = 16462
       end
-      object mProjektOeffnen: TMenuItem
+      object mProjektOpen: TMenuItem
         Caption = 'Pr&ojekt '#246'ffnen'
         ShortCut = 16463
         OnClick = mProjektOpenClick
       end
-      object mProjektSchliessen: TMenuItem
+      object mProjektschliessen: TMenuItem
         Caption = 'Projekt &schliessen'
         Enabled = False
         ShortCut = 16471
@@ -2588,13 +2588,13 @@ object MainForm: TMainForm
       object N1: TMenuItem
         Caption = '-'
       end
-      object mProjektSpeichern: TMenuItem
+      object mProjektSave: TMenuItem
         Caption = 'Projekt &speichern'
         Enabled = False
         ShortCut = 16467
         OnClick = ProjektSaveBtnClick
       end
-      object mProjektSpeichernUnter: TMenuItem
+      object mProjektSaveAs: TMenuItem
         Caption = 'Projekt speichern unter'
         Enabled = False
         OnClick = mProjektSaveAsClick

@@ -288,11 +288,11 @@ void TMainForm::createMenus()
 
     Datei1 = makeMenu(RxMainMenu1, "Datei1");
     mProjektNeu = makeAction(Datei1, "mProjektNeu");
-    mProjektOeffnen = makeAction(Datei1, "mProjektOeffnen");
-    mProjektSchliessen = makeAction(Datei1, "mProjektSchliessen");
+    mProjektOpen = makeAction(Datei1, "mProjektOpen");
+    mProjektschliessen = makeAction(Datei1, "mProjektschliessen");
     N1 = makeAction(Datei1, "N1", true);
-    mProjektSpeichern = makeAction(Datei1, "mProjektSpeichern");
-    mProjektSpeichernUnter = makeAction(Datei1, "mProjektSpeichernUnter");
+    mProjektSave = makeAction(Datei1, "mProjektSave");
+    mProjektSaveAs = makeAction(Datei1, "mProjektSaveAs");
     N2 = makeAction(Datei1, "N2", true);
     mPrint = makeAction(Datei1, "mPrint");
     mPreview = makeAction(Datei1, "mPreview");

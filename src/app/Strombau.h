@@ -394,11 +394,11 @@ public:
     QMenuBar* RxMainMenu1 = nullptr;
     QMenu* Datei1 = nullptr;
     QAction* mProjektNeu = nullptr;
-    QAction* mProjektOeffnen = nullptr;
-    QAction* mProjektSchliessen = nullptr;
+    QAction* mProjektOpen = nullptr;
+    QAction* mProjektschliessen = nullptr;
     QAction* N1 = nullptr;
-    QAction* mProjektSpeichern = nullptr;
-    QAction* mProjektSpeichernUnter = nullptr;
+    QAction* mProjektSave = nullptr;
+    QAction* mProjektSaveAs = nullptr;
     QAction* N2 = nullptr;
     QAction* mPrint = nullptr;
     QAction* mPreview = nullptr;

@@ -317,7 +317,7 @@ void TMainForm::EnableSectionCommands(bool on)
 
 void TMainForm::EnableProjectCommands(bool on)
 {
-    for (QAction* a : {mProjektSchliessen, mProjektSpeichern, mProjektSpeichernUnter, mPrint, mPreview})
+    for (QAction* a : {mProjektschliessen, mProjektSave, mProjektSaveAs, mPrint, mPreview})
         a->setEnabled(on);
     mBearbeiten->menuAction()->setEnabled(on);
     for (TSpeedItem* b : {ProjektCloseBtn, ProjektSaveBtn, ProjektSaveAsBtn, PrintBtn, PreviewBtn, BerechnenTSBtn,

@@ -29,7 +29,7 @@ TEST_F(BaumForm, NewProjectWithOneSectionShowsItSelectedOnTheDataTab)
     EXPECT_FALSE(form->Projekt.ProjektGeladen);
     EXPECT_FALSE(form->Projekt.ProjektGespeichert);
     EXPECT_EQ(form->Projekt.Section(1).Kanalform.str(), QStringLiteral("0"));
-    EXPECT_TRUE(form->mProjektSchliessen->isEnabled());
+    EXPECT_TRUE(form->mProjektschliessen->isEnabled());
     EXPECT_TRUE(form->mBearbeiten->menuAction()->isEnabled());
     EXPECT_TRUE(form->ProjektSaveBtn->isEnabled());
     EXPECT_TRUE(form->BerechnenGesamtBtn->isEnabled());
@@ -45,7 +45,7 @@ TEST_F(BaumForm, NewProjectRefusesEveryAnswerButAWholeNumberFrom1To9999)
         answerer().verifyDone();
         EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 0);
         EXPECT_FALSE(form->AuslegungPageCtrl->isEnabled());
-        EXPECT_FALSE(form->mProjektSpeichern->isEnabled());
+        EXPECT_FALSE(form->mProjektSave->isEnabled());
         EXPECT_FALSE(form->Projekt.ProjektNeu);
     }
     const auto& asked = answerer().asked();

@@ -142,7 +142,7 @@ TEST_F(BaumForm, ARightClickLeavesTheSelectionWhereItIs)
 
 TEST_F(BaumForm, ProjectCommandsAreSwitchedTogether)
 {
-    QList<QObject*> all = {form->mProjektSchliessen, form->mProjektSpeichern, form->mProjektSpeichernUnter,
+    QList<QObject*> all = {form->mProjektschliessen, form->mProjektSave, form->mProjektSaveAs,
                            form->mPrint,            form->mPreview,          form->mBearbeiten->menuAction(),
                            form->ProjektCloseBtn,   form->ProjektSaveBtn,    form->ProjektSaveAsBtn,
                            form->PrintBtn,          form->PreviewBtn,        form->BerechnenTSBtn,
@@ -156,7 +156,7 @@ TEST_F(BaumForm, ProjectCommandsAreSwitchedTogether)
         for (QObject* o : all) EXPECT_EQ(enabled(o), on) << o->objectName().toStdString();
     }
     EXPECT_TRUE(form->ProjektNewBtn->isEnabled());
-    EXPECT_TRUE(form->mProjektOeffnen->isEnabled());
+    EXPECT_TRUE(form->mProjektOpen->isEnabled());
 }
 
 TEST_F(BaumForm, AChangedHeaderMakesTheProjectUnsaved)

@@ -114,7 +114,7 @@ TEST_F(ProjektBefehleTest, StateTableOverCommandSequences)
         {"program start", [] {}, {QString(), false, false, false, 0}, kOhneName},
         {"disabled commands do nothing",
          [this] {
-             for (QAction* act : {form->mProjektSpeichern, form->mProjektSpeichernUnter, form->mProjektSchliessen})
+             for (QAction* act : {form->mProjektSave, form->mProjektSaveAs, form->mProjektschliessen})
                  act->trigger();
              for (TSpeedItem* btn : {form->ProjektSaveBtn, form->ProjektSaveAsBtn, form->ProjektCloseBtn})
                  btn->click();
@@ -406,7 +406,7 @@ TEST_F(ProjektBefehleTest, OpenWhileAnUnsavedProjectIsOpenAsksFirst)
 TEST_F(ProjektBefehleTest, MenuAndToolBarRunTheSameCommands)
 {
     answerer().expectFileDialog(QString());
-    form->mProjektOeffnen->trigger();
+    form->mProjektOpen->trigger();
     answerer().verifyDone();
     answerer().expectFileDialog(QString());
     form->ProjektOpenBtn->click();
@@ -414,13 +414,13 @@ TEST_F(ProjektBefehleTest, MenuAndToolBarRunTheSameCommands)
 
     neuesProjekt(1);
     answerer().expectFileDialog(QString());
-    form->mProjektSpeichernUnter->trigger();
+    form->mProjektSaveAs->trigger();
     answerer().verifyDone();
     answerer().expectFileDialog(QString());
     form->ProjektSaveAsBtn->click();
     answerer().verifyDone();
     answerer().expectFileDialog(QString());
-    form->mProjektSpeichern->trigger();
+    form->mProjektSave->trigger();
     answerer().verifyDone();
     answerer().expectFileDialog(QString());
     form->ProjektSaveBtn->click();
@@ -432,7 +432,7 @@ TEST_F(ProjektBefehleTest, MenuAndToolBarRunTheSameCommands)
     EXPECT_EQ(zustand(), (Zustand{QString(), false, false, false, 0}));
     neuesProjekt(1);
     answerer().expectMessage(kUngespeichert, mrNo);
-    form->mProjektSchliessen->trigger();
+    form->mProjektschliessen->trigger();
     answerer().verifyDone();
     EXPECT_EQ(zustand(), (Zustand{QString(), false, false, false, 0}));
     EXPECT_TRUE(form->UnconnectedEvents.isEmpty()) << form->UnconnectedEvents.join(QLatin1Char(' ')).toStdString();

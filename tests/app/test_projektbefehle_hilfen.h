@@ -168,8 +168,8 @@ protected:
     int projektBefehle() const
     {
         const std::vector<bool> states = {
-            form->mProjektSchliessen->isEnabled(), form->mProjektSpeichern->isEnabled(),
-            form->mProjektSpeichernUnter->isEnabled(), form->mPrint->isEnabled(),
+            form->mProjektschliessen->isEnabled(), form->mProjektSave->isEnabled(),
+            form->mProjektSaveAs->isEnabled(), form->mPrint->isEnabled(),
             form->mPreview->isEnabled(), form->mBearbeiten->menuAction()->isEnabled(),
             form->ProjektCloseBtn->isEnabled(), form->ProjektSaveBtn->isEnabled(),
             form->ProjektSaveAsBtn->isEnabled(), form->PrintBtn->isEnabled(),
