@@ -74,6 +74,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = ProjektNewBtnClick
       SectionName = 'Datei'
     end
     object ProjektOpenBtn: TSpeedItem
@@ -2573,6 +2574,7 @@ object MainForm: TMainForm
       object mProjektNeu: TMenuItem
         Caption = 'Projekt &neu'
         ShortCut = 16462
+        OnClick = ProjektNewBtnClick
       end
       object mProjektOpen: TMenuItem
         Caption = 'Pr&ojekt '#246'ffnen'
@@ -2665,12 +2667,15 @@ object MainForm: TMainForm
   object TreeViewPopUp: TRxPopupMenu
     object mTSInsert: TMenuItem
       Caption = 'Teilstrecke einf'#252'gen'
+      OnClick = mTSInsertClick
     end
     object mTSDelete: TMenuItem
       Caption = 'Teilstrecke l'#246'schen'
+      OnClick = mTSDeleteClick
     end
     object mTSNameChange: TMenuItem
       Caption = 'TS-Name '#228'ndern'
+      OnClick = mTSNameChangeClick
     end
   end
   object OpenDlg: TOpenDialog

@@ -2,7 +2,9 @@
 #include "platform/Dialogs.h"
 #include "platform/FormResource.h"
 #include "platform/PropertyPath.h"
+#include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -187,6 +189,17 @@ void TDruckkopfDlg::showEvent(QShowEvent* event)
     // Only coming up loads the record: returning from a message box or from
     // a minimised window must keep what was typed.
     if (!m_geladen) FormActivate();
+}
+
+void TDruckkopfDlg::keyPressEvent(QKeyEvent* event)
+{
+    // The inputs pass F1 on to the dialog.
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        QWidget* focus = QApplication::focusWidget();
+        emit HilfeAngefordert(focus && focus->window() == this ? focus : this);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TDruckkopfDlg::FormActivate()

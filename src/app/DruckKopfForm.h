@@ -49,6 +49,8 @@ public:
 
 signals:
     void ProjektdatenGeaendert();
+    // F1 went down on `control` (its help context, else the dialog's).
+    void HilfeAngefordert(const QWidget* control);
 
 public slots:
     // However the dialog is closed (button, close box, Escape), the shown
@@ -57,6 +59,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormActivate();

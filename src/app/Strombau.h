@@ -36,6 +36,7 @@ class QRadioButton;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;  // section tree (Strombau_Baum.cpp)
+class TTreeImageList;  // section tree (Strombau_Baum.cpp)
 class TCurrencyEdit;
 class TFileCipher;
 class TImage;
@@ -303,6 +304,7 @@ private:
     int m_tabsFollowing = 0;    // > 0: the program switches the tabs
     int m_pendingTabClick = -1; // tab index the user pressed on the tab bar
     bool m_tabKeyDown = false;  // a key is down on the tab bar or page control
+    TTreeImageList* m_treeImages = nullptr;  // the image list that the tree's "Images" names
 
 public:
     // ---- end of section tree and section commands --------------------------

@@ -11,14 +11,17 @@
 #include "app/ProjektDatei.h"
 #include "app/Strombau.h"
 #include "platform/Dialogs.h"
+#include "platform/PropertyPath.h"
 #include "platform/SpeedBar.h"
 #include <QAction>
 #include <QEvent>
+#include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -108,12 +111,18 @@ private:
     int& m_counter;
 };
 
-bool hasHandler(const QObject* o)
-{
-    return !o->property("OnClick").toString().isEmpty();
-}
-
 }  // namespace
+
+// The pictures of the tree's nodes by index.  Image 0 would be the section
+// nodes' and stays empty; image 1 marks "Formstücke", image 2 "Zubehör".
+class TTreeImageList : public QObject {
+public:
+    TTreeImageList(QObject* owner, QList<QIcon> images) : QObject(owner), m_images(std::move(images)) {}
+    QIcon Image(int index) const { return index >= 0 && index < m_images.size() ? m_images.at(index) : QIcon(); }
+
+private:
+    QList<QIcon> m_images;
+};
 
 // ---- wiring --------------------------------------------------------------------
 
@@ -185,17 +194,12 @@ void TMainForm::connectTreeEvents()
         if (byUser && m_tabsFollowing == 0) AuslegungPageCtrlChange();
     });
 
-    // Commands whose resource entry names no handler.
-    auto wire = [this](QObject* o, void (TMainForm::*handler)()) {
-        if (hasHandler(o)) return;
-        if (auto* a = qobject_cast<QAction*>(o)) connect(a, &QAction::triggered, this, handler);
-        else if (auto* b = qobject_cast<QAbstractButton*>(o)) connect(b, &QAbstractButton::clicked, this, handler);
-    };
-    wire(ProjektNewBtn, &TMainForm::ProjektNewBtnClick);
-    wire(mProjektNeu, &TMainForm::ProjektNewBtnClick);
-    wire(mTSInsert, &TMainForm::mTSInsertClick);
-    wire(mTSDelete, &TMainForm::mTSDeleteClick);
-    wire(mTSNameChange, &TMainForm::mTSNameChangeClick);
+    // The tree's pictures come from the image list that its resource entry
+    // "Images" names.
+    auto* images = new TTreeImageList(this, {QIcon(), style()->standardIcon(QStyle::SP_FileDialogListView),
+                                             style()->standardIcon(QStyle::SP_FileDialogInfoView)});
+    images->setObjectName(QStringLiteral("BaumlistImages"));
+    m_treeImages = dynamic_cast<TTreeImageList*>(FindComponentByName(this, TSTreeView->property("Images").toString()));
 }
 
 void TMainForm::WireDruckkopfDlg()
@@ -203,6 +207,7 @@ void TMainForm::WireDruckkopfDlg()
     if (!DruckkopfDlg) return;
     connect(DruckkopfDlg, &TDruckkopfDlg::ProjektdatenGeaendert, this, &TMainForm::DruckkopfDlgGeaendert,
             Qt::UniqueConnection);
+    connect(DruckkopfDlg, &TDruckkopfDlg::HilfeAngefordert, this, &TMainForm::ShowControlHelp, Qt::UniqueConnection);
 }
 
 bool TMainForm::ExecuteDruckkopfDlg()
@@ -241,8 +246,12 @@ QTreeWidgetItem* TMainForm::SelectedNode() const
 QTreeWidgetItem* TMainForm::addSectionNode(int index, const QString& caption)
 {
     auto* node = new QTreeWidgetItem(QStringList{caption});
-    new QTreeWidgetItem(node, QStringList{MessStrHolder1->item(9)});
-    new QTreeWidgetItem(node, QStringList{MessStrHolder1->item(10)});
+    auto* zubehoer = new QTreeWidgetItem(node, QStringList{MessStrHolder1->item(9)});
+    auto* formstuecke = new QTreeWidgetItem(node, QStringList{MessStrHolder1->item(10)});
+    if (m_treeImages) {
+        zubehoer->setIcon(0, m_treeImages->Image(2));
+        formstuecke->setIcon(0, m_treeImages->Image(1));
+    }
     if (index < 0 || index >= TSTreeView->topLevelItemCount()) TSTreeView->addTopLevelItem(node);
     else TSTreeView->insertTopLevelItem(index, node);
     return node;
@@ -330,12 +339,11 @@ void TMainForm::EnableProjectCommands(bool on)
 void TMainForm::ProjektNewBtnClick()
 {
     CommitGridEdits();
-    // An open project with unsaved changes is not dropped without asking.
-    if (TSTreeView->topLevelItemCount() > 0 && !Projekt.ProjektGespeichert) {
-        const int answer =
-            MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning, mbYesNo);
-        if (answer != mrNo) return;  // Yes: the user saves first
-    }
+    // An open project with unsaved changes is not dropped without the
+    // window's closing question; Yes keeps it so that the user can save.
+    bool mayDrop = true;
+    FormCloseQuery(mayDrop);
+    if (!mayDrop) return;
 
     QString answer = QStringLiteral("1");
     if (!InputQuery(MessStrHolder3->item(0), MessStrHolder3->item(2), answer)) return;

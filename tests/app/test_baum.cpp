@@ -35,6 +35,26 @@ TEST_F(BaumForm, NewProjectWithOneSectionShowsItSelectedOnTheDataTab)
     EXPECT_TRUE(form->BerechnenGesamtBtn->isEnabled());
 }
 
+TEST_F(BaumForm, TheChildrenCarryThePicturesOfTheTreesImageList)
+{
+    ASSERT_NE(form->findChild<QObject*>(form->TSTreeView->property("Images").toString()), nullptr)
+        << "the image list that the tree's resource entry names";
+    newProject(1);
+    form->mTSInsertClick();
+    ASSERT_EQ(form->TSTreeView->topLevelItemCount(), 2);
+    const qint64 zubehoer = child(1, 0)->icon(0).cacheKey();
+    const qint64 formstuecke = child(1, 1)->icon(0).cacheKey();
+    for (int k = 1; k <= 2; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_TRUE(node(k)->icon(0).isNull());
+        EXPECT_FALSE(child(k, 0)->icon(0).isNull());
+        EXPECT_FALSE(child(k, 1)->icon(0).isNull());
+        EXPECT_EQ(child(k, 0)->icon(0).cacheKey(), zubehoer);
+        EXPECT_EQ(child(k, 1)->icon(0).cacheKey(), formstuecke);
+    }
+    EXPECT_NE(zubehoer, formstuecke);
+}
+
 TEST_F(BaumForm, NewProjectRefusesEveryAnswerButAWholeNumberFrom1To9999)
 {
     for (const char* bad : {"0", "-1", "abc", "2,5", "10000", ""}) {
@@ -322,21 +342,38 @@ TEST_F(BaumForm, SectionCommandsAskNothingOnAChildNode)
     EXPECT_TRUE(form->mTSNameChange->isEnabled());
 }
 
-TEST_F(BaumForm, TheMenusReachTheHandlers)
+TEST_F(BaumForm, EveryCommandReachesItsHandlerExactlyOnce)
 {
+    // A handler that ran twice would ask a question too many.
+    answerer().clearAsked();
     answerer().expectInput(kCountPrompt, QStringLiteral("2"));
+    form->ProjektNewBtn->click();
+    answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().size(), 1u);
+    ASSERT_EQ(form->TSTreeView->topLevelItemCount(), 2);
+
+    form->Projekt.ProjektGespeichert = true;
+    answerer().clearAsked();
+    answerer().expectInput(kCountPrompt, QStringLiteral("3"));
     form->mProjektNeu->trigger();
     answerer().verifyDone();
-    ASSERT_EQ(form->TSTreeView->topLevelItemCount(), 2);
+    EXPECT_EQ(answerer().asked().size(), 1u);
+    ASSERT_EQ(form->TSTreeView->topLevelItemCount(), 3);
+
     form->mTSInsert->trigger();
-    EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 3);
+    EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 4);
+    answerer().clearAsked();
     answerer().expectMessage(QStringLiteral("wirklich löschen??"), mrYes);
     form->mTSDelete->trigger();
     answerer().verifyDone();
-    EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 2);
+    EXPECT_EQ(answerer().asked().size(), 1u);
+    EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 3);
+    answerer().clearAsked();
     answerer().expectInput(kNamePrompt, QStringLiteral("X"));
     form->mTSNameChange->trigger();
     answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().size(), 1u);
+    EXPECT_EQ(current()->text(0), QStringLiteral("X"));
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 // change, the tabs following the tree and the tree following the tabs, the
 // right mouse button, the project header dialog and the enabled commands.
 #include "test_baum_hilfen.h"
+#include "platform/Help.h"
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 using namespace baum_test;
 
@@ -159,7 +161,7 @@ TEST_F(BaumForm, ProjectCommandsAreSwitchedTogether)
     EXPECT_TRUE(form->mProjektOpen->isEnabled());
 }
 
-TEST_F(BaumForm, AChangedHeaderMakesTheProjectUnsaved)
+TEST_F(BaumForm, TheHeaderDialogReachesTheProjectStateAndTheHelp)
 {
     newProject(1);
     form->Projekt.Projektdaten.Name1 = QStringLiteral("Alt");
@@ -187,6 +189,28 @@ TEST_F(BaumForm, AChangedHeaderMakesTheProjectUnsaved)
     answerer().verifyDone();
     EXPECT_EQ(form->Projekt.Projektdaten.Name1.str(), QStringLiteral("Neu"));
     EXPECT_FALSE(form->Projekt.ProjektGespeichert);
+
+    // F1 anywhere in the dialog opens the help at the dialog's context.
+    folder.write(QStringLiteral("Strombaurechner.html"), "<html></html>");
+    QList<QUrl> opened;
+    const HelpOpener previous = SetHelpOpener([&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    answerer().expectForm([](QWidget* w) {
+        auto* d = static_cast<TDruckkopfDlg*>(w);
+        d->show();
+        QTest::keyClick(d->Name1Edit, Qt::Key_F1);
+        QTest::keyClick(d->VortextMemo, Qt::Key_F1);
+        d->done(mrOk);
+        return int(mrOk);
+    });
+    form->ExecuteDruckkopfDlg();
+    SetHelpOpener(previous);
+    answerer().verifyDone();
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0].fragment(), QStringLiteral("280"));
+    EXPECT_EQ(opened[1].fragment(), QStringLiteral("280"));
 }
 
 TEST_F(BaumForm, NewProjectClearsTheHeader)
