@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReplace.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ResourceStrings.h"
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QtGlobal>
 #include <exception>
@@ -461,13 +461,7 @@ void TIniFile::UpdateFile()
         d->modified = false;
         return;
     }
-    QSaveFile f(d->path);
-    if (!f.open(QIODevice::WriteOnly)) d->writeError();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        d->writeError();
-    }
-    if (!f.commit()) d->writeError();
+    if (!ReplaceFileContents(d->path, bytes)) d->writeError();
     d->original = bytes;
     d->modified = false;
 }
