@@ -389,8 +389,11 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     d->writableChecked = true;
 
     // The line before a new one must end, also when it was the file's last.
+    // A bare CR at its end stays part of its text: a LF alone would make
+    // the two one CRLF line end and take the CR from its value.
     auto terminate = [&](Line* before) {
-        if (before && before->eol == EolNone) before->eol = d->newEol;
+        if (!before || before->eol != EolNone) return;
+        before->eol = before->text.endsWith(QLatin1Char('\r')) ? EolCrLf : d->newEol;
     };
     Line line;
     line.text = k + QLatin1Char('=') + value;
