@@ -223,19 +223,23 @@ QString UnescapeLineBreaks(const QString& value)
 
 TTeilstrecke GeleerteTeilstrecke()
 {
+    // Literal texts are shared without being copied: copies of this record
+    // allocate nothing for them.
+    const QString null = QStringLiteral("0");
+    const QString eins = QStringLiteral("1");
     TTeilstrecke t;
-    t.Materialart = "1";
-    t.Kanalform = "1";
+    t.Materialart = eins;
+    t.Kanalform = eins;
     for (ShortStr<10>* f : {&t.DNRohr, &t.KanalHoehe, &t.Laenge, &t.Volumenstrom, &t.Geschw,
                             &t.HydrDurchm, &t.Flaeche, &t.DpRohr, &t.DpFormstueck, &t.DpGesamt})
-        *f = "0";
+        *f = null;
     for (int i = 1; i <= EinbautenAnzahl; ++i) {
-        t.Einbauten(i).Zeta = "0";
-        t.Einbauten(i).Anzahl = "0";
+        t.Einbauten(i).Zeta = null;
+        t.Einbauten(i).Anzahl = null;
     }
     for (int i = 1; i <= FremdEinbautenAnzahl; ++i) {
-        t.FremdEinbauten(i).Dp = "0";
-        t.FremdEinbauten(i).Anzahl = "0";
+        t.FremdEinbauten(i).Dp = null;
+        t.FremdEinbauten(i).Anzahl = null;
     }
     return t;
 }
