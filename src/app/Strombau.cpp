@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,6 +34,8 @@
 namespace {
 
 const char* const kFormResource = ":/forms/MainForm.dfm";
+// How far a tree indents each level when its resource does not say.
+constexpr int kTreeIndent = 19;
 
 template <class T, class P>
 T* make(P* parent, const char* name)
@@ -217,6 +220,7 @@ void TMainForm::createComponents()
     TSTreeView = make<QTreeWidget>(ClientArea, "TSTreeView");
     TSTreeView->setHeaderHidden(true);
     TSTreeView->setColumnCount(1);
+    TSTreeView->setIndentation(kTreeIndent);
 
     // Tabs
     AuslegungPageCtrl = make<QTabWidget>(ClientArea, "AuslegungPageCtrl");
@@ -380,11 +384,15 @@ void TMainForm::Loaded()
         else resize(frame);
     }
 
-    // The form's colour is the colour of its face; fields, the tree and the
-    // grids keep the window colour unless they name one of their own.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::Base));
-    setPalette(pal);
+    // The tree indents each level as far as its resource says and scrolls
+    // sideways when a caption is wider than the tree, rather than cutting it.
+    bool indentGiven = false;
+    const int indent = TSTreeView->property("Indent").toInt(&indentGiven);
+    TSTreeView->setIndentation(indentGiven && indent >= 0 && indent <= 1000 ? indent : kTreeIndent);
+    TSTreeView->setTextElideMode(Qt::ElideNone);
+    TSTreeView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    TSTreeView->header()->setStretchLastSection(false);
+    TSTreeView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     const QList<QWidget*> widgets = findChildren<QWidget*>();
     for (QWidget* w : widgets) {
