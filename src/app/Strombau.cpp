@@ -24,11 +24,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -173,6 +177,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connectPopupMenus();
     connectTreeEvents();  // section tree, its pop-up and the tabs (Strombau_Baum.cpp)
     setButtonGlyphs();
+    setAccessoryPictures();
     qApp->installEventFilter(this);
     FormCreate();
 }
@@ -283,6 +288,41 @@ void TMainForm::createZubehoerTab()
         auto* e = new TCurrencyEdit(ZubehoerTab);
         e->setObjectName(QStringLiteral("EinbautenEdit%1").arg(i));
         EinbautenEdit[size_t(i - 1)] = e;
+        auto* picture = new TImage(ZubehoerTab);
+        picture->setObjectName(QStringLiteral("EinbautenImage%1").arg(i));
+        EinbautenImage[size_t(i - 1)] = picture;
+    }
+}
+
+QString TMainForm::EinbautenPicture(int i)
+{
+    static const char* const names[12] = {
+        "verschlussklappe",     "wetterschutzgitter",   "filterbox",          "kanalfilter",
+        "luftfilter",           "e_heizregister_rohr",  "e_heizregister_kanal", "ww_heizregister_rohr",
+        "ww_heizregister_kanal", "rohrschalldaempfer",  "flex_rohrschalldaempfer", "kanalschalldaempfer",
+    };
+    if (i < 1 || i > 12) return QString();
+    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(names[i - 1]));
+}
+
+void TMainForm::setAccessoryPictures()
+{
+    for (int i = 1; i <= 12; ++i) {
+        TImage* picture = EinbautenImage[size_t(i - 1)];
+        QSvgRenderer renderer(EinbautenPicture(i));
+        if (!renderer.isValid() || picture->width() <= 0 || picture->height() <= 0) continue;
+        // Drawn for the screen's pixels, kept square in the middle of the control.
+        const qreal ratio = picture->devicePixelRatioF();
+        const int side = std::min(picture->width(), picture->height());
+        QPixmap pixmap(QSize(side, side) * ratio);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            renderer.render(&painter);
+        }
+        pixmap.setDevicePixelRatio(ratio);
+        picture->setPixmap(pixmap);
+        picture->setAlignment(Qt::AlignCenter);
     }
 }
 

@@ -582,6 +582,42 @@ TEST_F(MainFormTest, DisabledMenusTabsFieldsAndButtonsLookDisabled)
     EXPECT_LT(mostColourful(off, off.rect()), 40);
 }
 
+TEST_F(MainFormTest, EveryCountFieldOfTheAccessoryTabHasItsOwnPicture)
+{
+    writeValueFile("[Userdaten]\r\n");
+    make();
+    addSection(QStringLiteral("Teilstrecke 1"));
+    form->AuslegungPageCtrl->setEnabled(true);
+    form->show();
+    QApplication::processEvents();
+    form->AuslegungPageCtrl->setCurrentWidget(form->ZubehoerTab);
+    const QImage tab = form->ZubehoerTab->grab().toImage();
+    std::vector<QImage> pictures;
+    for (int i = 1; i <= 12; ++i) {
+        SCOPED_TRACE(i);
+        TImage* picture = form->EinbautenImage[size_t(i - 1)];
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->objectName(), QStringLiteral("EinbautenImage%1").arg(i));
+        EXPECT_TRUE(QFile::exists(TMainForm::EinbautenPicture(i)));
+        ASSERT_TRUE(picture->HasPicture());
+        EXPECT_TRUE(picture->isVisible());
+        // Beside its own field, inside the tab, clear of every other control.
+        const QRect r = picture->geometry();
+        EXPECT_TRUE(form->ZubehoerTab->rect().contains(r));
+        EXPECT_LE(std::abs(r.center().y() - form->EinbautenEditNr(i)->geometry().center().y()), 2);
+        EXPECT_LT(r.right(), form->EinbautenEditNr(i)->geometry().left());
+        for (QWidget* other : form->ZubehoerTab->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != picture && other->isVisible())
+                EXPECT_FALSE(r.intersects(other->geometry())) << other->objectName().toStdString();
+        // Drawn on the tab: dark outlines and colour.
+        EXPECT_LT(darkest(tab, r), 100);
+        EXPECT_GT(mostColourful(tab, r), 50);
+        pictures.push_back(picture->pixmap().toImage());
+    }
+    for (size_t a = 0; a < pictures.size(); ++a)
+        for (size_t b = a + 1; b < pictures.size(); ++b) EXPECT_NE(pictures[a], pictures[b]) << a + 1 << " " << b + 1;
+}
+
 TEST_F(MainFormTest, MenuSeparatorsAreLinesWithoutText)
 {
     writeValueFile("[Userdaten]\r\n");
