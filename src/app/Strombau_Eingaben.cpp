@@ -31,11 +31,13 @@ private:
     int& m_depth;
 };
 
+// The field's colour while it is enabled; disabled it looks disabled.
 void setFieldColor(QWidget* w, TColor color)
 {
     QPalette pal = w->palette();
     const QColor c = ColorToQColor(color);
-    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Active, QPalette::Base, c);
+    pal.setColor(QPalette::Inactive, QPalette::Base, c);
     w->setPalette(pal);
     w->update();
 }
