@@ -159,7 +159,7 @@ int main(int argc, char** argv)
         neu.Teilstrecken = std::move(inhalt.Teilstrecken);
         neu.TSAnzahl = inhalt.TSAnzahl;
         TSectionInputs shown;
-        if (!CalculateAllSectionsCommand(neu, shown, 0, TWertDatei())) {
+        if (!CalculateAllSectionsCommand(neu, shown, 0, TWertDateiStand())) {
             std::fprintf(stderr, "the project does not calculate\n");
             return 1;
         }
@@ -167,7 +167,7 @@ int main(int argc, char** argv)
         std::vector<double> calc;
         for (int i = 0; i < 3; ++i) {
             t.restart();
-            CalculateAllSectionsCommand(neu, shown, 0, TWertDatei());
+            CalculateAllSectionsCommand(neu, shown, 0, TWertDateiStand());
             calc.push_back(msSince(t));
         }
         calcBaseMs = median(calc);

@@ -111,7 +111,7 @@ void TMainForm::OpenProject()
         namen = inhalt.Namen;
         TSectionInputs nichtsGezeigt;
         const TFormMessageTexts texte(*this);
-        if (!CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDatei(), texte))
+        if (!CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDateiStand(), texte))
             throw ECalcError(path);
     } catch (const std::exception&) {
         UpdateMainCaption();
