@@ -91,7 +91,7 @@ void TMainForm::OpenProject()
         const TFormMessageTexts texte(*this);
         bool gespeichert = true;
         try {
-            gespeichert = CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDatei(), texte);
+            gespeichert = CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDateiStand(), texte);
         } catch (const Exception& e) {
             neu.AlleBerechnet = false;
             rechenFehler = e.Message();
