@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -115,21 +116,44 @@ QFont TCanvas::MakeFont(const TFont& font, int ppi)
     return f;
 }
 
+const QFontMetricsF& TCanvas::fontMetrics() const
+{
+    const int dpi = FontDpi();
+    for (size_t i = 0; i < m_metrics.size(); ++i) {
+        const MetricsEntry& e = m_metrics[i];
+        if (e.dpi == dpi && e.height == m_font.Height() && e.style == m_font.Style() && e.name == m_font.Name()) {
+            if (i != 0) std::rotate(m_metrics.begin(), m_metrics.begin() + std::ptrdiff_t(i),
+                                    m_metrics.begin() + std::ptrdiff_t(i) + 1);
+            return *m_metrics.front().metrics;
+        }
+    }
+    constexpr size_t kKept = 8;
+    if (m_metrics.size() >= kKept) m_metrics.pop_back();
+    MetricsEntry e;
+    e.name = m_font.Name();
+    e.height = m_font.Height();
+    e.style = m_font.Style();
+    e.dpi = dpi;
+    e.metrics.emplace(metricsFor(m_font, dpi));
+    m_metrics.insert(m_metrics.begin(), std::move(e));
+    return *m_metrics.front().metrics;
+}
+
 int TCanvas::TextWidth(const QString& text) const
 {
     if (text.isEmpty()) return 0;
-    return qRound(metricsFor(m_font, FontDpi()).horizontalAdvance(text));
+    return qRound(fontMetrics().horizontalAdvance(text));
 }
 
 int TCanvas::TextHeight(const QString& text) const
 {
-    const QFontMetricsF fm = metricsFor(m_font, FontDpi());
+    const QFontMetricsF& fm = fontMetrics();
     return qRound(fm.ascent() + fm.descent());
 }
 
 TTextMetric TCanvas::TextMetrics() const
 {
-    const QFontMetricsF fm = metricsFor(m_font, FontDpi());
+    const QFontMetricsF& fm = fontMetrics();
     TTextMetric tm;
     tm.Ascent = qRound(fm.ascent());
     tm.Height = qRound(fm.ascent() + fm.descent());

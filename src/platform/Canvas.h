@@ -20,6 +20,7 @@
 // shared painter-based drawing for surfaces backed by a QPaintDevice.
 #include "platform/Graphics.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
@@ -27,6 +28,8 @@
 #include <QSize>
 #include <QString>
 #include <QVector>
+#include <optional>
+#include <vector>
 
 class QPainter;
 class QPaintDevice;
@@ -133,7 +136,19 @@ protected:
     // The logical resolution fonts are made for (vertical pixels per inch).
     virtual int FontDpi() const { return PixelsPerInchY(); }
 
+    // Metrics of the current font, made once per font and resolution.
+    const QFontMetricsF& fontMetrics() const;
+
 private:
+    struct MetricsEntry {
+        QString name;
+        int height = 0;
+        TFontStyles style = 0;
+        int dpi = 0;
+        std::optional<QFontMetricsF> metrics;
+    };
+    // The last few fonts used, most recent first.
+    mutable std::vector<MetricsEntry> m_metrics;
     TFont m_font;
     TPen m_pen;
     TBrush m_brush;

@@ -254,3 +254,58 @@ TEST(Shapes, PictureCentredOnThePaperAndSizedAsOnScreen)
                                      .arg(h));
     po.EndReport();
 }
+
+TEST(Shapes, DrawnOnThePreviewImage)
+{
+    TImageCanvas image(QSize(797, 1123));
+    TPrintObject po;
+    po.SetPaperSize(PAPER_A4);
+    po.SetPrintDirect(true);
+    po.SetDrawingCanvas(&image);
+    po.SetMeasurement(mtPixels);
+    ASSERT_TRUE(po.Start());
+    po.SetUseMarginOffset(false);
+    po.SetBrushColor(clBlack);
+    po.FillRect(10, 10, 20, 20);
+    const QImage& img = image.Image();
+    EXPECT_EQ(img.pixel(10, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(19, 19), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(20, 19), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(19, 20), qRgb(255, 255, 255));
+    // A closed outline and a flood fill inside it.
+    po.SetBrushColor(clLime);
+    po.Polygon({100, 100, 200, 100, 150, 180});
+    po.FloodFill(150, 130, clBlack, fsBorder);
+    EXPECT_EQ(img.pixel(150, 130), qRgb(0, 255, 0));
+    EXPECT_EQ(img.pixel(150, 90), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(100, 100), qRgb(0, 0, 0));
+    po.EndReport();
+}
+
+TEST(Shapes, MarginsDefaultToThePrintableArea)
+{
+    FakeJob job;
+    job.canvas.offset = QPoint(20, 30);
+    job.canvas.printable = QSize(797 - 20 - 25, 1123 - 30 - 35);
+    TPrintObject& po = job.po;
+    po.SetPrintDirect(true);
+    po.SetDrawingCanvas(&job.canvas);
+    po.SetMeasurement(mtPixels);
+    ASSERT_TRUE(job.start());
+    po.SetMargins(0, 0, 0, 0);
+    EXPECT_EQ(po.TopMargin(), 30);
+    EXPECT_EQ(po.LeftMargin(), 20);
+    EXPECT_EQ(po.RightMargin(), 797 - 25);
+    EXPECT_EQ(po.BottomMargin(), 1123 - 35);
+    po.SetMargins(100, 5000, 50, 9000);  // beyond the page: the printable edge
+    EXPECT_EQ(po.TopMargin(), 100);
+    EXPECT_EQ(po.LeftMargin(), 50);
+    EXPECT_EQ(po.RightMargin(), 797 - 25);
+    EXPECT_EQ(po.BottomMargin(), 1123 - 35);
+    po.SetMargins(5, 900, 5, 700);  // inside the unprintable edge: clamped
+    EXPECT_EQ(po.TopMargin(), 30);
+    EXPECT_EQ(po.LeftMargin(), 20);
+    EXPECT_EQ(po.BottomMargin(), 900);
+    EXPECT_EQ(po.RightMargin(), 700);
+    po.EndReport();
+}
