@@ -288,7 +288,10 @@ QRect TCustomAngleLabel::TextRect() const
     QRect r = client;
     if (m_verticalAlignment != vaTop) {
         const QFontMetrics fm(font());
-        const int th = fm.boundingRect(client, TextFlags(), text()).height();
+        // The height of the lines themselves, without the leading that Qt
+        // adds to each.
+        const int bounded = fm.boundingRect(client, TextFlags(), text()).height();
+        const int th = qMax(1, qRound(double(bounded) / qMax(1, fm.lineSpacing()))) * fm.height();
         const int free = client.height() - th;
         r.translate(0, m_verticalAlignment == vaCenter ? free / 2 : free);
     }
