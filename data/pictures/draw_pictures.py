@@ -106,66 +106,64 @@ X.........X
 """
 
 GRAB = """
-.......XX.XX
-....XX.X.X.X.XX
-...X..XX.X.X.X.X
-...X..XX.X.X.X.X
-....X..X.X.X.X.X
-....X..X.X.X.X.X.XX
-..XX.X..........X..X
-.X..XX..........X..X
-.X...X.............X
-..X................X
-...X...............X
-...X..............X
-....X.............X
-....X............X
-.....X...........X
-......X.........X
-......X.........X
-.......XXXXXXXXXX
+.....XX.XX.XX.XX
+....X..X..X..X..X
+....X..X..X..X..X
+....X..X..X..X..X
+..XXX..X..X..X..X
+.X..X..X..X..X..X
+.X..X...........X
+.X..............X
+..X.............X
+..X.............X
+...X...........X
+...X...........X
+....X.........X
+.....X........X
+.....XXXXXXXXXX
 """
 
-GRAB_ARROW = """
+ARROW = """
 X
 XX
 X.X
 X..X
 X...X
 X..XX
-X.X.........XX.XX
-XX.......XX.X.X.X.XX
-........X..XX.X.X.X.X
-........X..XX.X.X.X.X
-.........X..X.X.X.X.X
-.........X..X.X.X.X.X.XX
-.......XX.X..........X..X
-......X..XX..........X..X
-......X...X.............X
-.......X................X
-........X...............X
-........X..............X
-.........X.............X
-.........X............X
-..........X...........X
-...........X.........X
-...........X.........X
-............XXXXXXXXXX
+X.X
+XX
 """
+
+
+def overlay(base, top, dx, dy):
+    """The drawing `top` placed at (dx, dy) over `base`."""
+    rows = [list(r) for r in base.strip("\n").split("\n")]
+    for y, line in enumerate(top.strip("\n").split("\n")):
+        while len(rows) <= y + dy:
+            rows.append([])
+        row = rows[y + dy]
+        for x, c in enumerate(line):
+            while len(row) <= x + dx:
+                row.append(".")
+            if c == "X":
+                row[x + dx] = "X"
+    return "\n".join("".join(r) for r in rows)
+
+
+GRAB_ARROW = overlay(ARROW, GRAB, 5, 7)
 
 DRAG = """
 ......XX.XX.XX
 .....X..X..X..XX
-....X..X..X..X..X
-...XX.........X.X
+....XX..X..X..X.X
+...X.X........X.X
 ..X..X..........X
 ..X.............X
 ...X............X
 ....X..........X
 ....X..........X
 .....X........X
-.....X........X
-......XXXXXXXXX
+.....XXXXXXXXXX
 """
 
 

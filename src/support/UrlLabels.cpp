@@ -11,9 +11,9 @@ namespace {
 const HandCursorEntry kHandCursors[HandCursorCount] = {
     {crHandPoint, "CUR_HANDPOINT", ":/pictures/hand_point.png", 6, 0},
     {crSmallHandPoint, "CUR_SMALLHANDPOINT", ":/pictures/hand_point_small.png", 3, 0},
-    {crGrabHand, "CUR_GRABHAND", ":/pictures/grab_hand.png", 10, 9},
+    {crGrabHand, "CUR_GRABHAND", ":/pictures/grab_hand.png", 10, 8},
     {crGrabHandArrow, "CUR_GRABHANDARROW", ":/pictures/grab_hand_arrow.png", 0, 0},
-    {crDragHand, "CUR_DRAGHAND", ":/pictures/drag_hand.png", 9, 6},
+    {crDragHand, "CUR_DRAGHAND", ":/pictures/drag_hand.png", 9, 5},
 };
 
 UrlOpener& opener()
