@@ -109,6 +109,25 @@ void createStaticControls(QObject* form, const DfmObject& object, QWidget* paren
 
 }  // namespace
 
+// ---- message lists --------------------------------------------------------
+
+TFormMessageTexts::TFormMessageTexts(const TMainForm& form) : m_form(form)
+{
+}
+
+QString TFormMessageTexts::MessageText(TMessageList list, int index) const
+{
+    const TStrHolder* holder = nullptr;
+    switch (list) {
+    case TMessageList::MessStrHolder1: holder = m_form.MessStrHolder1; break;
+    case TMessageList::MessStrHolder2: holder = m_form.MessStrHolder2; break;
+    case TMessageList::MessStrHolder3: holder = m_form.MessStrHolder3; break;
+    case TMessageList::GridStrHolder: holder = m_form.GridStrHolder; break;
+    }
+    const QString text = holder ? holder->item(index) : QString();
+    return text.isEmpty() ? DefaultMessageTexts().MessageText(list, index) : text;
+}
+
 // ---- file dialog components ------------------------------------------------
 
 TFileDialogComponent::TFileDialogComponent(FileDialogRequest::Kind kind, QObject* owner) : QObject(owner), m_kind(kind)
@@ -162,8 +181,10 @@ TMainForm::~TMainForm()
     // The children outlive this part of the window while they are torn down
     // (hiding moves the focus and fires their change signals): none of that
     // may reach the window's handlers any more.
-    QObject::disconnect(nullptr, nullptr, this, nullptr);
-    for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+    for (QObject* child : findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
+        child->blockSignals(true);
+    }
 }
 
 QLabel* TMainForm::label(QWidget* parent, const char* name)
@@ -521,7 +542,11 @@ void TMainForm::FormActivate()
 {
     UpdateMainCaption();
     Gitter_beschriften();
-    AuslegungPageCtrl->setCurrentWidget(DatenTab);
+    // The tabs follow the tree: an activation (also the return from a
+    // message box) keeps the tab of the selected node, so that what is typed
+    // next lands where the user was.
+    if (QTreeWidgetItem* node = SelectedNode()) showTabOfNode(node);
+    else AuslegungPageCtrl->setCurrentWidget(DatenTab);
     // The material is not reset here: an activation also follows every
     // message box, and the shown section's material has to survive it.
 }
@@ -654,6 +679,7 @@ void TMainForm::ShowControlHelp(const QWidget* control)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::FocusOut) countFieldLeft(watched);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* w = qobject_cast<QWidget*>(watched);

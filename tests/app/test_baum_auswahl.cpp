@@ -85,6 +85,48 @@ TEST_F(BaumForm, TheTabsFollowTheTree)
     EXPECT_EQ(shownFlow(), 100.0);
 }
 
+TEST_F(BaumForm, AnActivationKeepsTheTabOfTheSelectedNode)
+{
+    newProject(2);
+    setInputs({"100", "10", "100"});
+    auto activate = [this] {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(form.get(), &activation);
+    };
+
+    // A refused count on the accessory tab: the message box hands the
+    // activation back to the window, and the tab stays.
+    click(child(1, 0));
+    ASSERT_EQ(form->AuslegungPageCtrl->currentWidget(), form->ZubehoerTab);
+    TCurrencyEdit* field = form->EinbautenEditNr(1);
+    field->setFocus();
+    answerer().expectMessage(QStringLiteral("keine ganze Zahl"));
+    QTest::keyClicks(field, QStringLiteral("5000"));
+    answerer().verifyDone();
+    activate();
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->ZubehoerTab);
+    EXPECT_EQ(form->TSLaengeEdit->Value(), 10.0);
+
+    form->FormstueckPageCtrl->setCurrentWidget(form->SonstTab);
+    click(child(2, 1));
+    form->FormstueckPageCtrl->setCurrentWidget(form->SonstTab);
+    activate();
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->FormstueckTab);
+    EXPECT_EQ(form->FormstueckPageCtrl->currentWidget(), form->SonstTab);
+
+    click(node(2));
+    activate();
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->DatenTab);
+
+    // Without a selected node the data tab is shown.
+    form->Projekt.ProjektGespeichert = true;
+    form->mProjektschliessenClick();
+    ASSERT_EQ(current(), nullptr);
+    form->AuslegungPageCtrl->setCurrentWidget(form->ZubehoerTab);
+    activate();
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->DatenTab);
+}
+
 TEST_F(BaumForm, MovingWithinASectionKeepsWhatTheTabsShow)
 {
     newProject(1);

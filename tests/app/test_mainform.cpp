@@ -500,6 +500,24 @@ TEST_F(MainFormTest, ActivationShowsTheDataTabAndKeepsTheShownMaterial)
     EXPECT_EQ(form->KanalartCombo->currentIndex(), 0);
 }
 
+TEST_F(MainFormTest, TheWindowEndsWithoutQtWarnings)
+{
+    writeValueFile("[Userdaten]\r\n");
+    static QStringList warnings;
+    warnings.clear();
+    make();
+    addSection(QStringLiteral("Teilstrecke 1"));
+    form->show();
+    QApplication::processEvents();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type != QtDebugMsg) warnings << text;
+    });
+    form.reset();
+    QApplication::processEvents();
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
+}
+
 // ---- closing -----------------------------------------------------------------
 
 TEST_F(MainFormTest, ClosingWithAnEmptyTreeNeverAsks)

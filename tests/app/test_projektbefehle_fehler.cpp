@@ -2,6 +2,8 @@
 // written, a damaged or missing file to open, invalid inputs on the tabs.
 // Nothing that was open or on disk may be lost.
 #include "test_projektbefehle_hilfen.h"
+#include "platform/FileReplace.h"
+#include <QDir>
 
 using namespace projektbefehle_test;
 
@@ -212,6 +214,49 @@ TEST_F(ProjektBefehleFehlerTest, FileThatCannotBeCalculatedFailsToLoad)
     EXPECT_EQ(zustand(), (Zustand{alt, true, false, true, 1}));
     EXPECT_EQ(P().Projektdaten.Name1.str(), QStringLiteral("Alt"));
     EXPECT_EQ(knoten().size(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A disk that fills up while the project is written: the message comes, the
+// old file stays byte for byte, and the project stays unsaved.
+TEST_F(ProjektBefehleFehlerTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo)
+{
+    const QString alt = altesProjekt();
+    const QByteArray vorher = ReadBytes(alt);
+    ASSERT_FALSE(vorher.isEmpty());
+
+    // Save as over the old file (the overwrite question is the dialog's).
+    form->VpVorgabeEdit->setText(QStringLiteral("700"));
+    answerer().expectFileDialog(alt);
+    erwarteKopfdaten(QStringLiteral("Neu"), QStringLiteral("Projekt"));
+    answerer().expectMessage(kFehlerSpeichern);
+    SetFailingFileWrite(1);
+    form->mProjektSaveAsClick();
+    SetFailingFileWrite(0);
+    answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().back().type, mtError);
+    EXPECT_FALSE(P().ProjektGespeichert);
+    EXPECT_EQ(ReadBytes(alt), vorher);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase),
+              QStringList({"alt.STB", "SBWert.Dat"}));
+
+    // Save of the named project: the write error names the file.
+    answerer().expectMessage(QStringLiteral("kann nicht geschrieben werden"));
+    SetFailingFileWrite(2);
+    form->ProjektSaveBtnClick();
+    SetFailingFileWrite(0);
+    answerer().verifyDone();
+    EXPECT_TRUE(answerer().asked().back().text.contains(QStringLiteral("alt.STB")));
+    EXPECT_FALSE(P().ProjektGespeichert);
+    EXPECT_EQ(ReadBytes(alt), vorher);
+
+    // Once there is room again the save goes through.
+    form->ProjektSaveBtnClick();
+    EXPECT_TRUE(P().ProjektGespeichert);
+    EXPECT_NE(ReadBytes(alt), vorher);
 }
 
 }  // namespace
