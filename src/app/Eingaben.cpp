@@ -374,9 +374,21 @@ QString CheckDpText(const QString& text)
     return QString();
 }
 
+namespace {
+// Both texts that the project file joins with ";" refuse it in one wording.
+QString checkNoSemicolon(const QString& text, const QString& what)
+{
+    if (text.contains(QLatin1Char(';'))) return QStringLiteral("%1 darf kein „;“ enthalten.").arg(what);
+    return QString();
+}
+}  // namespace
+
 QString CheckDescriptionText(const QString& text)
 {
-    if (text.contains(QLatin1Char(';')))
-        return QStringLiteral("Die Beschreibung darf kein „;“ enthalten.");
-    return QString();
+    return checkNoSemicolon(text, QStringLiteral("Die Beschreibung"));
+}
+
+QString CheckSectionNameText(const QString& text)
+{
+    return checkNoSemicolon(text, QStringLiteral("Die Teilstreckenbezeichnung"));
 }

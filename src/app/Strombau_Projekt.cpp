@@ -15,32 +15,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-namespace {
-
-// The message lists of the window for the calculation run on a file that
-// is being opened.
-class TFormMessageTexts : public IMessageTexts {
-public:
-    explicit TFormMessageTexts(const TMainForm& form) : m_form(form) {}
-    QString MessageText(TMessageList list, int index) const override
-    {
-        const TStrHolder* holder = nullptr;
-        switch (list) {
-        case TMessageList::MessStrHolder1: holder = m_form.MessStrHolder1; break;
-        case TMessageList::MessStrHolder2: holder = m_form.MessStrHolder2; break;
-        case TMessageList::MessStrHolder3: holder = m_form.MessStrHolder3; break;
-        case TMessageList::GridStrHolder: holder = m_form.GridStrHolder; break;
-        }
-        const QString text = holder ? holder->item(index) : QString();
-        return text.isEmpty() ? DefaultMessageTexts().MessageText(list, index) : text;
-    }
-
-private:
-    const TMainForm& m_form;
-};
-
-}  // namespace
-
 // ---- handlers ------------------------------------------------------------------
 
 void TMainForm::mProjektOpenClick()
@@ -117,7 +91,7 @@ void TMainForm::OpenProject()
         const TFormMessageTexts texte(*this);
         bool gespeichert = true;
         try {
-            gespeichert = CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDatei(), texte);
+            gespeichert = CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDateiStand(), texte);
         } catch (const Exception& e) {
             neu.AlleBerechnet = false;
             rechenFehler = e.Message();
