@@ -344,13 +344,15 @@ void TMainForm::FremdEinbGridValidateEdit(QObject* Sender, int ACol, int ARow, b
     if (!grid || ARow < 1) return;
     TRefusedEdit& refused = m_refusedDescription;
     if (refused.col == ACol && refused.row == ARow && grid->Cells(ACol, ARow) == refused.typed) {
-        // Refused: the editor opens on the typed text again.  The program's
-        // own commits of an unchanged refused text ask only once.
+        // Refused: the editor opens on the typed text again.  The commits
+        // of one command (a save stores the section after committing) show
+        // the message once; the next command shows it again.
         const QString problem = CheckDescriptionText(refused.typed);
         Result = false;
         if (!refused.reported) {
             refused.reported = true;
             MessageDlg(problem, mtError, mbOK);
+            QMetaObject::invokeMethod(this, [this] { m_refusedDescription.reported = false; }, Qt::QueuedConnection);
         }
         return;
     }
@@ -378,7 +380,8 @@ bool TMainForm::CommitGridEdits()
         const bool unchanged = refused.reported && FremdEinbGrid->EditorMode() && editor && editor->isVisible() &&
                                FremdEinbGrid->EditedCell().X == refused.col && FremdEinbGrid->EditedCell().Y == refused.row &&
                                editor->text() == refused.typed;
-        // A refused description still open unchanged has had its message.
+        // A refused description still open unchanged has had its message
+        // in this command.
         if (unchanged || !FremdEinbGrid->commitEdit()) ok = false;
     }
     return ok;

@@ -220,12 +220,23 @@ TEST_F(EingabenForm, ADescriptionWithASemicolonStaysInTheOpenEditorUntilCorrecte
     answerer().verifyDone();
     editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
 
-    // The program's own commits (a command, a save) are refused without a
-    // second message while the text is unchanged; nothing is stored.
-    EXPECT_FALSE(form->CommitGridEdits());
-    EXPECT_FALSE(form->StoreSectionFromForm(1));
+    // A save commits the grids and then stores the section: one message,
+    // nothing stored, nothing written, the editor still open.
+    const QString file = folder.file(QStringLiteral("p.stb"));
+    form->Projekt.Projektdateiname = file;
+    QApplication::processEvents();  // the user's next command
+    answerer().expectMessage(refused);
+    EXPECT_FALSE(form->SaveProject(false));
+    answerer().verifyDone();
     editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
     EXPECT_TRUE(form->Projekt.Section(1).FremdEinbauten(5).Beschreibung.isEmpty());
+    EXPECT_FALSE(QFile::exists(file));
+    // The next command says it again.
+    QApplication::processEvents();
+    answerer().expectMessage(refused);
+    EXPECT_FALSE(form->StoreSectionFromForm(1));
+    answerer().verifyDone();
+    QApplication::processEvents();
 
     // Moving to another cell is refused with the message again.
     answerer().expectMessage(refused);
