@@ -224,23 +224,23 @@ TEST_F(EingabenForm, ADescriptionWithASemicolonStaysInTheOpenEditorUntilCorrecte
     // nothing stored, nothing written, the editor still open.
     const QString file = folder.file(QStringLiteral("p.stb"));
     form->Projekt.Projektdateiname = file;
-    QApplication::processEvents();  // the user's next command
     answerer().expectMessage(refused);
-    EXPECT_FALSE(form->SaveProject(false));
+    QTest::keyPress(form->TSTreeView, Qt::Key_S, Qt::ControlModifier);  // Ctrl+S: the key, then its command
+    form->ProjektSaveBtnClick();
     answerer().verifyDone();
     editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
     EXPECT_TRUE(form->Projekt.Section(1).FremdEinbauten(5).Beschreibung.isEmpty());
     EXPECT_FALSE(QFile::exists(file));
-    // The next command says it again.
-    QApplication::processEvents();
+    // Within that action the message is not repeated; the next says it again.
+    EXPECT_FALSE(form->SaveProject(false));
     answerer().expectMessage(refused);
+    QTest::keyPress(form->TSTreeView, Qt::Key_F5);  // a key the tree does not use
     EXPECT_FALSE(form->StoreSectionFromForm(1));
     answerer().verifyDone();
-    QApplication::processEvents();
 
-    // Moving to another cell is refused with the message again.
+    // A click on another cell is refused with the message again.
     answerer().expectMessage(refused);
-    grid->SetCol(2);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, 5).center());
     QApplication::processEvents();
     answerer().verifyDone();
     editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
