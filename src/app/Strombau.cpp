@@ -539,6 +539,7 @@ void TMainForm::FormCreate()
         LogoImage->LoadFromFile(FindFileNoCase(folder, QStringLiteral("Logo.bmp")));
 
     m_helpFile = folder + QStringLiteral("Strombaurechner.hlp");
+    SetApplicationHelpFile(m_helpFile);
     OpenDlg->SetInitialDir(folder);
     SaveDlg->SetInitialDir(folder);
 

@@ -14,6 +14,7 @@
 //   Strombau_Projekt.cpp   new, open, save, close, print
 #include "app/Eingaben.h"  // section inputs (Strombau_Eingaben.cpp)
 #include "app/Placeholders.h"
+#include "support/PasswordDialogs.h"
 #include "app/Projekt.h"
 #include "app/Projektdaten.h"
 #include "platform/Dialogs.h"

@@ -523,7 +523,7 @@ bool TMainForm::StoreSectionFromForm(int k)
                    mtError, mbOK);
         return false;
     }
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         return StoreSectionFromInputs(Projekt, k, in, werte, texte);
@@ -607,7 +607,7 @@ void TMainForm::mAktuelleTSClick()
     const int k = SelectedSectionIndex();
     if (k < 1 || k > Projekt.TSAnzahl) return;
     TSectionInputs in = SectionInputsFromForm();
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         if (!CalculateCurrentSectionCommand(Projekt, in, k, werte, texte)) return;
@@ -623,7 +623,7 @@ void TMainForm::mAlleTSClick()
     if (!CommitGridEdits()) return;
     const int k = SelectedSectionIndex();
     TSectionInputs in = SectionInputsFromForm();
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         if (!CalculateAllSectionsCommand(Projekt, in, k, werte, texte)) return;

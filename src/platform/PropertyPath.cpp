@@ -1034,13 +1034,25 @@ void applyObject(QObject* form, QObject* target, const DfmObject& res, const QHa
 
 }  // namespace
 
+namespace {
+// The first descendant of `parent` named `name`, depth first, each object
+// before its own children (the order of findChildren), without building the
+// list of all of them.
+QObject* findNamed(const QObject* parent, const QString& name)
+{
+    for (QObject* o : parent->children()) {
+        const QString n = o->objectName();
+        if (n.size() == name.size() && n.compare(name, Qt::CaseInsensitive) == 0) return o;
+        if (QObject* found = findNamed(o, name)) return found;
+    }
+    return nullptr;
+}
+}  // namespace
+
 QObject* FindComponentByName(QObject* root, const QString& name)
 {
     if (!root || name.isEmpty()) return nullptr;
-    const QList<QObject*> all = root->findChildren<QObject*>();
-    for (QObject* o : all)
-        if (o->objectName().compare(name, Qt::CaseInsensitive) == 0) return o;
-    return nullptr;
+    return findNamed(root, name);
 }
 
 bool SetPropertyPath(QObject* root, const QString& path, const DfmValue& value, PropertyPolicy policy, QString* error)

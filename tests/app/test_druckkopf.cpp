@@ -2,6 +2,7 @@
 #include "common/TestSupport.h"
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -364,7 +365,9 @@ TEST_F(DruckkopfTest, GrabOfTheFilledDialog)
     m_projekt.Nachtext = QStringLiteral("Mit freundlichen Grüßen");
     m_user.Vortext = QStringLiteral("Die folgende Berechnung gilt für die Zuluftanlage.\nStand der Planung: Entwurf.");
 
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("DruckkopfDlg.png"));
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("DruckkopfDlg.png"));
     Show(m_projekt, m_user, [&](TDruckkopfDlg* d) {
         const QImage image = d->grab().toImage();
         EXPECT_EQ(image.size(), d->size() * image.devicePixelRatio());
