@@ -11,7 +11,6 @@
 #include <QtGlobal>
 #include <exception>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 // The file is kept as its lines.  Every line keeps its text and its own
@@ -28,9 +27,67 @@ struct Line {
     Eol eol = EolCrLf;
 };
 
-// Positions by name: the hash of the name without regard to case -> the
-// position of the first line or section of that name.
-using NameIndex = std::unordered_multimap<size_t, int>;
+bool sameName(QStringView a, QStringView b);
+
+// Positions by name (without regard to case): an open hash table that holds
+// the position of the first line or section of every name; the names
+// themselves stay where they are.
+class NameIndex {
+public:
+    void clear()
+    {
+        m_slots.clear();
+        m_count = 0;
+    }
+    void reserve(size_t n)
+    {
+        size_t cap = 16;
+        while (cap < 2 * n) cap *= 2;
+        if (cap > m_slots.size()) rehash(cap);
+    }
+    // The position of `name`, -1 when it is not indexed; `nameAt(pos)` is
+    // the name at an indexed position.
+    template <class NameAt>
+    int find(QStringView name, size_t hash, NameAt nameAt) const
+    {
+        if (m_slots.empty()) return -1;
+        const size_t mask = m_slots.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Slot& slot = m_slots[i];
+            if (slot.pos < 0) return -1;
+            if (slot.hash == hash && sameName(nameAt(slot.pos), name)) return slot.pos;
+        }
+    }
+    // Adds a name that is not indexed yet.
+    void add(size_t hash, int pos)
+    {
+        if (2 * (m_count + 1) > m_slots.size()) rehash(m_slots.empty() ? 16 : 2 * m_slots.size());
+        place(hash, pos);
+        ++m_count;
+    }
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        int pos = -1;
+    };
+    void place(size_t hash, int pos)
+    {
+        const size_t mask = m_slots.size() - 1;
+        size_t i = hash & mask;
+        while (m_slots[i].pos >= 0) i = (i + 1) & mask;
+        m_slots[i] = Slot{hash, pos};
+    }
+    void rehash(size_t cap)
+    {
+        std::vector<Slot> old = std::move(m_slots);
+        m_slots.assign(cap, Slot{});
+        for (const Slot& slot : old)
+            if (slot.pos >= 0) place(slot.hash, slot.pos);
+    }
+    std::vector<Slot> m_slots;
+    size_t m_count = 0;
+};
 
 struct Section {
     QString name;  // as written in the header, trimmed
@@ -78,7 +135,9 @@ size_t nameHash(QStringView s)
 {
     size_t h = 1469598103934665603ull;
     for (const QChar c : s) h = (h ^ foldChar(c.unicode())) * 1099511628211ull;
-    return h;
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    return h ^ (h >> 33);
 }
 
 QStringView keyView(const Line& l) { return trimBlanks(QStringView(l.text).left(l.eq)); }
@@ -138,9 +197,9 @@ struct TIniFile::Impl {
     int sectionOf(QStringView name) const;  // -1 for none
     static int keyOf(const Section& s, QStringView key);  // body index, -1 for none
     static void noteKey(const Section& s, int line);
-    Section* find(const QString& section);
-    const Section* find(const QString& section) const { return const_cast<Impl*>(this)->find(section); }
-    const Line* findKey(const QString& section, const QString& key) const;
+    Section* find(QStringView section);
+    const Section* find(QStringView section) const { return const_cast<Impl*>(this)->find(section); }
+    const Line* findKey(QStringView section, QStringView key) const;
     Line* lastLine();
     void checkWritable();
     [[noreturn]] void writeError() const
@@ -204,16 +263,13 @@ void TIniFile::Impl::reindexSections()
     sectionIndex.reserve(sections.size());
     for (int i = 0; i < int(sections.size()); ++i) {
         const QString& name = sections[size_t(i)].name;
-        if (sectionOf(name) < 0) sectionIndex.emplace(nameHash(name), i);
+        if (sectionOf(name) < 0) sectionIndex.add(nameHash(name), i);
     }
 }
 
 int TIniFile::Impl::sectionOf(QStringView name) const
 {
-    const auto [from, to] = sectionIndex.equal_range(nameHash(name));
-    for (auto it = from; it != to; ++it)
-        if (sameName(sections[size_t(it->second)].name, name)) return it->second;
-    return -1;
+    return sectionIndex.find(name, nameHash(name), [this](int i) { return QStringView(sections[size_t(i)].name); });
 }
 
 int TIniFile::Impl::keyOf(const Section& s, QStringView key)
@@ -229,10 +285,7 @@ int TIniFile::Impl::keyOf(const Section& s, QStringView key)
         for (size_t i = 0; i < s.body.size(); ++i)
             if (s.body[i].eq >= 0) noteKey(s, int(i));
     }
-    const auto [from, to] = s.keyIndex->equal_range(nameHash(key));
-    for (auto it = from; it != to; ++it)
-        if (sameName(keyView(s.body[size_t(it->second)]), key)) return it->second;
-    return -1;
+    return s.keyIndex->find(key, nameHash(key), [&s](int i) { return keyView(s.body[size_t(i)]); });
 }
 
 // Line `line` of `s` holds a key: indexed unless an earlier line has it.
@@ -240,23 +293,22 @@ void TIniFile::Impl::noteKey(const Section& s, int line)
 {
     if (!s.keyIndex) return;
     const QStringView key = keyView(s.body[size_t(line)]);
-    const auto [from, to] = s.keyIndex->equal_range(nameHash(key));
-    for (auto it = from; it != to; ++it)
-        if (sameName(keyView(s.body[size_t(it->second)]), key)) return;
-    s.keyIndex->emplace(nameHash(key), line);
+    const size_t hash = nameHash(key);
+    if (s.keyIndex->find(key, hash, [&s](int i) { return keyView(s.body[size_t(i)]); }) < 0)
+        s.keyIndex->add(hash, line);
 }
 
-Section* TIniFile::Impl::find(const QString& section)
+Section* TIniFile::Impl::find(QStringView section)
 {
-    const int i = sectionOf(trimBlanks(QStringView(section)));
+    const int i = sectionOf(trimBlanks(section));
     return i < 0 ? nullptr : &sections[size_t(i)];
 }
 
-const Line* TIniFile::Impl::findKey(const QString& section, const QString& key) const
+const Line* TIniFile::Impl::findKey(QStringView section, QStringView key) const
 {
     const Section* s = find(section);
     if (!s) return nullptr;
-    const int i = keyOf(*s, trimBlanks(QStringView(key)));
+    const int i = keyOf(*s, trimBlanks(key));
     return i < 0 ? nullptr : &s->body[size_t(i)];
 }
 
@@ -370,6 +422,12 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
     return l ? valueOf(*l) : def;
 }
 
+QStringView TIniFile::ValueView(QStringView section, QStringView key) const
+{
+    const Line* l = d->findKey(section, key);
+    return l ? trimBlanks(QStringView(l->text).mid(l->eq + 1)) : QStringView();
+}
+
 int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const
 {
     const Line* l = d->findKey(section, key);
@@ -465,7 +523,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         ns.header.eol = d->newEol;
         ns.body.push_back(std::move(line));
         d->sections.push_back(std::move(ns));
-        d->sectionIndex.emplace(nameHash(sec), int(d->sections.size()) - 1);
+        d->sectionIndex.add(nameHash(sec), int(d->sections.size()) - 1);
     } else {
         // After the section's last line that is not blank (comments count).
         int pos = int(s->body.size());
