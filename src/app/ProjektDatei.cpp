@@ -35,9 +35,6 @@ const std::vector<Gruppe>& Gruppen()
     return g;
 }
 
-QString TSName(int n) { return QStringLiteral("TS") + QString::number(n); }
-QString EinbautenSection(int n) { return TSName(n) + QStringLiteral("-Einbauten"); }
-QString ListSection(int n, const Gruppe& g) { return TSName(n) + QStringLiteral("_EB_") + g.wort; }
 
 QString Quoted(const QString& text) { return QStringLiteral("\"") + text + QStringLiteral("\""); }
 
@@ -323,10 +320,11 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
             ini.WriteString(kProjektdaten, k, value);
         }
 
-        // 2. The sections.
-        QString namen;
+        // 2. The sections.  Names are built in buffers that keep their room.
+        QString namen, sectionName, listSection, keyName, liste;
         for (int n = 1; n <= tsAnzahl; ++n) {
             const TTeilstrecke& ts = teilstrecken[size_t(n)];
+            const QString nr = QString::number(n);
             auto where = [n] { return SectionWhere(n); };
             const QString line = JoinFields({{"Nummer", &ts.Nummer.str()},
                                              {"Materialart", &ts.Materialart.str()},
@@ -343,14 +341,17 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
                                              {"DpGesamt", &ts.DpGesamt.str()},
                                              {"Bezeichnung", &ts.Bezeichnung.str()}},
                                             where);
-            ini.WriteString(kTeilstrecken, TSName(n), line);
+            sectionName.resize(0);
+            sectionName += QStringLiteral("TS");
+            sectionName += nr;
+            ini.WriteString(kTeilstrecken, sectionName, line);
             namen += ts.Bezeichnung.str();
             namen += QLatin1Char(';');
 
-            const QString einbSection = EinbautenSection(n);
+            sectionName += QStringLiteral("-Einbauten");
             for (const Gruppe& g : Gruppen()) {
                 int k = 0;
-                QString liste;
+                liste.resize(0);
                 for (int i = g.erster; i <= g.letzter; ++i) {
                     auto key = [&g, i] { return g.wort + QString::number(i); };
                     auto entryWhere = [&] { return where() + QStringLiteral(", ") + key(); };
@@ -368,13 +369,25 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
                         value = JoinFields({{"Code", &e.Code.str()}, {"Zeta", &e.Zeta.str()}, {"Anzahl", &e.Anzahl.str()}},
                                            entryWhere);
                     }
-                    ini.WriteString(einbSection, key(), value);
+                    const QString nummer = QString::number(i);
+                    keyName.resize(0);
+                    keyName += g.wort;
+                    keyName += nummer;
+                    ini.WriteString(sectionName, keyName, value);
                     ++k;
-                    liste += QString::number(i);
+                    liste += nummer;
                     liste += QLatin1Char(';');
                 }
-                ini.WriteString(ListSection(n, g), g.wort,
-                                QString::number(k) + QStringLiteral(";;") + liste);
+                listSection.resize(0);
+                listSection += QStringLiteral("TS");
+                listSection += nr;
+                listSection += QStringLiteral("_EB_");
+                listSection += g.wort;
+                QString listValue = QString::number(k);
+                listValue.reserve(listValue.size() + 2 + liste.size());
+                listValue += QStringLiteral(";;");
+                listValue += liste;
+                ini.WriteString(listSection, g.wort, listValue);
             }
         }
 
@@ -443,11 +456,11 @@ TProjektInhalt ReadProjectFile(const QString& path, const QString& teilstreckeTe
     };
 
     // 3. Tree texts and cleared records.
-    QString work = r.TSNamenListe;
+    QStringView work = r.TSNamenListe;
     r.Namen.reserve(tsAnzahl);
     for (int k = 1; k <= tsAnzahl; ++k) {
-        const QString name = SplitFirstField(work);
-        r.Namen << (name.isEmpty() ? defaultName(k) : name);
+        const QStringView name = nextField(work);
+        r.Namen << (name.isEmpty() ? defaultName(k) : name.toString());
     }
     r.Teilstrecken.assign(size_t(tsAnzahl) + 1, GeleerteTeilstrecke());
 

@@ -21,10 +21,25 @@ namespace {
 
 enum Eol : quint8 { EolNone, EolLf, EolCrLf };
 
+// A line without its end.  A line as read points into the file's text; a
+// line that was written holds its own text.  (A moved QString keeps its
+// characters where they are, so lines may move.)
 struct Line {
-    QString text;  // without the line end
-    int eq = -1;   // position of '=' in a key line, else -1
+    QStringView text;
+    QString own;
+    int eq = -1;  // position of '=' in a key line, else -1
     Eol eol = EolCrLf;
+
+    Line() = default;
+    Line(Line&&) = default;
+    Line& operator=(Line&&) = default;
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+    void setText(QString t)
+    {
+        own = std::move(t);
+        text = own;
+    }
 };
 
 bool sameName(QStringView a, QStringView b);
@@ -90,7 +105,7 @@ private:
 };
 
 struct Section {
-    QString name;  // as written in the header, trimmed
+    QStringView name;  // as written in the header, trimmed (within the header's text)
     Line header;
     std::vector<Line> body;
     // Short sections are searched line by line; long ones get an index of
@@ -101,14 +116,6 @@ struct Section {
 constexpr size_t kLinearKeys = 16;
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-
-QString trimBlanks(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && isBlank(s.at(b))) ++b;
-    while (e > b && isBlank(s.at(e - 1))) --e;
-    return b == 0 && e == s.size() ? s : s.mid(b, e - b);
-}
 
 QStringView trimBlanks(QStringView s)
 {
@@ -140,9 +147,9 @@ size_t nameHash(QStringView s)
     return h ^ (h >> 33);
 }
 
-QStringView keyView(const Line& l) { return trimBlanks(QStringView(l.text).left(l.eq)); }
+QStringView keyView(const Line& l) { return trimBlanks(l.text.left(l.eq)); }
 QString keyOf(const Line& l) { return keyView(l).toString(); }
-QString valueOf(const Line& l) { return trimBlanks(QStringView(l.text).mid(l.eq + 1)).toString(); }
+QString valueOf(const Line& l) { return trimBlanks(l.text.mid(l.eq + 1)).toString(); }
 
 bool isBlankLine(const Line& l)
 {
@@ -154,19 +161,19 @@ bool isBlankLine(const Line& l)
 // Section header: "[name]" after optional blanks.  Returns false otherwise;
 // a "[name" without its closing bracket opens no section, so the keys below
 // it stay in the section before it, as the profile functions read them.
-bool parseHeader(const QString& text, QString& name)
+bool parseHeader(QStringView text, QStringView& name)
 {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text.at(i))) ++i;
     if (i >= text.size() || text.at(i) != QLatin1Char('[')) return false;
     const qsizetype close = text.indexOf(QLatin1Char(']'), i + 1);
     if (close < 0) return false;
-    name = trimBlanks(QStringView(text).mid(i + 1, close - i - 1)).toString();
+    name = trimBlanks(text.mid(i + 1, close - i - 1));
     return true;
 }
 
 // Position of '=' of a key line, or -1 for comments and other lines.
-int keyLineEq(const QString& text)
+int keyLineEq(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text.at(i))) ++i;
@@ -191,6 +198,7 @@ struct TIniFile::Impl {
     bool unreadable = false;  // exists but could not be read: never overwrite it
     bool writableChecked = false;
     QByteArray original;
+    QString all;  // the text of `original`, which the lines as read point into
 
     void parse(const QByteArray& bytes);
     void reindexSections();
@@ -216,7 +224,7 @@ void TIniFile::Impl::parse(const QByteArray& bytes)
     sections.clear();
     sectionIndex.clear();
     newEol = EolCrLf;
-    const QString all = DecodeCp1252(bytes);
+    all = DecodeCp1252(bytes);
     const qsizetype n = all.size();
     bool eolKnown = false;
     std::vector<Line>* target = &preamble;
@@ -239,10 +247,10 @@ void TIniFile::Impl::parse(const QByteArray& bytes)
             newEol = line.eol;
             eolKnown = true;
         }
-        line.text = all.mid(start, end - start);
+        line.text = QStringView(all).mid(start, end - start);
         start = nl < 0 ? n : nl + 1;
 
-        QString name;
+        QStringView name;
         if (parseHeader(line.text, name)) {
             Section s;
             s.name = name;
@@ -262,14 +270,14 @@ void TIniFile::Impl::reindexSections()
     sectionIndex.clear();
     sectionIndex.reserve(sections.size());
     for (int i = 0; i < int(sections.size()); ++i) {
-        const QString& name = sections[size_t(i)].name;
+        const QStringView name = sections[size_t(i)].name;
         if (sectionOf(name) < 0) sectionIndex.add(nameHash(name), i);
     }
 }
 
 int TIniFile::Impl::sectionOf(QStringView name) const
 {
-    return sectionIndex.find(name, nameHash(name), [this](int i) { return QStringView(sections[size_t(i)].name); });
+    return sectionIndex.find(name, nameHash(name), [this](int i) { return sections[size_t(i)].name; });
 }
 
 int TIniFile::Impl::keyOf(const Section& s, QStringView key)
@@ -425,7 +433,7 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
 QStringView TIniFile::ValueView(QStringView section, QStringView key) const
 {
     const Line* l = d->findKey(section, key);
-    return l ? trimBlanks(QStringView(l->text).mid(l->eq + 1)) : QStringView();
+    return l ? trimBlanks(l->text.mid(l->eq + 1)) : QStringView();
 }
 
 int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const
@@ -455,8 +463,8 @@ QStringList TIniFile::ReadSections() const
 {
     QStringList out;
     for (int i = 0; i < int(d->sections.size()); ++i) {
-        const QString& name = d->sections[size_t(i)].name;
-        if (d->sectionOf(name) == i) out << name;
+        const QStringView name = d->sections[size_t(i)].name;
+        if (d->sectionOf(name) == i) out << name.toString();
     }
     return out;
 }
@@ -470,8 +478,12 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const QString sec = trimBlanks(QStringView(section)).toString();
-    const QString k = trimBlanks(QStringView(key)).toString();
+    auto trimmed = [](const QString& name) {
+        const QStringView t = trimBlanks(QStringView(name));
+        return t.size() == name.size() ? name : t.toString();
+    };
+    const QString sec = trimmed(section);
+    const QString k = trimmed(key);
     auto native = [&] { return QDir::toNativeSeparators(d->path); };
     if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
         throw EIniFileException(FmtLoadResString(SIniFileLineBreak, {native()}));
@@ -493,13 +505,18 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         const int i = Impl::keyOf(*s, k);
         if (i >= 0) {
             Line& l = s->body[size_t(i)];
-            const QStringView old = QStringView(l.text).mid(l.eq + 1);
+            const QStringView old = l.text.mid(l.eq + 1);
             if (old == value || (trimBlanks(old) == value && trimBlanks(QStringView(value)) == value)) return;  // unchanged
             if (!d->writableChecked) d->checkWritable();
             d->writableChecked = true;
-            const QString name = keyOf(l);
-            l.text = name + QLatin1Char('=') + value;
+            const QStringView name = keyView(l);
+            QString text;
+            text.reserve(name.size() + 1 + value.size());
+            text += name;
+            text += QLatin1Char('=');
+            text += value;
             l.eq = int(name.size());
+            l.setText(std::move(text));
             d->modified = true;
             return;
         }
@@ -512,14 +529,19 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         if (before && before->eol == EolNone) before->eol = d->newEol;
     };
     Line line;
-    line.text = k + QLatin1Char('=') + value;
+    QString text;
+    text.reserve(k.size() + 1 + value.size());
+    text += k;
+    text += QLatin1Char('=');
+    text += value;
+    line.setText(std::move(text));
     line.eq = int(k.size());
     line.eol = d->newEol;
     if (!s) {
         terminate(d->lastLine());
         Section ns;
-        ns.name = sec;
-        ns.header.text = QLatin1Char('[') + sec + QLatin1Char(']');
+        ns.header.setText(QLatin1Char('[') + sec + QLatin1Char(']'));
+        ns.name = ns.header.text.mid(1, sec.size());
         ns.header.eol = d->newEol;
         ns.body.push_back(std::move(line));
         d->sections.push_back(std::move(ns));
