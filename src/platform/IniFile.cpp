@@ -11,6 +11,7 @@
 #include <QtGlobal>
 #include <exception>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 // The file is kept as its lines.  Every line keeps its text and its own
@@ -150,6 +151,19 @@ size_t nameHash(QStringView s)
 QStringView keyView(const Line& l) { return trimBlanks(l.text.left(l.eq)); }
 QString keyOf(const Line& l) { return keyView(l).toString(); }
 QString valueOf(const Line& l) { return trimBlanks(l.text.mid(l.eq + 1)).toString(); }
+
+// True when `text` holds none of `special` and only characters that
+// Windows-1252 stores.
+bool plainText(const QString& text, std::u16string_view special)
+{
+    bool high = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) high = true;
+        else if (special.find(u) != std::u16string_view::npos) return false;
+    }
+    return !high || CanEncodeCp1252(text);
+}
 
 bool isBlankLine(const Line& l)
 {
@@ -484,6 +498,16 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     };
     const QString sec = trimmed(section);
     const QString k = trimmed(key);
+    if (!plainText(value, u"\n\r") || sec.isEmpty() || !plainText(sec, u"]\n\r") || k.isEmpty() ||
+        !plainText(k, u"=\n\r") || k.startsWith(QLatin1Char('[')) || k.startsWith(QLatin1Char(';')))
+        checkWrite(section, key, sec, k, value);
+    writeChecked(sec, k, value);
+}
+
+// The checks of WriteString, in the order they report.
+void TIniFile::checkWrite(const QString& section, const QString& key, const QString& sec, const QString& k,
+                          const QString& value) const
+{
     auto native = [&] { return QDir::toNativeSeparators(d->path); };
     if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
         throw EIniFileException(FmtLoadResString(SIniFileLineBreak, {native()}));
@@ -499,7 +523,10 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     d->checkText(sec);
     d->checkText(k);
     d->checkText(value);
+}
 
+void TIniFile::writeChecked(const QString& sec, const QString& k, const QString& value)
+{
     Section* s = d->find(sec);
     if (s) {
         const int i = Impl::keyOf(*s, k);
@@ -540,7 +567,12 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     if (!s) {
         terminate(d->lastLine());
         Section ns;
-        ns.header.setText(QLatin1Char('[') + sec + QLatin1Char(']'));
+        QString header;
+        header.reserve(sec.size() + 2);
+        header += QLatin1Char('[');
+        header += sec;
+        header += QLatin1Char(']');
+        ns.header.setText(std::move(header));
         ns.name = ns.header.text.mid(1, sec.size());
         ns.header.eol = d->newEol;
         ns.body.push_back(std::move(line));

@@ -55,6 +55,9 @@ public:
     QByteArray Contents() const;
 
 private:
+    void checkWrite(const QString& section, const QString& key, const QString& sec, const QString& k,
+                    const QString& value) const;
+    void writeChecked(const QString& sec, const QString& k, const QString& value);
     struct Impl;
     std::unique_ptr<Impl> d;
     int m_uncaught;
