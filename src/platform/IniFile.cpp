@@ -1,13 +1,15 @@
 #include "platform/IniFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReplace.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ResourceStrings.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QHash>
+#include <QSet>
 #include <QtGlobal>
 #include <exception>
 #include <memory>
@@ -552,8 +554,11 @@ void TIniFile::writeChecked(const QString& sec, const QString& k, const QString&
     d->writableChecked = true;
 
     // The line before a new one must end, also when it was the file's last.
+    // A bare CR at its end stays part of its text: a LF alone would make
+    // the two one CRLF line end and take the CR from its value.
     auto terminate = [&](Line* before) {
-        if (before && before->eol == EolNone) before->eol = d->newEol;
+        if (!before || before->eol != EolNone) return;
+        before->eol = before->text.endsWith(QLatin1Char('\r')) ? EolCrLf : d->newEol;
     };
     Line line;
     QString text;
@@ -633,13 +638,7 @@ void TIniFile::UpdateFile()
         d->modified = false;
         return;
     }
-    QSaveFile f(d->path);
-    if (!f.open(QIODevice::WriteOnly)) d->writeError();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        d->writeError();
-    }
-    if (!f.commit()) d->writeError();
+    if (!ReplaceFileContents(d->path, bytes)) d->writeError();
     d->original = bytes;
     d->modified = false;
 }
