@@ -486,7 +486,6 @@ bool TPresetButton::KindCancel(TPresetButtonKind kind)
 
 TPresetButton::TPresetButton(QWidget* parent) : QPushButton(parent)
 {
-    setAutoDefault(false);
     connect(this, &QAbstractButton::clicked, this, &TPresetButton::Click);
     watchWindow();
 }
