@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,16 +24,22 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 
 namespace {
 
 const char* const kFormResource = ":/forms/MainForm.dfm";
+// How far a tree indents each level when its resource does not say.
+constexpr int kTreeIndent = 19;
 
 template <class T, class P>
 T* make(P* parent, const char* name)
@@ -170,6 +177,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connectPopupMenus();
     connectTreeEvents();  // section tree, its pop-up and the tabs (Strombau_Baum.cpp)
     setButtonGlyphs();
+    setAccessoryPictures();
     qApp->installEventFilter(this);
     FormCreate();
 }
@@ -217,6 +225,7 @@ void TMainForm::createComponents()
     TSTreeView = make<QTreeWidget>(ClientArea, "TSTreeView");
     TSTreeView->setHeaderHidden(true);
     TSTreeView->setColumnCount(1);
+    TSTreeView->setIndentation(kTreeIndent);
 
     // Tabs
     AuslegungPageCtrl = make<QTabWidget>(ClientArea, "AuslegungPageCtrl");
@@ -279,6 +288,41 @@ void TMainForm::createZubehoerTab()
         auto* e = new TCurrencyEdit(ZubehoerTab);
         e->setObjectName(QStringLiteral("EinbautenEdit%1").arg(i));
         EinbautenEdit[size_t(i - 1)] = e;
+        auto* picture = new TImage(ZubehoerTab);
+        picture->setObjectName(QStringLiteral("EinbautenImage%1").arg(i));
+        EinbautenImage[size_t(i - 1)] = picture;
+    }
+}
+
+QString TMainForm::EinbautenPicture(int i)
+{
+    static const char* const names[12] = {
+        "verschlussklappe",     "wetterschutzgitter",   "filterbox",          "kanalfilter",
+        "luftfilter",           "e_heizregister_rohr",  "e_heizregister_kanal", "ww_heizregister_rohr",
+        "ww_heizregister_kanal", "rohrschalldaempfer",  "flex_rohrschalldaempfer", "kanalschalldaempfer",
+    };
+    if (i < 1 || i > 12) return QString();
+    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(names[i - 1]));
+}
+
+void TMainForm::setAccessoryPictures()
+{
+    for (int i = 1; i <= 12; ++i) {
+        TImage* picture = EinbautenImage[size_t(i - 1)];
+        QSvgRenderer renderer(EinbautenPicture(i));
+        if (!renderer.isValid() || picture->width() <= 0 || picture->height() <= 0) continue;
+        // Drawn for the screen's pixels, kept square in the middle of the control.
+        const qreal ratio = picture->devicePixelRatioF();
+        const int side = std::min(picture->width(), picture->height());
+        QPixmap pixmap(QSize(side, side) * ratio);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            renderer.render(&painter);
+        }
+        pixmap.setDevicePixelRatio(ratio);
+        picture->setPixmap(pixmap);
+        picture->setAlignment(Qt::AlignCenter);
     }
 }
 
@@ -380,11 +424,15 @@ void TMainForm::Loaded()
         else resize(frame);
     }
 
-    // The form's colour is the colour of its face; fields, the tree and the
-    // grids keep the window colour unless they name one of their own.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::Base));
-    setPalette(pal);
+    // The tree indents each level as far as its resource says and scrolls
+    // sideways when a caption is wider than the tree, rather than cutting it.
+    bool indentGiven = false;
+    const int indent = TSTreeView->property("Indent").toInt(&indentGiven);
+    TSTreeView->setIndentation(indentGiven && indent >= 0 && indent <= 1000 ? indent : kTreeIndent);
+    TSTreeView->setTextElideMode(Qt::ElideNone);
+    TSTreeView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    TSTreeView->header()->setStretchLastSection(false);
+    TSTreeView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     const QList<QWidget*> widgets = findChildren<QWidget*>();
     for (QWidget* w : widgets) {

@@ -390,6 +390,10 @@ public:
     // ZubehoerTab: built-in component i (1..12) is EinbautenEdit[i - 1]
     std::array<TCurrencyEdit*, 12> EinbautenEdit{};
     TCurrencyEdit* EinbautenEditNr(int i) const { return EinbautenEdit.at(size_t(i - 1)); }
+    // The picture beside count field i is EinbautenImage[i - 1].
+    std::array<TImage*, 12> EinbautenImage{};
+    // The resource path of the picture of built-in component i (1..12).
+    static QString EinbautenPicture(int i);
 
     // FormstueckTab
     QTabWidget* FormstueckPageCtrl = nullptr;
@@ -483,6 +487,8 @@ private:
     void connectEvents();
     void connectPopupMenus();
     void setButtonGlyphs();
+    // Draws each built-in component's picture at the size of its control.
+    void setAccessoryPictures();
     QLabel* label(QWidget* parent, const char* name);
 
     QString m_helpFile;

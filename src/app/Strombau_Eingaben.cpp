@@ -31,11 +31,13 @@ private:
     int& m_depth;
 };
 
+// The field's colour while it is enabled; disabled it looks disabled.
 void setFieldColor(QWidget* w, TColor color)
 {
     QPalette pal = w->palette();
     const QColor c = ColorToQColor(color);
-    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Active, QPalette::Base, c);
+    pal.setColor(QPalette::Inactive, QPalette::Base, c);
     w->setPalette(pal);
     w->update();
 }
@@ -507,7 +509,7 @@ bool TMainForm::StoreSectionFromForm(int k)
                    mtError, mbOK);
         return false;
     }
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         return StoreSectionFromInputs(Projekt, k, in, werte, texte);
@@ -591,7 +593,7 @@ void TMainForm::mAktuelleTSClick()
     const int k = SelectedSectionIndex();
     if (k < 1 || k > Projekt.TSAnzahl) return;
     TSectionInputs in = SectionInputsFromForm();
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         if (!CalculateCurrentSectionCommand(Projekt, in, k, werte, texte)) return;
@@ -607,7 +609,7 @@ void TMainForm::mAlleTSClick()
     if (!CommitGridEdits()) return;
     const int k = SelectedSectionIndex();
     TSectionInputs in = SectionInputsFromForm();
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         if (!CalculateAllSectionsCommand(Projekt, in, k, werte, texte)) return;

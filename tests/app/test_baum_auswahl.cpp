@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 using namespace baum_test;
 
@@ -125,6 +126,32 @@ TEST_F(BaumForm, AnActivationKeepsTheTabOfTheSelectedNode)
     form->AuslegungPageCtrl->setCurrentWidget(form->ZubehoerTab);
     activate();
     EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->DatenTab);
+}
+
+TEST_F(BaumForm, TheTreeIndentsAsItsResourceSaysAndScrollsLongCaptions)
+{
+    newProject(2);
+    QTreeWidget* tree = form->TSTreeView;
+    EXPECT_EQ(tree->property("Indent").toInt(), 19);
+    EXPECT_EQ(tree->indentation(), 19);
+    const QRect parent = tree->visualItemRect(node(1));
+    const QRect zubehoer = tree->visualItemRect(child(1, 0));
+    EXPECT_EQ(zubehoer.left() - parent.left(), 19);
+
+    // Nothing to scroll while every caption fits.
+    QApplication::processEvents();
+    EXPECT_EQ(tree->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(tree->textElideMode(), Qt::ElideNone);
+
+    // A long name: the caption stays whole and the tree scrolls sideways.
+    const QString name = QStringLiteral("Zuluft Erdgeschoss Nordflügel");
+    answerer().expectInput(kNamePrompt, name);
+    form->mTSNameChangeClick();
+    answerer().verifyDone();
+    QApplication::processEvents();
+    EXPECT_EQ(node(1)->text(0), name);
+    EXPECT_GT(tree->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GE(tree->columnWidth(0), tree->fontMetrics().horizontalAdvance(name));
 }
 
 TEST_F(BaumForm, MovingWithinASectionKeepsWhatTheTabsShow)
