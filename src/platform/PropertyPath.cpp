@@ -355,6 +355,7 @@ const QHash<QString, QStringList>& translatedByClass()
         {QStringLiteral("TSaveDialog"), {QStringLiteral("Title"), QStringLiteral("Filter")}},
         {QStringLiteral("TPasswordDialog"), {QStringLiteral("Caption"), QStringLiteral("Language")}},
         {QStringLiteral("TStrHolder"), {QStringLiteral("Strings.Strings")}},
+        {QStringLiteral("TSpeedbarSection"), {QStringLiteral("Caption")}},
     };
     return table;
 }

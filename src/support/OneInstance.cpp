@@ -13,7 +13,8 @@
 #include <QThread>
 #include <QWidget>
 
-Q_LOGGING_CATEGORY(lcInstance, "strombau.instance", QtInfoMsg)
+// Warnings always; the course of events with QT_LOGGING_RULES="strombau.instance.info=true".
+Q_LOGGING_CATEGORY(lcInstance, "strombau.instance", QtWarningMsg)
 
 namespace {
 
@@ -35,9 +36,11 @@ QString TOneInstance::Version() const
     return QStringLiteral("%1.%2").arg(m_version >> 8).arg(m_version & 0xFF);
 }
 
-QString TOneInstance::ApplicationTitle()
+QString TOneInstance::ApplicationTitle() { return TitleOf(QCoreApplication::applicationFilePath()); }
+
+QString TOneInstance::TitleOf(const QString& executable)
 {
-    QString name = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QString name = QFileInfo(executable).fileName();
     name = name.section(QLatin1Char('.'), 0, 0);
     if (name.size() > 1) name = name.left(1) + name.mid(1).toLower();
     return name;
@@ -71,7 +74,12 @@ void TOneInstance::Loaded()
             return;
         }
     }
-    if (!lock || lock->error() != QLockFile::LockFailedError) {
+    // Taken, but by nobody that can be named (a folder in its place, a
+    // damaged file): that is no copy of the program.
+    qint64 pid = 0;
+    QString host, app;
+    const bool held = lock && lock->error() == QLockFile::LockFailedError && lock->getLockInfo(&pid, &host, &app);
+    if (!held) {
         // No lock to be had: run, but say that a second start goes unnoticed.
         const QString where = base.isEmpty() ? QStringLiteral("-") : QDir::toNativeSeparators(base + QStringLiteral(".lock"));
         qCWarning(lcInstance) << "cannot take the lock" << where << "- a second start cannot be detected";
@@ -80,7 +88,7 @@ void TOneInstance::Loaded()
         return;
     }
 
-    qCInfo(lcInstance) << "another copy of" << name << "is running";
+    qCInfo(lcInstance) << "another copy of" << name << "is running, process" << pid;
     m_exists = true;
     if (OnInstanceExists) OnInstanceExists(this);
     if (m_switchToPrevious) sendActivation(base + QStringLiteral(".socket"));

@@ -15,7 +15,8 @@
 // that crashed is taken over.  When the lock cannot be made at all, the
 // program runs and says once that a second start cannot be detected.
 //
-// Both sides log to the category "strombau.instance".
+// Both sides log to the category "strombau.instance" (the course of events
+// at info level, off unless QT_LOGGING_RULES switches it on).
 #include "platform/FormComponent.h"
 #include <QLoggingCategory>
 #include <QObject>
@@ -56,6 +57,9 @@ public:
 
     // The name of lock and socket: the application's title.
     static QString ApplicationTitle();
+    // The title for an executable: its file name before the first ".",
+    // every character after the first in lower case.
+    static QString TitleOf(const QString& executable);
     // Another name than the title (tests run several guards in one process).
     void SetInstanceName(const QString& name) { m_name = name; }
     QString InstanceName() const;

@@ -174,7 +174,7 @@ void TTranslationCore::OpenLanguageFile()
     m_resourceStrings.clear();
     if (m_currentLang.isEmpty()) return;
     const QString path = m_langFiles.value(m_currentLang.toLower());
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return;
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
     auto file = std::make_unique<TLangIniFile>(path);
     if (file->ReadFailed()) {
         m_pendingReadError = path;
