@@ -33,6 +33,7 @@ const Entry kResStrings[] = {
     {SMsgDlgIgnore, "&Ignorieren"},
     {SMsgDlgAll, "&Alle"},
     {SMsgDlgHelp, "&Hilfe"},
+    {SUrlNotOpened, "Die Adresse %s kann nicht geöffnet werden."},
     {SOneInstanceNoLock, "Ein zweiter Start des Programms kann nicht erkannt werden (%s)."},
 };
 

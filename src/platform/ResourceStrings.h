@@ -47,8 +47,11 @@ enum TResStringId : int {
     SMsgDlgAll = 65177,
     SMsgDlgHelp = 65178,
 
+    // Hyperlinks
+    SUrlNotOpened = 65190,   // "Die Adresse %s kann nicht geöffnet werden."
+
     // Single-instance guard
-    SOneInstanceNoLock = 65190,  // the guard cannot work: a second start goes unnoticed
+    SOneInstanceNoLock = 65200,  // the guard cannot work: a second start goes unnoticed
 };
 
 // The text of resource string `id`: the hook's answer when a hook is
