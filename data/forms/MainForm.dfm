@@ -2724,6 +2724,7 @@ object MainForm: TMainForm
       object mTechnik: TMenuItem
         Caption = 'techn. Daten'
         Visible = False
+        OnClick = mTechnikClick
       end
       object N4: TMenuItem
         Caption = '-'
