@@ -2732,6 +2732,7 @@ object MainForm: TMainForm
       end
       object Benutzereinstellungen1: TMenuItem
         Caption = 'Benutzereinstellungen'
+        OnClick = Benutzereinstellungen1Click
       end
     end
     object Hilfe1: TMenuItem
@@ -2746,6 +2747,7 @@ object MainForm: TMainForm
       end
       object mAbout: TMenuItem
         Caption = #220'ber ...'
+        OnClick = mAboutClick
       end
     end
   end

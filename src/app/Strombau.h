@@ -484,6 +484,9 @@ public slots:
     // The access gate: the password dialog until the code is right (then the
     // technical-data dialog) or the password dialog is cancelled.
     void mTechnikClick();
+    // The user settings dialog and the program information box.
+    void Benutzereinstellungen1Click();
+    void mAboutClick();
 
 protected:
     bool event(QEvent* event) override;

@@ -1,9 +1,13 @@
 // The main window's dialogs of the menu "Einstellungen" and "?": the access
 // gate of the technical-data dialog, the user settings, the program
 // information.
+#include "app/About.h"
 #include "app/GrundlagenDLG.h"
+#include "app/SBWert.h"
+#include "app/UserForm.h"
 #include "app/Strombau.h"
 #include "platform/Dialogs.h"
+#include <memory>
 
 void TMainForm::mTechnikClick()
 {
@@ -19,4 +23,26 @@ void TMainForm::mTechnikClick()
         }
         MessageDlg(MessStrHolder3->item(5), mtInformation, mbOK);
     }
+}
+
+void TMainForm::Benutzereinstellungen1Click()
+{
+    auto dlg = std::make_unique<TUserDlg>(this);
+    connect(dlg.get(), &TAppDialog::HilfeAngefordert, this, &TMainForm::ShowControlHelp);
+    ReadUserData();
+    // The dialog opens in the stored language.
+    TranslationManager->SetCurrentLang(Userdaten.Sprache);
+    ShowModalForm(dlg.get());
+    dlg.reset();
+    // What was saved reaches the report and the header dialog's default text.
+    ReadUserdaten(Userdaten, false);
+}
+
+void TMainForm::mAboutClick()
+{
+    auto box = std::make_unique<TAboutBox>(this);
+    connect(box.get(), &TAppDialog::HilfeAngefordert, this, &TMainForm::ShowControlHelp);
+    ReadUserData();
+    TranslationManager->SetCurrentLang(Userdaten.Sprache);
+    ShowModalForm(box.get());
 }
