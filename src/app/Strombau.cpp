@@ -170,6 +170,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("MainForm"));
     createComponents();
     loadFormResource();
+    // Another copy runs: this one ends without starting.
+    if (OneInstance->TerminateRequested()) return;
     // ---- Section inputs and calculation (Strombau_Eingaben.cpp)
     setupSectionInputs();
     // ----

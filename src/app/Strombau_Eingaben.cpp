@@ -65,7 +65,17 @@ void setFieldText(TCurrencyEdit* e, const QString& text)
 // The count grid of that name.
 TCellGrid* countGrid(const TMainForm& form, const char* name)
 {
-    for (TCellGrid* grid : form.CountGrids())
+    // The names the grids are made with, in the order of CountGrids: the
+    // grid is found by its place and only its own name is compared.
+    static constexpr const char* kNames[9] = {
+        "ZetaBogenGlattGrid",    "ZetaBogenSegmentGrid", "ZetaBogenFlachGrid",
+        "ZetaBogenFlachVertGrid", "ZetaAbzweigGrid",      "ZetaRedScharfWeitGrid",
+        "ZetaRedScharfEngGrid",  "ZetaRedKonWeitGrid",   "ZetaRedKonEngGrid"};
+    const std::array<TCellGrid*, 9> grids = form.CountGrids();
+    for (size_t i = 0; i < grids.size(); ++i)
+        if (qstrcmp(kNames[i], name) == 0 && grids[i] && grids[i]->objectName() == QLatin1String(name))
+            return grids[i];
+    for (TCellGrid* grid : grids)
         if (grid && grid->objectName() == QLatin1String(name)) return grid;
     return nullptr;
 }
