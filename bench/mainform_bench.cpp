@@ -17,6 +17,7 @@
 #include "platform/IniFile.h"
 #include "support/Translation.h"
 #include <QApplication>
+#include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMainWindow>
@@ -334,5 +335,11 @@ int main(int argc, char** argv)
     // The project stays unsaved-free, so closing asks nothing.
     form->Projekt.ProjektGespeichert = true;
     form.reset();
+    // A question the script did not expect (or one it expected in vain)
+    // makes the figures worthless.
+    if (::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed()) {
+        std::fprintf(stderr, "the window asked other questions than expected\n");
+        return 1;
+    }
     return g_slow ? 2 : 0;
 }
