@@ -376,6 +376,8 @@ void TCellGrid::InitValues()
     m_fixedFont.Assign(TFont());
     watch(m_fixedBrush);
     watch(m_fixedFont);
+    OnCompareCol = [this](QObject*, int colrow, int a, int b) { return CompareTexts(CellText(colrow, a), CellText(colrow, b)); };
+    OnCompareRow = [this](QObject*, int colrow, int a, int b) { return CompareTexts(CellText(a, colrow), CellText(b, colrow)); };
 }
 
 void TCellGrid::watch(TFont& font)

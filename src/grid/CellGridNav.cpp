@@ -200,8 +200,7 @@ bool TCellGrid::InsertCol(int index)
 {
     if (index < 0 || index > ColCount() || ColCount() >= MaxGridCount) return false;
     index = qMax(index, FixedCols());
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     SetColCount(ColCount() + 1);
     auto shift = [index](int c) { return c >= index ? c + 1 : c; };
     remapColData(shift);  // texts, objects, current cell, selection
@@ -209,7 +208,7 @@ bool TCellGrid::InsertCol(int index)
     remapKeys(m_cellProps, [&shift](const Key& k) { return Key(shift(k.first), k.second); });
     remapKeys(m_hints, [&shift](const Key& k) { return Key(shift(k.first), k.second); });
     if (TNewInplaceEdit* ed = editor(); ed && ed->EditCol >= 0) ed->EditCol = shift(ed->EditCol);
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
     return true;
 }
@@ -218,8 +217,7 @@ bool TCellGrid::InsertRow(int index)
 {
     if (index < 0 || index > RowCount() || RowCount() >= MaxGridCount) return false;
     index = qMax(index, FixedRows());
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     SetRowCount(RowCount() + 1);
     auto shift = [index](int r) { return r >= index ? r + 1 : r; };
     remapRowData(shift);
@@ -227,7 +225,7 @@ bool TCellGrid::InsertRow(int index)
     remapKeys(m_cellProps, [&shift](const Key& k) { return Key(k.first, shift(k.second)); });
     remapKeys(m_hints, [&shift](const Key& k) { return Key(k.first, shift(k.second)); });
     if (TNewInplaceEdit* ed = editor(); ed && ed->EditRow >= 0) ed->EditRow = shift(ed->EditRow);
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
     return true;
 }
@@ -283,20 +281,18 @@ void TCellGrid::swapCols(int c1, int c2)
 void TCellGrid::ExchangeRows(int r1, int r2)
 {
     if (r1 == r2 || r1 < 0 || r2 < 0 || r1 >= RowCount() || r2 >= RowCount()) return;
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     swapRows(r1, r2);
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
 }
 
 void TCellGrid::ExchangeCols(int c1, int c2)
 {
     if (c1 == c2 || c1 < 0 || c2 < 0 || c1 >= ColCount() || c2 >= ColCount()) return;
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     swapCols(c1, c2);
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
 }
 
@@ -361,8 +357,7 @@ void TCellGrid::SortColRow(int colrow, int first, int last, bool byCol, bool des
         exchange(i, hi);
         return i;
     };
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     // Recursion into the smaller part only, a loop over the larger one.
     std::function<void(int, int)> quicksort = [&](int lo, int hi) {
         while (hi - lo > 0) {
@@ -377,7 +372,7 @@ void TCellGrid::SortColRow(int colrow, int first, int last, bool byCol, bool des
         }
     };
     quicksort(first, last);
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
 }
 

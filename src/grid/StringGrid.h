@@ -288,6 +288,15 @@ protected:
     void exchangeColData(int c1, int c2);
     // The stored text of a cell without a copy (an empty text when none).
     const QString& CellText(int c, int r) const;
+    // Around a change that moves cells: the open editor is closed (its text
+    // stored) and opened again on its moved cell with caret and selection
+    // as they were.
+    struct EditSuspension {
+        bool shown = false;
+        int selStart = -1, selLength = 0, cursor = 0;
+    };
+    EditSuspension SuspendEdit();
+    void ResumeEdit(const EditSuspension& state);
 
     void UpdateEdit();
     void HideEdit();
