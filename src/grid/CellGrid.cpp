@@ -376,8 +376,8 @@ void TCellGrid::InitValues()
     m_fixedFont.Assign(TFont());
     watch(m_fixedBrush);
     watch(m_fixedFont);
-    OnCompareCol = [this](QObject*, int colrow, int a, int b) { return CompareTexts(CellText(colrow, a), CellText(colrow, b)); };
-    OnCompareRow = [this](QObject*, int colrow, int a, int b) { return CompareTexts(CellText(a, colrow), CellText(b, colrow)); };
+    OnCompareCol = OwnCompare{this, true};
+    OnCompareRow = OwnCompare{this, false};
 }
 
 void TCellGrid::watch(TFont& font)

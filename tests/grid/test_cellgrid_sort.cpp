@@ -51,6 +51,22 @@ TEST(CellGridSort, RowsByAColumnCarryTheirTextsRecordsAndHints)
     EXPECT_EQ(column(g, 0, 1, 4), (QStringList{"d", "c", "b", "a"}));
     EXPECT_EQ(g.AlignCell(1, 3), alCenter);
     EXPECT_EQ(g.HintCell(1, 4), "hint of a");
+
+    // A handler of the form's own sees each exchange in the grid at once.
+    int calls = 0;
+    g.OnCompareCol = [&g, &calls](QObject* sender, int colrow, int a, int b) {
+        EXPECT_EQ(sender, &g);
+        ++calls;
+        return TCellGrid::CompareTexts(g.Cells(colrow, a).toUpper(), g.Cells(colrow, b).toUpper());
+    };
+    g.SetCells(0, 2, "C");
+    g.SortColRow(0, 1, 4, true, false);
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(column(g, 0, 1, 4), (QStringList{"a", "b", "C", "d"}));
+    EXPECT_EQ(column(g, 1, 1, 4), (QStringList{"row 2", "row 1", "row 4", "row 3"}));
+    EXPECT_EQ(g.AlignCell(1, 2), alCenter);
+    EXPECT_EQ(g.GetColorCell(2, 4), clRed);
+    EXPECT_EQ(g.HintCell(1, 1), "hint of a");
 }
 
 TEST(CellGridSort, ColumnsByARowAndTheGridsOwnOrder)
