@@ -158,6 +158,7 @@ void TFont::SetColor(TColor value)
 
 void TFont::SetHeight(int value)
 {
+    value = qBound(-MaxHeight, value, MaxHeight);
     if (m_height == value) return;
     m_height = value;
     changed();
@@ -172,8 +173,9 @@ int TFont::Size() const
 
 void TFont::SetSize(int points)
 {
-    const int h = points >= 0 ? (points * 96 + 36) / 72 : -((-points * 96 + 36) / 72);
-    SetHeight(-h);
+    const qint64 p = qBound(qint64(-MaxHeight), qint64(points), qint64(MaxHeight));
+    const qint64 h = p >= 0 ? (p * 96 + 36) / 72 : -((-p * 96 + 36) / 72);
+    SetHeight(int(-h));
 }
 
 void TFont::SetName(const QString& value)
@@ -208,10 +210,11 @@ QFont TFont::toQFont() const
         || m_name.compare(QLatin1String("MS Shell Dlg"), Qt::CaseInsensitive) == 0
         || m_name.compare(QLatin1String("MS Shell Dlg 2"), Qt::CaseInsensitive) == 0)
         f.setFamilies({m_name, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
-    if (m_height < 0)
-        f.setPixelSize(-m_height);
-    else if (m_height > 0)
-        f.setPixelSize(qMax(1, (m_height * 7 + 4) / 8));  // cell height includes the leading
+    const qint64 height = qBound(qint64(-MaxHeight), qint64(m_height), qint64(MaxHeight));
+    if (height < 0)
+        f.setPixelSize(int(-height));
+    else if (height > 0)
+        f.setPixelSize(int(qMax<qint64>(1, (height * 7 + 4) / 8)));  // cell height includes the leading
     if (m_pitch == fpFixed) f.setFixedPitch(true);
     f.setBold(m_style & fsBold);
     f.setItalic(m_style & fsItalic);
@@ -263,4 +266,65 @@ QBrush TBrush::toQBrush(const QPalette* palette) const
     case bsSolid:
     default: return QBrush(c);
     }
+}
+
+// ----------------------------------------------------------------- TPen
+
+void TPen::changed()
+{
+    if (OnChange) OnChange();
+}
+
+void TPen::Assign(const TPen& source)
+{
+    if (&source == this || sameAttributes(source)) return;
+    m_color = source.m_color;
+    m_width = source.m_width;
+    m_style = source.m_style;
+    m_mode = source.m_mode;
+    changed();
+}
+
+void TPen::SetColor(TColor value)
+{
+    if (m_color == value) return;
+    m_color = value;
+    changed();
+}
+
+void TPen::SetWidth(int value)
+{
+    if (value < 0) value = 0;
+    if (m_width == value) return;
+    m_width = value;
+    changed();
+}
+
+void TPen::SetStyle(TPenStyle value)
+{
+    if (m_style == value) return;
+    m_style = value;
+    changed();
+}
+
+void TPen::SetMode(TPenMode value)
+{
+    if (m_mode == value) return;
+    m_mode = value;
+    changed();
+}
+
+QPen TPen::toQPen(const QPalette* palette) const
+{
+    if (m_style == psClear) return QPen(Qt::NoPen);
+    QPen pen(ColorToQColor(m_color, palette));
+    pen.setWidth(m_width <= 1 ? 0 : m_width);
+    switch (m_style) {
+    case psDash: pen.setStyle(Qt::DashLine); break;
+    case psDot: pen.setStyle(Qt::DotLine); break;
+    case psDashDot: pen.setStyle(Qt::DashDotLine); break;
+    case psDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
+    default: pen.setStyle(Qt::SolidLine); break;
+    }
+    return pen;
 }

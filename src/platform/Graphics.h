@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPen>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -121,10 +122,12 @@ public:
 
     TColor Color() const { return m_color; }
     void SetColor(TColor value);
-    // Negative: character height in pixels; positive: cell height.
+    // Negative: character height in pixels; positive: cell height.  Kept
+    // within +-MaxHeight (a damaged form may hold any number).
+    static constexpr int MaxHeight = 4096;
     int Height() const { return m_height; }
     void SetHeight(int value);
-    // Size in points at 96 dots per inch.
+    // Size in points at 96 dots per inch; kept within the height's range.
     int Size() const;
     void SetSize(int points);
     QString Name() const { return m_name; }
@@ -178,4 +181,52 @@ protected:
 private:
     TColor m_color = clWhite;
     TBrushStyle m_style = bsSolid;
+};
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+// How the pen combines with what is already on the surface.
+enum TPenMode {
+    pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
+    pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
+};
+
+class TPen {
+public:
+    TPen() = default;
+    TPen(const TPen& other)
+        : m_color(other.m_color), m_width(other.m_width), m_style(other.m_style), m_mode(other.m_mode) {}
+    TPen& operator=(const TPen& other) { Assign(other); return *this; }
+    virtual ~TPen() = default;
+
+    void Assign(const TPen& source);
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor value);
+    // Device pixels; 0 draws one pixel wide.
+    int Width() const { return m_width; }
+    void SetWidth(int value);
+    TPenStyle Style() const { return m_style; }
+    void SetStyle(TPenStyle value);
+    TPenMode Mode() const { return m_mode; }
+    void SetMode(TPenMode value);
+
+    bool sameAttributes(const TPen& other) const
+    {
+        return m_color == other.m_color && m_width == other.m_width && m_style == other.m_style
+            && m_mode == other.m_mode;
+    }
+    // The pen to paint with (Qt::NoPen for psClear); width 0 stays a
+    // one-pixel cosmetic pen.
+    QPen toQPen(const QPalette* palette = nullptr) const;
+
+    std::function<void()> OnChange;
+
+protected:
+    void changed();
+
+private:
+    TColor m_color = clBlack;
+    int m_width = 1;
+    TPenStyle m_style = psSolid;
+    TPenMode m_mode = pmCopy;
 };

@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReplace.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ResourceStrings.h"
@@ -8,10 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QtGlobal>
 #include <exception>
+#include <memory>
+#include <string_view>
 #include <vector>
 
 // The file is kept as its lines.  Every line keeps its text and its own
@@ -22,46 +24,148 @@ namespace {
 
 enum Eol : quint8 { EolNone, EolLf, EolCrLf };
 
+// A line without its end.  A line as read points into the file's text; a
+// line that was written holds its own text.  (A moved QString keeps its
+// characters where they are, so lines may move.)
 struct Line {
-    QString text;  // without the line end
-    int eq = -1;   // position of '=' in a key line, else -1
+    QStringView text;
+    QString own;
+    int eq = -1;  // position of '=' in a key line, else -1
     Eol eol = EolCrLf;
+
+    Line() = default;
+    Line(Line&&) = default;
+    Line& operator=(Line&&) = default;
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+    void setText(QString t)
+    {
+        own = std::move(t);
+        text = own;
+    }
+};
+
+bool sameName(QStringView a, QStringView b);
+
+// Positions by name (without regard to case): an open hash table that holds
+// the position of the first line or section of every name; the names
+// themselves stay where they are.
+class NameIndex {
+public:
+    void clear()
+    {
+        m_slots.clear();
+        m_count = 0;
+    }
+    void reserve(size_t n)
+    {
+        size_t cap = 16;
+        while (cap < 2 * n) cap *= 2;
+        if (cap > m_slots.size()) rehash(cap);
+    }
+    // The position of `name`, -1 when it is not indexed; `nameAt(pos)` is
+    // the name at an indexed position.
+    template <class NameAt>
+    int find(QStringView name, size_t hash, NameAt nameAt) const
+    {
+        if (m_slots.empty()) return -1;
+        const size_t mask = m_slots.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Slot& slot = m_slots[i];
+            if (slot.pos < 0) return -1;
+            if (slot.hash == hash && sameName(nameAt(slot.pos), name)) return slot.pos;
+        }
+    }
+    // Adds a name that is not indexed yet.
+    void add(size_t hash, int pos)
+    {
+        if (2 * (m_count + 1) > m_slots.size()) rehash(m_slots.empty() ? 16 : 2 * m_slots.size());
+        place(hash, pos);
+        ++m_count;
+    }
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        int pos = -1;
+    };
+    void place(size_t hash, int pos)
+    {
+        const size_t mask = m_slots.size() - 1;
+        size_t i = hash & mask;
+        while (m_slots[i].pos >= 0) i = (i + 1) & mask;
+        m_slots[i] = Slot{hash, pos};
+    }
+    void rehash(size_t cap)
+    {
+        std::vector<Slot> old = std::move(m_slots);
+        m_slots.assign(cap, Slot{});
+        for (const Slot& slot : old)
+            if (slot.pos >= 0) place(slot.hash, slot.pos);
+    }
+    std::vector<Slot> m_slots;
+    size_t m_count = 0;
 };
 
 struct Section {
-    QString name;  // as written in the header, trimmed
+    QStringView name;  // as written in the header, trimmed (within the header's text)
     Line header;
     std::vector<Line> body;
-    QHash<QString, int> keys;  // folded key -> body index of its first line
+    // Short sections are searched line by line; long ones get an index of
+    // their keys when first searched.
+    mutable std::unique_ptr<NameIndex> keyIndex;
 };
+
+constexpr size_t kLinearKeys = 16;
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
-QString trimBlanks(const QString& s)
+QStringView trimBlanks(QStringView s)
 {
     qsizetype b = 0, e = s.size();
     while (b < e && isBlank(s.at(b))) ++b;
     while (e > b && isBlank(s.at(e - 1))) --e;
-    return b == 0 && e == s.size() ? s : s.mid(b, e - b);
+    return s.mid(b, e - b);
 }
 
-QString fold(const QString& s)
+char16_t foldChar(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+
+// Names match without regard to ASCII case.
+bool sameName(QStringView a, QStringView b)
 {
-    QString r = s;
-    const qsizetype n = r.size();
-    QChar* p = nullptr;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = r.at(i).unicode();
-        if (c >= u'A' && c <= u'Z') {
-            if (!p) p = r.data();
-            p[i] = QChar(char16_t(c + 32));
-        }
-    }
-    return r;
+    if (a.size() != b.size()) return false;
+    const char16_t* pa = a.utf16();
+    const char16_t* pb = b.utf16();
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (pa[i] != pb[i] && foldChar(pa[i]) != foldChar(pb[i])) return false;
+    return true;
 }
 
-QString keyOf(const Line& l) { return trimBlanks(l.text.left(l.eq)); }
-QString valueOf(const Line& l) { return trimBlanks(l.text.mid(l.eq + 1)); }
+size_t nameHash(QStringView s)
+{
+    size_t h = 1469598103934665603ull;
+    for (const QChar c : s) h = (h ^ foldChar(c.unicode())) * 1099511628211ull;
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    return h ^ (h >> 33);
+}
+
+QStringView keyView(const Line& l) { return trimBlanks(l.text.left(l.eq)); }
+QString keyOf(const Line& l) { return keyView(l).toString(); }
+QString valueOf(const Line& l) { return trimBlanks(l.text.mid(l.eq + 1)).toString(); }
+
+// True when `text` holds none of `special` and only characters that
+// Windows-1252 stores.
+bool plainText(const QString& text, std::u16string_view special)
+{
+    bool high = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) high = true;
+        else if (special.find(u) != std::u16string_view::npos) return false;
+    }
+    return !high || CanEncodeCp1252(text);
+}
 
 bool isBlankLine(const Line& l)
 {
@@ -73,7 +177,7 @@ bool isBlankLine(const Line& l)
 // Section header: "[name]" after optional blanks.  Returns false otherwise;
 // a "[name" without its closing bracket opens no section, so the keys below
 // it stay in the section before it, as the profile functions read them.
-bool parseHeader(const QString& text, QString& name)
+bool parseHeader(QStringView text, QStringView& name)
 {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text.at(i))) ++i;
@@ -85,7 +189,7 @@ bool parseHeader(const QString& text, QString& name)
 }
 
 // Position of '=' of a key line, or -1 for comments and other lines.
-int keyLineEq(const QString& text)
+int keyLineEq(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text.at(i))) ++i;
@@ -104,19 +208,22 @@ struct TIniFile::Impl {
     QString path;      // the file on disk
     std::vector<Line> preamble;  // lines before the first section
     std::vector<Section> sections;
-    QHash<QString, int> sectionIndex;  // folded name -> first section
+    NameIndex sectionIndex;  // the first section of every name
     Eol newEol = EolCrLf;
     bool modified = false;
     bool unreadable = false;  // exists but could not be read: never overwrite it
     bool writableChecked = false;
     QByteArray original;
+    QString all;  // the text of `original`, which the lines as read point into
 
     void parse(const QByteArray& bytes);
     void reindexSections();
-    static void reindexKeys(Section& s);
-    Section* find(const QString& section);
-    const Section* find(const QString& section) const { return const_cast<Impl*>(this)->find(section); }
-    const Line* findKey(const QString& section, const QString& key) const;
+    int sectionOf(QStringView name) const;  // -1 for none
+    static int keyOf(const Section& s, QStringView key);  // body index, -1 for none
+    static void noteKey(const Section& s, int line);
+    Section* find(QStringView section);
+    const Section* find(QStringView section) const { return const_cast<Impl*>(this)->find(section); }
+    const Line* findKey(QStringView section, QStringView key) const;
     Line* lastLine();
     void checkWritable();
     [[noreturn]] void writeError() const
@@ -133,7 +240,7 @@ void TIniFile::Impl::parse(const QByteArray& bytes)
     sections.clear();
     sectionIndex.clear();
     newEol = EolCrLf;
-    const QString all = DecodeCp1252(bytes);
+    all = DecodeCp1252(bytes);
     const qsizetype n = all.size();
     bool eolKnown = false;
     std::vector<Line>* target = &preamble;
@@ -156,10 +263,10 @@ void TIniFile::Impl::parse(const QByteArray& bytes)
             newEol = line.eol;
             eolKnown = true;
         }
-        line.text = all.mid(start, end - start);
+        line.text = QStringView(all).mid(start, end - start);
         start = nl < 0 ? n : nl + 1;
 
-        QString name;
+        QStringView name;
         if (parseHeader(line.text, name)) {
             Section s;
             s.name = name;
@@ -171,39 +278,62 @@ void TIniFile::Impl::parse(const QByteArray& bytes)
         line.eq = keyLineEq(line.text);
         target->push_back(std::move(line));
     }
-    for (Section& s : sections) reindexKeys(s);
     reindexSections();
 }
 
 void TIniFile::Impl::reindexSections()
 {
     sectionIndex.clear();
-    sectionIndex.reserve(qsizetype(sections.size()));
-    for (int i = 0; i < int(sections.size()); ++i) { const QString f = fold(sections[size_t(i)].name); if (!sectionIndex.contains(f)) sectionIndex.insert(f, i); }
+    sectionIndex.reserve(sections.size());
+    for (int i = 0; i < int(sections.size()); ++i) {
+        const QStringView name = sections[size_t(i)].name;
+        if (sectionOf(name) < 0) sectionIndex.add(nameHash(name), i);
+    }
 }
 
-void TIniFile::Impl::reindexKeys(Section& s)
+int TIniFile::Impl::sectionOf(QStringView name) const
 {
-    s.keys.clear();
-    for (int i = 0; i < int(s.body.size()); ++i)
-        if (s.body[size_t(i)].eq >= 0) {
-            const QString f = fold(keyOf(s.body[size_t(i)]));
-            if (!s.keys.contains(f)) s.keys.insert(f, i);
-        }
+    return sectionIndex.find(name, nameHash(name), [this](int i) { return sections[size_t(i)].name; });
 }
 
-Section* TIniFile::Impl::find(const QString& section)
+int TIniFile::Impl::keyOf(const Section& s, QStringView key)
 {
-    const auto it = sectionIndex.constFind(fold(trimBlanks(section)));
-    return it == sectionIndex.constEnd() ? nullptr : &sections[size_t(*it)];
+    if (!s.keyIndex && s.body.size() <= kLinearKeys) {
+        for (size_t i = 0; i < s.body.size(); ++i)
+            if (s.body[i].eq >= 0 && sameName(keyView(s.body[i]), key)) return int(i);
+        return -1;
+    }
+    if (!s.keyIndex) {
+        s.keyIndex = std::make_unique<NameIndex>();
+        s.keyIndex->reserve(s.body.size());
+        for (size_t i = 0; i < s.body.size(); ++i)
+            if (s.body[i].eq >= 0) noteKey(s, int(i));
+    }
+    return s.keyIndex->find(key, nameHash(key), [&s](int i) { return keyView(s.body[size_t(i)]); });
 }
 
-const Line* TIniFile::Impl::findKey(const QString& section, const QString& key) const
+// Line `line` of `s` holds a key: indexed unless an earlier line has it.
+void TIniFile::Impl::noteKey(const Section& s, int line)
+{
+    if (!s.keyIndex) return;
+    const QStringView key = keyView(s.body[size_t(line)]);
+    const size_t hash = nameHash(key);
+    if (s.keyIndex->find(key, hash, [&s](int i) { return keyView(s.body[size_t(i)]); }) < 0)
+        s.keyIndex->add(hash, line);
+}
+
+Section* TIniFile::Impl::find(QStringView section)
+{
+    const int i = sectionOf(trimBlanks(section));
+    return i < 0 ? nullptr : &sections[size_t(i)];
+}
+
+const Line* TIniFile::Impl::findKey(QStringView section, QStringView key) const
 {
     const Section* s = find(section);
     if (!s) return nullptr;
-    const auto it = s->keys.constFind(fold(trimBlanks(key)));
-    return it == s->keys.constEnd() ? nullptr : &s->body[size_t(*it)];
+    const int i = keyOf(*s, trimBlanks(key));
+    return i < 0 ? nullptr : &s->body[size_t(i)];
 }
 
 Line* TIniFile::Impl::lastLine()
@@ -244,18 +374,30 @@ void TIniFile::Impl::checkText(const QString& text) const
 
 QByteArray TIniFile::Impl::contents() const
 {
-    QByteArray out;
-    out.reserve(original.size() + 1024);
+    qsizetype size = 0;
+    auto measure = [&](const Line& l) { size += l.text.size() + 2; };
+    for (const Line& l : preamble) measure(l);
+    for (const Section& s : sections) {
+        measure(s.header);
+        for (const Line& l : s.body) measure(l);
+    }
+    QByteArray out(size, Qt::Uninitialized);
+    char* o = out.data();
     auto put = [&](const Line& l) {
-        out += EncodeCp1252Lossy(l.text);  // every text was checked, so nothing is lost
-        if (l.eol == EolCrLf) out += "\r\n";
-        else if (l.eol == EolLf) out += '\n';
+        o = EncodeCp1252Lossy(l.text, o);  // every text was checked, so nothing is lost
+        if (l.eol == EolCrLf) {
+            *o++ = '\r';
+            *o++ = '\n';
+        } else if (l.eol == EolLf) {
+            *o++ = '\n';
+        }
     };
     for (const Line& l : preamble) put(l);
     for (const Section& s : sections) {
         put(s.header);
         for (const Line& l : s.body) put(l);
     }
+    out.truncate(o - out.constData());
     return out;
 }
 
@@ -304,6 +446,12 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
     return l ? valueOf(*l) : def;
 }
 
+QStringView TIniFile::ValueView(QStringView section, QStringView key) const
+{
+    const Line* l = d->findKey(section, key);
+    return l ? trimBlanks(l->text.mid(l->eq + 1)) : QStringView();
+}
+
 int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const
 {
     const Line* l = d->findKey(section, key);
@@ -320,14 +468,9 @@ QStringList TIniFile::ReadSection(const QString& section) const
     QStringList out;
     const Section* s = d->find(section);
     if (!s) return out;
-    QSet<QString> seen;
-    for (const Line& l : s->body) {
-        if (l.eq < 0) continue;
-        const QString k = keyOf(l);
-        if (!seen.contains(fold(k))) {
-            seen.insert(fold(k));
-            out << k;
-        }
+    for (size_t i = 0; i < s->body.size(); ++i) {
+        const Line& l = s->body[i];
+        if (l.eq >= 0 && Impl::keyOf(*s, keyView(l)) == int(i)) out << keyOf(l);
     }
     return out;
 }
@@ -336,8 +479,8 @@ QStringList TIniFile::ReadSections() const
 {
     QStringList out;
     for (int i = 0; i < int(d->sections.size()); ++i) {
-        const QString& name = d->sections[size_t(i)].name;
-        if (d->sectionIndex.value(fold(name), -1) == i) out << name;
+        const QStringView name = d->sections[size_t(i)].name;
+        if (d->sectionOf(name) == i) out << name.toString();
     }
     return out;
 }
@@ -351,8 +494,22 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const QString sec = trimBlanks(section);
-    const QString k = trimBlanks(key);
+    auto trimmed = [](const QString& name) {
+        const QStringView t = trimBlanks(QStringView(name));
+        return t.size() == name.size() ? name : t.toString();
+    };
+    const QString sec = trimmed(section);
+    const QString k = trimmed(key);
+    if (!plainText(value, u"\n\r") || sec.isEmpty() || !plainText(sec, u"]\n\r") || k.isEmpty() ||
+        !plainText(k, u"=\n\r") || k.startsWith(QLatin1Char('[')) || k.startsWith(QLatin1Char(';')))
+        checkWrite(section, key, sec, k, value);
+    writeChecked(sec, k, value);
+}
+
+// The checks of WriteString, in the order they report.
+void TIniFile::checkWrite(const QString& section, const QString& key, const QString& sec, const QString& k,
+                          const QString& value) const
+{
     auto native = [&] { return QDir::toNativeSeparators(d->path); };
     if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
         throw EIniFileException(FmtLoadResString(SIniFileLineBreak, {native()}));
@@ -368,19 +525,27 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     d->checkText(sec);
     d->checkText(k);
     d->checkText(value);
+}
 
-    const QString foldedKey = fold(k);
+void TIniFile::writeChecked(const QString& sec, const QString& k, const QString& value)
+{
     Section* s = d->find(sec);
     if (s) {
-        const auto it = s->keys.constFind(foldedKey);
-        if (it != s->keys.constEnd()) {
-            Line& l = s->body[size_t(*it)];
-            const QString old = l.text.mid(l.eq + 1);
-            if (old == value || (trimBlanks(old) == value && trimBlanks(value) == value)) return;  // unchanged
+        const int i = Impl::keyOf(*s, k);
+        if (i >= 0) {
+            Line& l = s->body[size_t(i)];
+            const QStringView old = l.text.mid(l.eq + 1);
+            if (old == value || (trimBlanks(old) == value && trimBlanks(QStringView(value)) == value)) return;  // unchanged
             if (!d->writableChecked) d->checkWritable();
             d->writableChecked = true;
-            l.text = keyOf(l) + QLatin1Char('=') + value;
-            l.eq = int(keyOf(l).size());
+            const QStringView name = keyView(l);
+            QString text;
+            text.reserve(name.size() + 1 + value.size());
+            text += name;
+            text += QLatin1Char('=');
+            text += value;
+            l.eq = int(name.size());
+            l.setText(std::move(text));
             d->modified = true;
             return;
         }
@@ -389,23 +554,35 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     d->writableChecked = true;
 
     // The line before a new one must end, also when it was the file's last.
+    // A bare CR at its end stays part of its text: a LF alone would make
+    // the two one CRLF line end and take the CR from its value.
     auto terminate = [&](Line* before) {
-        if (before && before->eol == EolNone) before->eol = d->newEol;
+        if (!before || before->eol != EolNone) return;
+        before->eol = before->text.endsWith(QLatin1Char('\r')) ? EolCrLf : d->newEol;
     };
     Line line;
-    line.text = k + QLatin1Char('=') + value;
+    QString text;
+    text.reserve(k.size() + 1 + value.size());
+    text += k;
+    text += QLatin1Char('=');
+    text += value;
+    line.setText(std::move(text));
     line.eq = int(k.size());
     line.eol = d->newEol;
     if (!s) {
         terminate(d->lastLine());
         Section ns;
-        ns.name = sec;
-        ns.header.text = QLatin1Char('[') + sec + QLatin1Char(']');
+        QString header;
+        header.reserve(sec.size() + 2);
+        header += QLatin1Char('[');
+        header += sec;
+        header += QLatin1Char(']');
+        ns.header.setText(std::move(header));
+        ns.name = ns.header.text.mid(1, sec.size());
         ns.header.eol = d->newEol;
         ns.body.push_back(std::move(line));
-        ns.keys.insert(foldedKey, 0);
         d->sections.push_back(std::move(ns));
-        d->sectionIndex.insert(fold(sec), int(d->sections.size()) - 1);
+        d->sectionIndex.add(nameHash(sec), int(d->sections.size()) - 1);
     } else {
         // After the section's last line that is not blank (comments count).
         int pos = int(s->body.size());
@@ -413,7 +590,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         Line* before = pos > 0 ? &s->body[size_t(pos - 1)] : &s->header;
         terminate(before);
         s->body.insert(s->body.begin() + pos, std::move(line));
-        s->keys.insert(foldedKey, pos);  // only blank lines follow, so no index moves
+        Impl::noteKey(*s, pos);  // only blank lines follow, so no indexed line moves
     }
     d->modified = true;
 }
@@ -430,11 +607,11 @@ void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
 
 void TIniFile::EraseSection(const QString& section)
 {
-    const auto it = d->sectionIndex.constFind(fold(trimBlanks(section)));
-    if (it == d->sectionIndex.constEnd()) return;
+    const int i = d->sectionOf(trimBlanks(QStringView(section)));
+    if (i < 0) return;
     if (!d->writableChecked) d->checkWritable();
     d->writableChecked = true;
-    d->sections.erase(d->sections.begin() + *it);
+    d->sections.erase(d->sections.begin() + i);
     d->reindexSections();
     d->modified = true;
 }
@@ -443,12 +620,12 @@ void TIniFile::DeleteKey(const QString& section, const QString& key)
 {
     Section* s = d->find(section);
     if (!s) return;
-    const auto it = s->keys.constFind(fold(trimBlanks(key)));
-    if (it == s->keys.constEnd()) return;
+    const int i = Impl::keyOf(*s, trimBlanks(QStringView(key)));
+    if (i < 0) return;
     if (!d->writableChecked) d->checkWritable();
     d->writableChecked = true;
-    s->body.erase(s->body.begin() + *it);
-    Impl::reindexKeys(*s);
+    s->body.erase(s->body.begin() + i);
+    s->keyIndex.reset();
     d->modified = true;
 }
 
@@ -461,13 +638,7 @@ void TIniFile::UpdateFile()
         d->modified = false;
         return;
     }
-    QSaveFile f(d->path);
-    if (!f.open(QIODevice::WriteOnly)) d->writeError();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        d->writeError();
-    }
-    if (!f.commit()) d->writeError();
+    if (!ReplaceFileContents(d->path, bytes)) d->writeError();
     d->original = bytes;
     d->modified = false;
 }
