@@ -456,7 +456,7 @@ void TCellGrid::StreamToGrid(QIODevice* stream, QChar separator, TGridRect range
     if (zero >= 0) bytes.truncate(zero);
     const QString text = QString::fromUtf8(bytes);
     if (text.isEmpty()) return;
-    if (EditorVisible()) HideEditor();  // the pasted texts are not typed over by an open editor
+    if (EditorVisible()) commitEdit();  // the open edit ends first; the pasted texts are not typed over
 
     qsizetype at = 0;
     for (int r = range.Top; r <= bottom && at < text.size(); ++r) {

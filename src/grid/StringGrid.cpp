@@ -174,7 +174,12 @@ bool TInplaceEdit::event(QEvent* event)
     const bool result = QLineEdit::event(event);
     // A key left ignored (a modifier alone, Ctrl+S, F1, ...) goes on to the
     // parents: the grid lets it pass to the window.
-    if (self && !event->isAccepted()) grid->m_keyPassedByEditor = event;
+    if (self && !event->isAccepted()) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        grid->m_keyPassedByEditor = event;
+        grid->m_keyPassedKey = key->key();
+        grid->m_keyPassedTime = key->timestamp();
+    }
     return result;
 }
 
@@ -1103,7 +1108,8 @@ void TStringGrid::CharTyped(QChar ch)
 void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
     // A key is handled once: by the editor or by the grid.
-    if (event == m_keyPassedByEditor) {  // the editor had it and left it
+    if (event == m_keyPassedByEditor && event->key() == m_keyPassedKey && event->timestamp() == m_keyPassedTime) {
+        // the editor had it and left it
         m_keyPassedByEditor = nullptr;
         event->ignore();
         return;

@@ -374,6 +374,8 @@ private:
     // The key event the editor has just left ignored; on its way up to the
     // window it passes the grid, which must not hand it to the editor again.
     const QEvent* m_keyPassedByEditor = nullptr;
+    int m_keyPassedKey = 0;
+    quint64 m_keyPassedTime = 0;
     TFont m_font;
     TBrush m_brush;
     TGridCanvas m_canvas;

@@ -336,3 +336,31 @@ TEST_F(ClipGrid, ThumbTrackingFollowsRedrawWhileScroll)
     grid->SetOptions(grid->Options() | goThumbTracking);
     EXPECT_TRUE(grid->verticalScrollBar()->hasTracking());
 }
+
+TEST_F(ClipGrid, RowLinesInTheFixedColumnSizeRowsOnlyWithTheOption)
+{
+    int heightEvents = 0;
+    grid->OnRowHeightsChanged = [&heightEvents](QObject*) { ++heightEvents; };
+    QWidget* vp = grid->viewport();
+    auto dragLine = [vp](QPoint from, QPoint to) {
+        QMouseEvent press(QEvent::MouseButtonPress, from, vp->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(vp, &press);
+        QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(vp, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, to, vp->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(vp, &release);
+    };
+    const QRect cell = grid->CellRect(0, 2);
+    const QPoint line(cell.center().x(), cell.bottom() + 1);
+    dragLine(line, line + QPoint(0, 12));
+    EXPECT_EQ(grid->RowHeights(2), 18);  // without goRowSizing: no sizing
+    EXPECT_EQ(heightEvents, 0);
+    grid->SetOptions(grid->Options() | goRowSizing);
+    dragLine(line, line + QPoint(0, 12));
+    EXPECT_EQ(grid->RowHeights(2), 30);
+    EXPECT_GE(heightEvents, 1);
+    // A line between scrolling cells is no handle.
+    const QRect inner = grid->CellRect(2, 2);
+    dragLine(QPoint(inner.center().x(), inner.bottom() + 1), QPoint(inner.center().x(), inner.bottom() + 20));
+    EXPECT_EQ(grid->RowHeights(2), 30);
+}
