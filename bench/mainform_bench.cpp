@@ -13,6 +13,7 @@
 #include "app/SBWert.h"
 #include "app/Strombau.h"
 #include "common/TestSupport.h"
+#include "support/Translation.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -86,6 +87,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    TTranslationCore translationCore;  // as the program makes it
     app.setFont(QFont(QStringLiteral("Arial"), 8));
     ScriptedAnswerer& answerer = ScriptedAnswerer::instance();
     SetDialogAnswerer(&answerer);
