@@ -206,6 +206,8 @@ private:
     // The focus left `field`: when it is a count field of the accessory
     // tab, what it holds now is the count that a refused edit returns to.
     void countFieldLeft(QObject* field);
+    // A key or a mouse button was pressed: a new action of the user begins.
+    void userActs();
     // Shows a command's calculation error; false.
     bool showCalcError(const QString& message);
     // The text a grid cell held when its editor opened, to go back to when
