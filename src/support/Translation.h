@@ -37,9 +37,7 @@
 #include "platform/ResourceStrings.h"
 #include <QHash>
 #include <QList>
-#include <QMutex>
 #include <QObject>
-#include <QPointer>
 #include <QRecursiveMutex>
 #include <QString>
 #include <QStringList>
