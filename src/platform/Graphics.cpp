@@ -264,3 +264,64 @@ QBrush TBrush::toQBrush(const QPalette* palette) const
     default: return QBrush(c);
     }
 }
+
+// ----------------------------------------------------------------- TPen
+
+void TPen::changed()
+{
+    if (OnChange) OnChange();
+}
+
+void TPen::Assign(const TPen& source)
+{
+    if (&source == this || sameAttributes(source)) return;
+    m_color = source.m_color;
+    m_width = source.m_width;
+    m_style = source.m_style;
+    m_mode = source.m_mode;
+    changed();
+}
+
+void TPen::SetColor(TColor value)
+{
+    if (m_color == value) return;
+    m_color = value;
+    changed();
+}
+
+void TPen::SetWidth(int value)
+{
+    if (value < 0) value = 0;
+    if (m_width == value) return;
+    m_width = value;
+    changed();
+}
+
+void TPen::SetStyle(TPenStyle value)
+{
+    if (m_style == value) return;
+    m_style = value;
+    changed();
+}
+
+void TPen::SetMode(TPenMode value)
+{
+    if (m_mode == value) return;
+    m_mode = value;
+    changed();
+}
+
+QPen TPen::toQPen(const QPalette* palette) const
+{
+    if (m_style == psClear) return QPen(Qt::NoPen);
+    QPen pen(ColorToQColor(m_color, palette));
+    pen.setWidth(m_width <= 1 ? 0 : m_width);
+    switch (m_style) {
+    case psDash: pen.setStyle(Qt::DashLine); break;
+    case psDot: pen.setStyle(Qt::DotLine); break;
+    case psDashDot: pen.setStyle(Qt::DashDotLine); break;
+    case psDashDotDot: pen.setStyle(Qt::DashDotDotLine); break;
+    default: pen.setStyle(Qt::SolidLine); break;
+    }
+    return pen;
+}

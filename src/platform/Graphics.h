@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPen>
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -178,4 +179,52 @@ protected:
 private:
     TColor m_color = clWhite;
     TBrushStyle m_style = bsSolid;
+};
+
+enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+// How the pen combines with what is already on the surface.
+enum TPenMode {
+    pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
+    pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
+};
+
+class TPen {
+public:
+    TPen() = default;
+    TPen(const TPen& other)
+        : m_color(other.m_color), m_width(other.m_width), m_style(other.m_style), m_mode(other.m_mode) {}
+    TPen& operator=(const TPen& other) { Assign(other); return *this; }
+    virtual ~TPen() = default;
+
+    void Assign(const TPen& source);
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor value);
+    // Device pixels; 0 draws one pixel wide.
+    int Width() const { return m_width; }
+    void SetWidth(int value);
+    TPenStyle Style() const { return m_style; }
+    void SetStyle(TPenStyle value);
+    TPenMode Mode() const { return m_mode; }
+    void SetMode(TPenMode value);
+
+    bool sameAttributes(const TPen& other) const
+    {
+        return m_color == other.m_color && m_width == other.m_width && m_style == other.m_style
+            && m_mode == other.m_mode;
+    }
+    // The pen to paint with (Qt::NoPen for psClear); width 0 stays a
+    // one-pixel cosmetic pen.
+    QPen toQPen(const QPalette* palette = nullptr) const;
+
+    std::function<void()> OnChange;
+
+protected:
+    void changed();
+
+private:
+    TColor m_color = clBlack;
+    int m_width = 1;
+    TPenStyle m_style = psSolid;
+    TPenMode m_mode = pmCopy;
 };

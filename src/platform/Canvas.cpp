@@ -1,0 +1,431 @@
+#include "platform/Canvas.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// An image that only answers metric questions: logical resolution `ppi`.
+const QPaintDevice* metricDevice(int ppi)
+{
+    static std::map<int, std::unique_ptr<QImage>> devices;
+    auto it = devices.find(ppi);
+    if (it == devices.end()) {
+        auto img = std::make_unique<QImage>(1, 1, QImage::Format_RGB32);
+        const int dpm = qRound(ppi / 0.0254);
+        img->setDotsPerMeterX(dpm);
+        img->setDotsPerMeterY(dpm);
+        it = devices.emplace(ppi, std::move(img)).first;
+    }
+    return it->second.get();
+}
+
+QFontMetricsF metricsFor(const TFont& font, int ppi)
+{
+    const int dpi = ppi > 0 ? ppi : 96;
+    return QFontMetricsF(TCanvas::MakeFont(font, dpi), metricDevice(dpi));
+}
+
+QPainter::CompositionMode compositionFor(TPenMode mode)
+{
+    switch (mode) {
+    case pmXor: return QPainter::RasterOp_SourceXorDestination;
+    case pmNotXor: return QPainter::RasterOp_NotSourceXorDestination;
+    case pmNot: return QPainter::RasterOp_NotDestination;
+    case pmNotCopy: return QPainter::RasterOp_NotSource;
+    case pmMask: return QPainter::RasterOp_SourceAndDestination;
+    case pmMerge: return QPainter::RasterOp_SourceOrDestination;
+    case pmNotMask: return QPainter::RasterOp_NotSourceAndDestination;
+    case pmNotMerge: return QPainter::RasterOp_NotSourceOrDestination;
+    default: return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+}  // namespace
+
+// ------------------------------------------------------------- TPicture
+
+TPicture::TPicture(const QImage& image, Kind kind)
+    : m_image(image), m_kind(image.isNull() ? None : kind), m_width(image.width()), m_height(image.height())
+{
+}
+
+bool TPicture::LoadFromFile(const QString& path)
+{
+    QImage img;
+    if (!img.load(path)) {
+        *this = TPicture();
+        return false;
+    }
+    const bool icon = QFileInfo(path).suffix().compare(QLatin1String("ico"), Qt::CaseInsensitive) == 0;
+    *this = TPicture(img, icon ? Icon : Bitmap);
+    return true;
+}
+
+// -------------------------------------------------------------- TCanvas
+
+TCanvas::TCanvas() = default;
+TCanvas::~TCanvas() = default;
+
+QString TCanvas::MapFace(const QString& name)
+{
+    static QHash<QString, QString> cache;
+    const QString key = name.toLower();
+    auto it = cache.constFind(key);
+    if (it != cache.constEnd()) return *it;
+    QString face;
+    if (key == QLatin1String("times new roman") || key == QLatin1String("times"))
+        face = QStringLiteral("Liberation Serif");
+    else if (key == QLatin1String("courier new") || key == QLatin1String("courier"))
+        face = QFontDatabase::hasFamily(QStringLiteral("Liberation Mono")) ? QStringLiteral("Liberation Mono")
+                                                                          : QStringLiteral("Liberation Sans");
+    else if (key.isEmpty() || key == QLatin1String("arial") || key == QLatin1String("ms sans serif")
+             || !QFontDatabase::hasFamily(name))
+        face = QStringLiteral("Liberation Sans");
+    else
+        face = name;
+    cache.insert(key, face);
+    return face;
+}
+
+QFont TCanvas::MakeFont(const TFont& font, int ppi)
+{
+    Q_UNUSED(ppi);  // the paint device supplies the resolution
+    QFont f(MapFace(font.Name()));
+    f.setFamilies({MapFace(font.Name())});
+    int points = font.Size();
+    if (points <= 0) points = 1;
+    f.setPointSizeF(points);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setStyleStrategy(QFont::PreferOutline);
+    const TFontStyles st = font.Style();
+    f.setBold(st & fsBold);
+    f.setItalic(st & fsItalic);
+    f.setUnderline(st & fsUnderline);
+    f.setStrikeOut(st & fsStrikeOut);
+    return f;
+}
+
+int TCanvas::TextWidth(const QString& text) const
+{
+    if (text.isEmpty()) return 0;
+    return qRound(metricsFor(m_font, FontDpi()).horizontalAdvance(text));
+}
+
+int TCanvas::TextHeight(const QString& text) const
+{
+    const QFontMetricsF fm = metricsFor(m_font, FontDpi());
+    return qRound(fm.ascent() + fm.descent());
+}
+
+TTextMetric TCanvas::TextMetrics() const
+{
+    const QFontMetricsF fm = metricsFor(m_font, FontDpi());
+    TTextMetric tm;
+    tm.Ascent = qRound(fm.ascent());
+    tm.Height = qRound(fm.ascent() + fm.descent());
+    tm.Descent = tm.Height - tm.Ascent;
+    tm.ExternalLeading = qMax(0, qRound(fm.leading()));
+    tm.InternalLeading = qMax(0, tm.Height - qRound(MakeFont(m_font, FontDpi()).pointSizeF() * FontDpi() / 72.0));
+    tm.AveCharWidth = qRound(fm.averageCharWidth());
+    tm.MaxCharWidth = qRound(fm.maxWidth());
+    return tm;
+}
+
+void TCanvas::MoveTo(int x, int y)
+{
+    m_penPos = QPoint(x, y);
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    const QPoint from = m_penPos;
+    m_penPos = QPoint(x, y);
+    DrawLineSegment(from, m_penPos);
+}
+
+// ------------------------------------------------------- TMeasureCanvas
+
+TMeasureCanvas::TMeasureCanvas()
+{
+    SetPaper(8.5, 11.0, false);
+}
+
+void TMeasureCanvas::SetPaper(double widthInches, double heightInches, bool landscape)
+{
+    const int w = qRound(widthInches * 96.0);
+    const int h = qRound(heightInches * 96.0);
+    m_page = landscape ? QSize(h, w) : QSize(w, h);
+}
+
+// ------------------------------------------------------- TPainterCanvas
+
+void TPainterCanvas::preparePen(QPainter& p) const
+{
+    p.setPen(Pen().toQPen());
+    p.setCompositionMode(compositionFor(Pen().Mode()));
+}
+
+void TPainterCanvas::prepareBrush(QPainter& p) const
+{
+    p.setBrush(Brush().toQBrush());
+}
+
+void TPainterCanvas::DrawLineSegment(QPoint from, QPoint to)
+{
+    if (from == to) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    preparePen(*p);
+    QPen pen = p->pen();
+    pen.setCapStyle(Qt::FlatCap);
+    if (pen.width() == 0) pen.setWidth(1);
+    p->setPen(pen);
+    // Pixel centres lie at +0.5; the segment is pulled back half a pixel at
+    // both ends so that the start pixel is drawn and the end pixel is not.
+    const QPointF a(from.x() + 0.5, from.y() + 0.5);
+    const QPointF b(to.x() + 0.5, to.y() + 0.5);
+    const QPointF d = b - a;
+    const double len = std::sqrt(d.x() * d.x() + d.y() * d.y());
+    const QPointF half = d / len * 0.5;
+    p->drawLine(QLineF(a - half, b - half));
+    EndPaint(p);
+}
+
+void TPainterCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    if (Brush().Style() != bsClear) p->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), Brush().toQBrush());
+    preparePen(*p);
+    p->setBrush(Qt::NoBrush);
+    if (p->pen().style() != Qt::NoPen) p->drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    EndPaint(p);
+}
+
+void TPainterCanvas::FillRect(const QRect& rect)
+{
+    if (rect.width() <= 0 || rect.height() <= 0) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    p->fillRect(rect, Brush().toQBrush());
+    EndPaint(p);
+}
+
+void TPainterCanvas::FrameRect(const QRect& rect)
+{
+    if (rect.width() <= 0 || rect.height() <= 0) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    const QBrush b = Brush().toQBrush();
+    const QRect r = rect;
+    p->fillRect(QRect(r.left(), r.top(), r.width(), 1), b);
+    p->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), b);
+    p->fillRect(QRect(r.left(), r.top(), 1, r.height()), b);
+    p->fillRect(QRect(r.right(), r.top(), 1, r.height()), b);
+    EndPaint(p);
+}
+
+void TPainterCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    preparePen(*p);
+    prepareBrush(*p);
+    p->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    EndPaint(p);
+}
+
+void TPainterCanvas::arcAngles(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int& start,
+                               int& span) const
+{
+    const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
+    // Screen Y runs down; angles count counter-clockwise with Y up.
+    const double a3 = qRadiansToDegrees(std::atan2(-(y3 - cy), x3 - cx));
+    const double a4 = qRadiansToDegrees(std::atan2(-(y4 - cy), x4 - cx));
+    double s = a4 - a3;
+    while (s <= 0) s += 360.0;
+    start = qRound(a3 * 16);
+    span = qRound(s * 16);
+}
+
+void TPainterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    int start = 0, span = 0;
+    arcAngles(x1, y1, x2, y2, x3, y3, x4, y4, start, span);
+    preparePen(*p);
+    p->setBrush(Qt::NoBrush);
+    p->drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), start, span);
+    EndPaint(p);
+}
+
+void TPainterCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    int start = 0, span = 0;
+    arcAngles(x1, y1, x2, y2, x3, y3, x4, y4, start, span);
+    preparePen(*p);
+    prepareBrush(*p);
+    p->drawPie(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), start, span);
+    EndPaint(p);
+}
+
+void TPainterCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
+{
+    if (x2 <= x1 || y2 <= y1) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    preparePen(*p);
+    prepareBrush(*p);
+    p->drawRoundedRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), x3 / 2.0, y3 / 2.0, Qt::AbsoluteSize);
+    EndPaint(p);
+}
+
+void TPainterCanvas::Polyline(const QVector<QPoint>& points)
+{
+    if (points.size() < 2) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    preparePen(*p);
+    p->setBrush(Qt::NoBrush);
+    p->drawPolyline(points.constData(), int(points.size()));
+    EndPaint(p);
+}
+
+void TPainterCanvas::Polygon(const QVector<QPoint>& points)
+{
+    if (points.size() < 2) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    preparePen(*p);
+    prepareBrush(*p);
+    p->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
+    EndPaint(p);
+}
+
+void TPainterCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
+{
+    QImage* img = FloodImage();
+    if (!img || img->isNull()) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    const QTransform t = p->transform();
+    EndPaint(p);
+    const QPoint start = t.map(QPointF(x + 0.5, y + 0.5)).toPoint();
+    if (!img->rect().contains(start)) return;
+    if (img->format() != QImage::Format_RGB32 && img->format() != QImage::Format_ARGB32)
+        *img = img->convertToFormat(QImage::Format_RGB32);
+    const QRgb fill = ColorToQColor(Brush().Color()).rgb() | 0xFF000000u;
+    const QRgb key = ColorToQColor(color).rgb() | 0xFF000000u;
+    auto px = [img](int xx, int yy) -> QRgb& {
+        return reinterpret_cast<QRgb*>(img->scanLine(yy))[xx];
+    };
+    auto inside = [&](int xx, int yy) {
+        const QRgb c = px(xx, yy) | 0xFF000000u;
+        return style == fsBorder ? (c != key && c != fill) : (c == key && c != fill);
+    };
+    if (!inside(start.x(), start.y())) return;
+    const int w = img->width(), h = img->height();
+    std::vector<QPoint> stack{start};
+    while (!stack.empty()) {
+        const QPoint s = stack.back();
+        stack.pop_back();
+        int xl = s.x();
+        const int yy = s.y();
+        if (!inside(xl, yy)) continue;
+        while (xl > 0 && inside(xl - 1, yy)) --xl;
+        int xr = s.x();
+        while (xr < w - 1 && inside(xr + 1, yy)) ++xr;
+        for (int xx = xl; xx <= xr; ++xx) px(xx, yy) = fill;
+        for (int ny : {yy - 1, yy + 1}) {
+            if (ny < 0 || ny >= h) continue;
+            bool run = false;
+            for (int xx = xl; xx <= xr; ++xx) {
+                const bool in = inside(xx, ny);
+                if (in && !run) stack.emplace_back(xx, ny);
+                run = in;
+            }
+        }
+    }
+}
+
+void TPainterCanvas::TextOut(int x, int y, const QString& text)
+{
+    if (text.isEmpty()) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    const QFont f = MakeFont(Font(), FontDpi());
+    p->setFont(f);
+    const QFontMetricsF fm(f, p->device());
+    const double ascent = fm.ascent();
+    p->save();
+    p->translate(x, y);
+    if (FontEscapement() != 0) p->rotate(-FontEscapement() / 10.0);
+    if (Brush().Style() != bsClear) {
+        const QRectF cell(0, 0, qRound(fm.horizontalAdvance(text)), qRound(fm.ascent() + fm.descent()));
+        p->fillRect(cell, ColorToQColor(Brush().Color()));
+    }
+    p->setPen(ColorToQColor(Font().Color()));
+    p->drawText(QPointF(0, ascent), text);
+    p->restore();
+    EndPaint(p);
+}
+
+void TPainterCanvas::StretchDraw(const QRect& rect, const TPicture& picture)
+{
+    if (picture.IsEmpty() || rect.width() <= 0 || rect.height() <= 0) return;
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    p->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p->drawImage(rect, picture.Image());
+    EndPaint(p);
+}
+
+// --------------------------------------------------------- TImageCanvas
+
+TImageCanvas::TImageCanvas(QSize pageSize, double zoom) : m_page(pageSize), m_zoom(zoom > 0 ? zoom : 1.0)
+{
+    const QSize px(qMax(1, qRound(pageSize.width() * m_zoom)), qMax(1, qRound(pageSize.height() * m_zoom)));
+    m_image = QImage(px, QImage::Format_RGB32);
+    const int dpm = qRound(96 / 0.0254);
+    m_image.setDotsPerMeterX(dpm);
+    m_image.setDotsPerMeterY(dpm);
+    Clear();
+}
+
+TImageCanvas::~TImageCanvas() = default;
+
+void TImageCanvas::Clear()
+{
+    m_image.fill(Qt::white);
+}
+
+QPainter* TImageCanvas::BeginPaint()
+{
+    auto* p = new QPainter(&m_image);
+    p->setRenderHint(QPainter::Antialiasing, false);
+    p->setRenderHint(QPainter::TextAntialiasing, true);
+    p->scale(m_zoom, m_zoom);
+    return p;
+}
+
+void TImageCanvas::EndPaint(QPainter* painter)
+{
+    delete painter;
+}
