@@ -48,6 +48,7 @@ struct FakeJob {
         canvas.textHeight = textHeight;
         canvas.page = QSize(qRound(8.3 * ppi), qRound(11.7 * ppi));
         po.SetUseLargeFontAdjust(largeFontAdjust);
+        po.SetPreview(true);  // no preview window is registered: EndReport shows and prints nothing
         po.SetPaperSize(PAPER_A4);
         po.SetRecordingCanvas(&canvas);
     }
