@@ -234,6 +234,10 @@ bool TPrintObject::Start()
     SetAutomaticPaging(m_automaticPaging);
     SetOrientation(m_orientation);
     SetPaperSize(m_paperSize);
+    // The first page is replayed from the state it was recorded from, not
+    // from whatever the last page left.
+    m_haveStartState = recording;
+    if (recording) captureState(m_startState);
     return true;
 }
 
@@ -313,6 +317,8 @@ void TPrintObject::EndReport()
     try {
         ResetState();
         m_snapshots.clear();
+        m_haveStartState = false;
+        m_startState = TReplayState();
         m_widthCache = TWidthCache();
         m_pages.reset();
     } catch (const std::exception& e) {

@@ -523,6 +523,9 @@ protected:
     QPointer<QWidget> m_progressBar;  // a QProgressBar
     QPointer<QWidget> m_statusText;
     std::vector<TReplayState> m_snapshots;
+    // The state right after Start, where the first page's replay begins.
+    TReplayState m_startState;
+    bool m_haveStartState = false;
     bool m_buildingSnapshots = false;
     int m_replayDepth = 0;
     QStringList m_replayFailures;

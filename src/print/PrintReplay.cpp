@@ -495,7 +495,10 @@ void TPrintObject::buildSnapshots()
     m_buildingSnapshots = true;
     m_marginInchesSet = false;
     try {
-        ReadDeviceMetrics();
+        if (m_haveStartState)
+            restoreState(m_startState);
+        else
+            ReadDeviceMetrics();
         m_snapshots.resize(size_t(count));
         for (int p = 1; p <= count; ++p) {
             captureState(m_snapshots[size_t(p - 1)]);
