@@ -2,38 +2,19 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <memory>
 #include <vector>
 
 namespace {
-
-// An image that only answers metric questions: logical resolution `ppi`.
-const QPaintDevice* metricDevice(int ppi)
-{
-    static std::map<int, std::unique_ptr<QImage>> devices;
-    auto it = devices.find(ppi);
-    if (it == devices.end()) {
-        auto img = std::make_unique<QImage>(1, 1, QImage::Format_RGB32);
-        const int dpm = qRound(ppi / 0.0254);
-        img->setDotsPerMeterX(dpm);
-        img->setDotsPerMeterY(dpm);
-        it = devices.emplace(ppi, std::move(img)).first;
-    }
-    return it->second.get();
-}
-
-QFontMetricsF metricsFor(const TFont& font, int ppi)
-{
-    const int dpi = ppi > 0 ? ppi : 96;
-    return QFontMetricsF(TCanvas::MakeFont(font, dpi), metricDevice(dpi));
-}
 
 QPainter::CompositionMode compositionFor(TPenMode mode)
 {
@@ -115,29 +96,71 @@ QFont TCanvas::MakeFont(const TFont& font, int ppi)
     return f;
 }
 
+const QRawFont& TCanvas::rawFont() const
+{
+    const int dpi = FontDpi() > 0 ? FontDpi() : 96;
+    for (size_t i = 0; i < m_metrics.size(); ++i) {
+        const MetricsEntry& e = m_metrics[i];
+        if (e.dpi == dpi && e.height == m_font.Height() && e.style == m_font.Style() && e.name == m_font.Name()) {
+            if (i != 0)
+                std::rotate(m_metrics.begin(), m_metrics.begin() + std::ptrdiff_t(i),
+                            m_metrics.begin() + std::ptrdiff_t(i) + 1);
+            return m_metrics.front().font;
+        }
+    }
+    constexpr size_t kKept = 8;
+    if (m_metrics.size() >= kKept) m_metrics.pop_back();
+    MetricsEntry e;
+    e.name = m_font.Name();
+    e.height = m_font.Height();
+    e.style = m_font.Style();
+    e.dpi = dpi;
+    QFont face = MakeFont(m_font, dpi);
+    face.setPixelSize(100);
+    e.font = QRawFont::fromFont(face);
+    int points = m_font.Size();
+    if (points <= 0) points = 1;
+    if (e.font.isValid()) e.font.setPixelSize(points * double(dpi) / 72.0);
+    m_metrics.insert(m_metrics.begin(), std::move(e));
+    return m_metrics.front().font;
+}
+
+double TCanvas::Advances(const QRawFont& font, const QString& text, QVector<quint32>* glyphs,
+                         QVector<QPointF>* advances)
+{
+    if (text.isEmpty() || !font.isValid()) return 0.0;
+    const QList<quint32> g = font.glyphIndexesForString(text);
+    const QList<QPointF> a = font.advancesForGlyphIndexes(g, QRawFont::KernedAdvances);
+    double sum = 0;
+    for (const QPointF& p : a) sum += p.x();
+    if (glyphs) *glyphs = g;
+    if (advances) *advances = a;
+    return sum;
+}
+
 int TCanvas::TextWidth(const QString& text) const
 {
     if (text.isEmpty()) return 0;
-    return qRound(metricsFor(m_font, FontDpi()).horizontalAdvance(text));
+    return qRound(Advances(rawFont(), text));
 }
 
 int TCanvas::TextHeight(const QString& text) const
 {
-    const QFontMetricsF fm = metricsFor(m_font, FontDpi());
-    return qRound(fm.ascent() + fm.descent());
+    const QRawFont& f = rawFont();
+    return qRound(f.ascent() + f.descent());
 }
 
 TTextMetric TCanvas::TextMetrics() const
 {
-    const QFontMetricsF fm = metricsFor(m_font, FontDpi());
+    const QRawFont& f = rawFont();
     TTextMetric tm;
-    tm.Ascent = qRound(fm.ascent());
-    tm.Height = qRound(fm.ascent() + fm.descent());
+    tm.Ascent = qRound(f.ascent());
+    tm.Height = qRound(f.ascent() + f.descent());
     tm.Descent = tm.Height - tm.Ascent;
-    tm.ExternalLeading = qMax(0, qRound(fm.leading()));
-    tm.InternalLeading = qMax(0, tm.Height - qRound(MakeFont(m_font, FontDpi()).pointSizeF() * FontDpi() / 72.0));
-    tm.AveCharWidth = qRound(fm.averageCharWidth());
-    tm.MaxCharWidth = qRound(fm.maxWidth());
+    tm.ExternalLeading = qMax(0, qRound(f.leading()));
+    tm.InternalLeading = qMax(0, tm.Height - qRound(f.pixelSize()));
+    tm.AveCharWidth = qRound(f.averageCharWidth());
+    tm.MaxCharWidth = qRound(f.maxCharWidth());
     return tm;
 }
 
@@ -368,21 +391,41 @@ void TPainterCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
 void TPainterCanvas::TextOut(int x, int y, const QString& text)
 {
     if (text.isEmpty()) return;
+    const QRawFont& font = rawFont();
+    if (!font.isValid()) return;
+    QVector<quint32> glyphs;
+    QVector<QPointF> advances;
+    const double width = Advances(font, text, &glyphs, &advances);
     QPainter* p = BeginPaint();
     if (!p) return;
-    const QFont f = MakeFont(Font(), FontDpi());
-    p->setFont(f);
-    const QFontMetricsF fm(f, p->device());
-    const double ascent = fm.ascent();
     p->save();
     p->translate(x, y);
     if (FontEscapement() != 0) p->rotate(-FontEscapement() / 10.0);
-    if (Brush().Style() != bsClear) {
-        const QRectF cell(0, 0, qRound(fm.horizontalAdvance(text)), qRound(fm.ascent() + fm.descent()));
-        p->fillRect(cell, ColorToQColor(Brush().Color()));
+    if (Brush().Style() != bsClear)
+        p->fillRect(QRectF(0, 0, qRound(width), qRound(font.ascent() + font.descent())),
+                    ColorToQColor(Brush().Color()));
+    // Glyphs on the baseline one ascent below the cell's top, each at the
+    // position the measuring gave it.
+    QVector<QPointF> positions;
+    positions.reserve(glyphs.size());
+    double pen = 0;
+    for (const QPointF& a : advances) {
+        positions.append(QPointF(pen, font.ascent()));
+        pen += a.x();
     }
-    p->setPen(ColorToQColor(Font().Color()));
-    p->drawText(QPointF(0, ascent), text);
+    QGlyphRun run;
+    run.setRawFont(font);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    const QColor ink = ColorToQColor(Font().Color());
+    p->setPen(ink);
+    p->drawGlyphRun(QPointF(0, 0), run);
+    // Underline and strike-out as bars of the face's line thickness.
+    const double thick = qMax(1.0, font.lineThickness());
+    if (Font().Style() & fsUnderline)
+        p->fillRect(QRectF(0, font.ascent() + qMax(1.0, font.underlinePosition()) - thick / 2, width, thick), ink);
+    if (Font().Style() & fsStrikeOut)
+        p->fillRect(QRectF(0, font.ascent() - font.xHeight() / 2 - thick / 2, width, thick), ink);
     p->restore();
     EndPaint(p);
 }

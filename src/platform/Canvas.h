@@ -12,14 +12,18 @@
 // Fonts are made the same way on every surface: from the point size,
 // pixel size = points x pixels-per-inch / 72 (unrounded), hinting off, and
 // the face mapped to what is installed (Arial, MS Sans Serif and unknown
-// faces to Liberation Sans, Times New Roman to Liberation Serif).  Widths
-// are advances rounded to whole pixels, heights ascent + descent rounded.
+// faces to Liberation Sans, Times New Roman to Liberation Serif).  Texts
+// are measured and drawn with the face's own kerned advances at that exact
+// size (a raw font: the usual font machinery rounds the pixel size), so a
+// text is as wide on a 96-dpi page as on paper.  Widths are rounded to
+// whole pixels, heights are ascent + descent rounded.
 //
 // Back ends: TMeasureCanvas (measures, draws nothing), TImageCanvas (a
 // 96-dpi page painted onto a QImage at a zoom).  TPainterCanvas is the
 // shared painter-based drawing for surfaces backed by a QPaintDevice.
 #include "platform/Graphics.h"
 
+#include <QRawFont>
 #include <QImage>
 #include <QPoint>
 #include <QPointF>
@@ -27,6 +31,7 @@
 #include <QSize>
 #include <QString>
 #include <QVector>
+#include <vector>
 
 class QPainter;
 class QPaintDevice;
@@ -133,7 +138,22 @@ protected:
     // The logical resolution fonts are made for (vertical pixels per inch).
     virtual int FontDpi() const { return PixelsPerInchY(); }
 
+    // The current font at the surface's resolution, made once per font.
+    const QRawFont& rawFont() const;
+    // Kerned advances of `text` in `font`, and their sum.
+    static double Advances(const QRawFont& font, const QString& text, QVector<quint32>* glyphs = nullptr,
+                           QVector<QPointF>* advances = nullptr);
+
 private:
+    struct MetricsEntry {
+        QString name;
+        int height = 0;
+        TFontStyles style = 0;
+        int dpi = 0;
+        QRawFont font;
+    };
+    // The last few fonts used, most recent first.
+    mutable std::vector<MetricsEntry> m_metrics;
     TFont m_font;
     TPen m_pen;
     TBrush m_brush;

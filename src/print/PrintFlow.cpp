@@ -169,6 +169,7 @@ void TPrintObject::StartPageBody()
 void TPrintObject::SetMargins(double top, double bottom, double left, double right)
 {
     if (!m_printingStarted) return;
+    ReadDeviceMetrics();
     if (s_largeFont) {
         top *= kLargeFontFactor;
         bottom *= kLargeFontFactor;

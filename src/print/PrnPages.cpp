@@ -1,7 +1,32 @@
 #include "print/PrnPages.h"
 
-#include <QHash>
+#include <cstdint>
 #include <cstring>
+
+namespace {
+
+// A quick key for a picture's pixels: every eighth 32-byte block and the
+// last bytes, mixed in 64-bit words.  Pictures with equal keys are always
+// compared in full, so the key only has to tell most pictures apart fast.
+size_t pixelHash(const uchar* data, size_t n, size_t seed)
+{
+    constexpr uint64_t k = 0x9E3779B97F4A7C15ull;
+    uint64_t h = (uint64_t(seed) ^ uint64_t(n)) * k;
+    for (size_t i = 0; i + 32 <= n; i += 256) {
+        uint64_t w[4];
+        std::memcpy(w, data + i, 32);
+        h = (h ^ w[0]) * k;
+        h = (h ^ w[1]) * k;
+        h = (h ^ w[2]) * k;
+        h = (h ^ w[3]) * k;
+        h ^= h >> 31;
+    }
+    const size_t tail = n < 64 ? n : 64;
+    for (size_t j = n - tail; j < n; ++j) h = (h ^ data[j]) * k;
+    return size_t(h ^ (h >> 29));
+}
+
+}  // namespace
 
 TFont MakePrnFont(const QString& name, int size, TFontStyles style, TColor color)
 {
@@ -81,7 +106,7 @@ QImage TPrnPages::sharedPicture(const QImage& image)
     // The same image object again: no need to look at its pixels.
     for (const PoolEntry& e : m_pictures)
         if (e.image.cacheKey() == image.cacheKey()) return e.image;
-    const size_t hash = qHashBits(image.constBits(), size_t(image.sizeInBytes()), size_t(image.width()));
+    const size_t hash = pixelHash(image.constBits(), size_t(image.sizeInBytes()), size_t(image.width()));
     for (const PoolEntry& e : m_pictures) {
         if (e.hash != hash || e.image.size() != image.size() || e.image.format() != image.format()
             || e.image.sizeInBytes() != image.sizeInBytes())

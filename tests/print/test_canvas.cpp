@@ -185,3 +185,54 @@ TEST(Canvas, FloodFillBoundedByBorderOrReplacingSurface)
     EXPECT_EQ(c.Image().pixel(0, 0), qRgb(0, 0, 255));
     EXPECT_EQ(c.Image().pixel(20, 20), qRgb(255, 0, 0));
 }
+
+#include <QRawFont>
+
+// The font file itself, at points x 96 / 72 pixels, gives the widths the
+// measuring surface reports, whatever the screen's resolution.
+TEST(Canvas, WidthsComeFromTheFaceAtTheUnroundedPixelSize)
+{
+    const QString path = QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
+    QRawFont raw(path, 10 * 96 / 72.0, QFont::PreferNoHinting);
+    ASSERT_TRUE(raw.isValid());
+    TMeasureCanvas m;
+    m.Font() = font(QStringLiteral("Arial"), 10);
+    for (const QString& text : {QStringLiteral("Strombauberechnung"), QStringLiteral("Druckverlust 123,45 Pa"),
+                                QStringLiteral("WWWWiiii")}) {
+        const QList<quint32> glyphs = raw.glyphIndexesForString(text);
+        const QList<QPointF> adv = raw.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+        double w = 0;
+        for (const QPointF& a : adv) w += a.x();
+        EXPECT_NEAR(m.TextWidth(text), w, 1.0) << text.toStdString();
+    }
+    EXPECT_EQ(m.TextHeight(QStringLiteral("A")), qRound(raw.ascent() + raw.descent()));
+}
+
+TEST(Canvas, UnderlineStaysInTheTextCell)
+{
+    TImageCanvas c(QSize(300, 120));
+    c.Font() = font(QStringLiteral("Arial"), 16, fsBold | fsUnderline);
+    c.Brush().SetStyle(bsClear);
+    c.TextOut(10, 40, QStringLiteral("Seite 3 von 7"));
+    const int w = c.TextWidth(QStringLiteral("Seite 3 von 7"));
+    const int h = c.TextHeight(QStringLiteral("Seite 3 von 7"));
+    int left = 1000, right = -1, top = 1000, bottom = -1;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 300; ++x)
+            if (isInk(c.Image(), x, y)) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+                top = qMin(top, y);
+                bottom = qMax(bottom, y);
+            }
+    EXPECT_GE(left, 10);
+    EXPECT_LE(right, 10 + w);
+    EXPECT_GE(top, 40);
+    EXPECT_LT(bottom, 40 + h);
+    // The bar runs under the whole text, below the baseline.
+    const int ascent = c.TextMetrics().Ascent;
+    int barRow = -1;
+    for (int y = 40 + ascent; y < 40 + h && barRow < 0; ++y)
+        if (isInk(c.Image(), 10 + w / 2, y) && isInk(c.Image(), 11, y) && isInk(c.Image(), 10 + w - 2, y)) barRow = y;
+    EXPECT_GE(barRow, 40 + ascent);
+}
