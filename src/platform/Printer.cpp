@@ -78,7 +78,7 @@ QString TPrinter::PdfFileName() const
         if (c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' || c == '|')
             c = '_';
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty()) dir = QDir::homePath();
+    if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::homePath();
     return QDir(dir).filePath(base + QStringLiteral(".pdf"));
 }
 

@@ -8,11 +8,13 @@
 
 class TFakePrinter : public TPrinter {
 public:
-    explicit TFakePrinter(std::unique_ptr<TCanvas> canvas) : m_canvas(std::move(canvas))
+    // Draws on `canvas`, which the printer owns ...
+    explicit TFakePrinter(std::unique_ptr<TCanvas> canvas) : m_owned(std::move(canvas)), m_canvas(m_owned.get())
     {
-        m_settings.paperCode = 1;  // the printer's own paper: Letter, portrait
-        m_settings.orientation = DMORIENT_PORTRAIT;
+        init();
     }
+    // ... or which the test keeps.
+    explicit TFakePrinter(TCanvas* canvas) : m_canvas(canvas) { init(); }
 
     QStringList printers{QStringLiteral("Fake")};
     bool settingsReadable = true;
@@ -20,7 +22,7 @@ public:
     int settingsReads = 0;
     QStringList log;  // "begin <title>", "sheet", "end", "settings <paper> <orientation> <copies> <quality>"
 
-    TCanvas* canvas() const { return m_canvas.get(); }
+    TCanvas* canvas() const { return m_canvas; }
     const TPrinterSettings& settings() const { return m_settings; }
 
     QStringList Printers() const override { return printers; }
@@ -58,8 +60,14 @@ public:
         setPrinting(false);
         log << QStringLiteral("end");
     }
-    TCanvas* Canvas() override { return Printing() ? m_canvas.get() : nullptr; }
+    TCanvas* Canvas() override { return Printing() ? m_canvas : nullptr; }
 
 private:
-    std::unique_ptr<TCanvas> m_canvas;
+    void init()
+    {
+        m_settings.paperCode = 1;  // the printer's own paper: Letter, portrait
+        m_settings.orientation = DMORIENT_PORTRAIT;
+    }
+    std::unique_ptr<TCanvas> m_owned;
+    TCanvas* m_canvas;
 };

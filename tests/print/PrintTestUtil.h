@@ -4,6 +4,7 @@
 #include "print/PrintObject.h"
 #include "print/PrnPages.h"
 #include "print/FakeCanvas.h"
+#include "print/FakePrinter.h"
 
 #include <vector>
 
@@ -51,6 +52,8 @@ struct FakeJob {
         po.SetPreview(true);  // no preview window is registered: EndReport shows and prints nothing
         po.SetPaperSize(PAPER_A4);
         po.SetRecordingCanvas(&canvas);
+        // A direct job draws on the same logging surface.
+        po.SetPrinter(std::make_unique<TFakePrinter>(&canvas));
     }
     bool start()
     {
