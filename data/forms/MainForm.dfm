@@ -637,14 +637,14 @@ object MainForm: TMainForm
         ParentFont = False
       end
       object Label25: TLabel
-        Left = 8
+        Left = 36
         Top = 42
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'selbstt'#228'tige Verschlu'#223'klappe '
       end
       object EinbautenEdit1: TCurrencyEdit
-        Left = 172
+        Left = 182
         Top = 38
         Width = 50
         Height = 22
@@ -654,21 +654,21 @@ object MainForm: TMainForm
         TabOrder = 0
       end
       object Label26: TLabel
-        Left = 226
+        Left = 236
         Top = 42
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label27: TLabel
-        Left = 8
+        Left = 36
         Top = 76
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'Wetterschutzgitter'
       end
       object EinbautenEdit2: TCurrencyEdit
-        Left = 172
+        Left = 182
         Top = 72
         Width = 50
         Height = 22
@@ -678,21 +678,21 @@ object MainForm: TMainForm
         TabOrder = 1
       end
       object Label28: TLabel
-        Left = 226
+        Left = 236
         Top = 76
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label29: TLabel
-        Left = 8
+        Left = 36
         Top = 110
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'Filterbox'
       end
       object EinbautenEdit3: TCurrencyEdit
-        Left = 172
+        Left = 182
         Top = 106
         Width = 50
         Height = 22
@@ -702,21 +702,21 @@ object MainForm: TMainForm
         TabOrder = 2
       end
       object Label30: TLabel
-        Left = 226
+        Left = 236
         Top = 110
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label31: TLabel
-        Left = 8
+        Left = 36
         Top = 144
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'Kanalfilter'
       end
       object EinbautenEdit4: TCurrencyEdit
-        Left = 172
+        Left = 182
         Top = 140
         Width = 50
         Height = 22
@@ -726,21 +726,21 @@ object MainForm: TMainForm
         TabOrder = 3
       end
       object Label32: TLabel
-        Left = 226
+        Left = 236
         Top = 144
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label33: TLabel
-        Left = 8
+        Left = 36
         Top = 178
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'Luftfilter'
       end
       object EinbautenEdit5: TCurrencyEdit
-        Left = 172
+        Left = 182
         Top = 174
         Width = 50
         Height = 22
@@ -750,21 +750,21 @@ object MainForm: TMainForm
         TabOrder = 4
       end
       object Label34: TLabel
-        Left = 226
+        Left = 236
         Top = 178
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label35: TLabel
-        Left = 8
+        Left = 36
         Top = 212
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'E - Heizregister Rohr'
       end
       object EinbautenEdit6: TCurrencyEdit
-        Left = 172
+        Left = 182
         Top = 208
         Width = 50
         Height = 22
@@ -774,21 +774,21 @@ object MainForm: TMainForm
         TabOrder = 5
       end
       object Label36: TLabel
-        Left = 226
+        Left = 236
         Top = 212
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label37: TLabel
-        Left = 284
+        Left = 312
         Top = 42
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'E - Heizregister Kanal'
       end
       object EinbautenEdit7: TCurrencyEdit
-        Left = 448
+        Left = 456
         Top = 38
         Width = 50
         Height = 22
@@ -798,21 +798,21 @@ object MainForm: TMainForm
         TabOrder = 6
       end
       object Label38: TLabel
-        Left = 502
+        Left = 510
         Top = 42
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label39: TLabel
-        Left = 284
+        Left = 312
         Top = 76
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'WW - Heizregister Rohr'
       end
       object EinbautenEdit8: TCurrencyEdit
-        Left = 448
+        Left = 456
         Top = 72
         Width = 50
         Height = 22
@@ -822,21 +822,21 @@ object MainForm: TMainForm
         TabOrder = 7
       end
       object Label40: TLabel
-        Left = 502
+        Left = 510
         Top = 76
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label41: TLabel
-        Left = 284
+        Left = 312
         Top = 110
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'WW - Heizregister Kanal'
       end
       object EinbautenEdit9: TCurrencyEdit
-        Left = 448
+        Left = 456
         Top = 106
         Width = 50
         Height = 22
@@ -846,21 +846,21 @@ object MainForm: TMainForm
         TabOrder = 8
       end
       object Label42: TLabel
-        Left = 502
+        Left = 510
         Top = 110
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label43: TLabel
-        Left = 284
+        Left = 312
         Top = 144
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'Rohrschalld'#228'mfper'
       end
       object EinbautenEdit10: TCurrencyEdit
-        Left = 448
+        Left = 456
         Top = 140
         Width = 50
         Height = 22
@@ -870,21 +870,21 @@ object MainForm: TMainForm
         TabOrder = 9
       end
       object Label44: TLabel
-        Left = 502
+        Left = 510
         Top = 144
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label45: TLabel
-        Left = 284
+        Left = 312
         Top = 178
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'flex. Rohrschalld'#228'mpfer'
       end
       object EinbautenEdit11: TCurrencyEdit
-        Left = 448
+        Left = 456
         Top = 174
         Width = 50
         Height = 22
@@ -894,21 +894,21 @@ object MainForm: TMainForm
         TabOrder = 10
       end
       object Label46: TLabel
-        Left = 502
+        Left = 510
         Top = 178
         Width = 20
         Height = 14
         Caption = 'St.'
       end
       object Label47: TLabel
-        Left = 284
+        Left = 312
         Top = 212
-        Width = 160
+        Width = 142
         Height = 14
         Caption = 'Kanalschalld'#228'mpfer'
       end
       object EinbautenEdit12: TCurrencyEdit
-        Left = 448
+        Left = 456
         Top = 208
         Width = 50
         Height = 22
@@ -918,11 +918,95 @@ object MainForm: TMainForm
         TabOrder = 11
       end
       object Label48: TLabel
-        Left = 502
+        Left = 510
         Top = 212
         Width = 20
         Height = 14
         Caption = 'St.'
+      end
+      object EinbautenImage1: TImage
+        Left = 6
+        Top = 36
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage2: TImage
+        Left = 6
+        Top = 70
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage3: TImage
+        Left = 6
+        Top = 104
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage4: TImage
+        Left = 6
+        Top = 138
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage5: TImage
+        Left = 6
+        Top = 172
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage6: TImage
+        Left = 6
+        Top = 206
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage7: TImage
+        Left = 282
+        Top = 36
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage8: TImage
+        Left = 282
+        Top = 70
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage9: TImage
+        Left = 282
+        Top = 104
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage10: TImage
+        Left = 282
+        Top = 138
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage11: TImage
+        Left = 282
+        Top = 172
+        Width = 26
+        Height = 26
+        Center = True
+      end
+      object EinbautenImage12: TImage
+        Left = 282
+        Top = 206
+        Width = 26
+        Height = 26
+        Center = True
       end
     end
     object FormstueckTab: TTabSheet

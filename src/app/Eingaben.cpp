@@ -91,12 +91,30 @@ const QRegularExpression& dpPattern()
     return re;
 }
 
-// A numeric input the record can hold: a number of less than 10^9.
+// The largest number a numeric field of the record holds (nine digits).
+constexpr double kFieldLimit = 999999999.0;
+
+// A numeric input the record can hold: a number of less than 10^9 either
+// way.  A number beyond that is named as such, with the field's limit.
 QString checkNumberField(const QString& text, const QString& label)
 {
-    const double v = fieldNumber(text);
-    if (std::isnan(v) || std::fabs(v) >= 1e9)
+    double v = fieldNumber(text);
+    if (std::isnan(v)) {
+        // Written as a number but beyond any floating-point value ("1E400"):
+        // still a number, only too large.
+        static const QRegularExpression number(QStringLiteral("^ *([+-]?)[0-9]*(,[0-9]*)?[eE][+]?[0-9]+ *$"));
+        const QRegularExpressionMatch m = number.match(text);
+        if (m.hasMatch() && text.contains(QRegularExpression(QStringLiteral("[0-9].*[eE]"))))
+            v = m.captured(1) == QLatin1String("-") ? -HUGE_VAL : HUGE_VAL;
+    }
+    if (std::isnan(v))
         return QStringLiteral("Die Eingabe „%1“ im Feld „%2“ ist keine gültige Zahl.").arg(text, label);
+    if (v >= kFieldLimit + 1)
+        return QStringLiteral("Die Eingabe „%1“ im Feld „%2“ ist zu groß: das Feld nimmt höchstens %3 auf.")
+            .arg(text.trimmed(), label, FormatFloat(QStringLiteral(",0"), kFieldLimit));
+    if (v <= -(kFieldLimit + 1))
+        return QStringLiteral("Die Eingabe „%1“ im Feld „%2“ ist zu klein: das Feld nimmt mindestens %3 auf.")
+            .arg(text.trimmed(), label, FormatFloat(QStringLiteral(",0"), -kFieldLimit));
     return QString();
 }
 
@@ -356,9 +374,21 @@ QString CheckDpText(const QString& text)
     return QString();
 }
 
+namespace {
+// Both texts that the project file joins with ";" refuse it in one wording.
+QString checkNoSemicolon(const QString& text, const QString& what)
+{
+    if (text.contains(QLatin1Char(';'))) return QStringLiteral("%1 darf kein „;“ enthalten.").arg(what);
+    return QString();
+}
+}  // namespace
+
 QString CheckDescriptionText(const QString& text)
 {
-    if (text.contains(QLatin1Char(';')))
-        return QStringLiteral("Die Beschreibung darf kein „;“ enthalten.");
-    return QString();
+    return checkNoSemicolon(text, QStringLiteral("Die Beschreibung"));
+}
+
+QString CheckSectionNameText(const QString& text)
+{
+    return checkNoSemicolon(text, QStringLiteral("Die Teilstreckenbezeichnung"));
 }

@@ -126,3 +126,5 @@ QString CheckDpText(const QString& text);
 // Description of a further component: no ";" (it separates list entries in
 // the project file).
 QString CheckDescriptionText(const QString& text);
+// Name of a section: no ";" either (the file lists the names with it).
+QString CheckSectionNameText(const QString& text);

@@ -34,31 +34,28 @@ const TTeilstrecke& TProjekt::Section(int k) const
 
 void TProjekt::clearRecord(TTeilstrecke& r, const char* kanalform)
 {
+    // Literal texts are shared without being copied, so clearing a record
+    // allocates nothing.
+    const QString null = QStringLiteral("0");
+    const QString eins = QStringLiteral("1");
     r.Nummer = QString();
     r.Bezeichnung = QString();
-    r.Materialart = "1";
-    r.Kanalform = kanalform;
-    r.DNRohr = "0";
-    r.KanalHoehe = "0";
-    r.Laenge = "0";
-    r.Volumenstrom = "0";
-    r.Geschw = "0";
-    r.HydrDurchm = "0";
-    r.Flaeche = "0";
-    r.DpRohr = "0";
-    r.DpFormstueck = "0";
-    r.DpGesamt = "0";
+    r.Materialart = eins;
+    r.Kanalform = qstrcmp(kanalform, "1") == 0 ? eins : qstrcmp(kanalform, "0") == 0 ? null : QString::fromLatin1(kanalform);
+    for (ShortStr<10>* f : {&r.DNRohr, &r.KanalHoehe, &r.Laenge, &r.Volumenstrom, &r.Geschw, &r.HydrDurchm,
+                            &r.Flaeche, &r.DpRohr, &r.DpFormstueck, &r.DpGesamt})
+        *f = null;
     for (int i = 1; i <= EinbautenAnzahl; ++i) {
-        TEinbauEintrag& e = r.Einbauten(i);
+        TEinbauEintrag& e = r.EinbautenArr[size_t(i)];
         e.Code = QString();
-        e.Zeta = "0";
-        e.Anzahl = "0";
+        e.Zeta = null;
+        e.Anzahl = null;
     }
     for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
-        TFremdEinbauEintrag& f = r.FremdEinbauten(j);
+        TFremdEinbauEintrag& f = r.FremdEinbautenArr[size_t(j)];
         f.Beschreibung = QString();
-        f.Dp = "0";
-        f.Anzahl = "0";
+        f.Dp = null;
+        f.Anzahl = null;
     }
 }
 

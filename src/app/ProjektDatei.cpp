@@ -44,13 +44,17 @@ QString Quoted(const QString& text) { return QStringLiteral("\"") + text + QStri
 // ---- checks before writing ------------------------------------------------
 
 // The count of an entry: empty text is an empty number, that is 0.
-int CountOf(const QString& anzahl, const QString& where)
+// `where` names the entry for a message; it is built only when needed.
+template <class Where>
+int CountOf(const QString& anzahl, Where where)
 {
+    if (anzahl.size() == 1 && anzahl.at(0) >= QLatin1Char('0') && anzahl.at(0) <= QLatin1Char('9'))
+        return anzahl.at(0).unicode() - '0';
     const QString t = anzahl.trimmed();
     if (t.isEmpty()) return 0;
     int v = 0;
     if (!TryStrToInt(t, v))
-        throw EConvertError(where + QStringLiteral(": ") +
+        throw EConvertError(where() + QStringLiteral(": ") +
                             FmtLoadResString(SInvalidInteger, {anzahl}));
     return v;
 }
@@ -58,29 +62,37 @@ int CountOf(const QString& anzahl, const QString& where)
 // A text that goes into the file as (part of) one value.  `imListe` marks a
 // field of a ";"-joined value, which must not hold a ";" itself: on reading
 // it would split the field and shift every field after it.
-void CheckText(const QString& text, const QString& where, bool imListe)
+template <class Where>
+void CheckText(const QString& text, Where where, bool imListe)
 {
+    if (CanEncodeCp1252(text) && !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')) &&
+        !(imListe && text.contains(QLatin1Char(';'))))
+        return;
     qsizetype bad = -1;
     QByteArray dummy;
     if (!TryEncodeCp1252(text, dummy, &bad))
-        throw EProjektDatei(where + QStringLiteral(": Das Zeichen ") + DescribeCharacter(text, bad) +
+        throw EProjektDatei(where() + QStringLiteral(": Das Zeichen ") + DescribeCharacter(text, bad) +
                             QStringLiteral(" kann in der Projektdatei nicht gespeichert werden."));
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-        throw EProjektDatei(where + QStringLiteral(": Der Text ") + Quoted(text) +
+        throw EProjektDatei(where() + QStringLiteral(": Der Text ") + Quoted(text) +
                             QStringLiteral(" enthält einen Zeilenumbruch."));
     if (imListe && text.contains(QLatin1Char(';')))
-        throw EProjektDatei(where + QStringLiteral(": Der Text ") + Quoted(text) +
+        throw EProjektDatei(where() + QStringLiteral(": Der Text ") + Quoted(text) +
                             QStringLiteral(" enthält ein Semikolon, das in der Projektdatei "
                                            "die Felder trennt."));
 }
 
 // Joins the fields, each followed by ";", after checking them.
-QString JoinFields(std::initializer_list<std::pair<const char*, QString>> fields, const QString& where)
+template <class Where>
+QString JoinFields(std::initializer_list<std::pair<const char*, const QString*>> fields, Where where)
 {
+    qsizetype size = 0;
+    for (const auto& field : fields) size += field.second->size() + 1;
     QString out;
+    out.reserve(size);
     for (const auto& [name, value] : fields) {
-        CheckText(value, where + QStringLiteral(", ") + QLatin1String(name), true);
-        out += value;
+        CheckText(*value, [&, name = name] { return where() + QStringLiteral(", ") + QLatin1String(name); }, true);
+        out += *value;
         out += QLatin1Char(';');
     }
     return out;
@@ -211,19 +223,23 @@ QString UnescapeLineBreaks(const QString& value)
 
 TTeilstrecke GeleerteTeilstrecke()
 {
+    // Literal texts are shared without being copied: copies of this record
+    // allocate nothing for them.
+    const QString null = QStringLiteral("0");
+    const QString eins = QStringLiteral("1");
     TTeilstrecke t;
-    t.Materialart = "1";
-    t.Kanalform = "1";
+    t.Materialart = eins;
+    t.Kanalform = eins;
     for (ShortStr<10>* f : {&t.DNRohr, &t.KanalHoehe, &t.Laenge, &t.Volumenstrom, &t.Geschw,
                             &t.HydrDurchm, &t.Flaeche, &t.DpRohr, &t.DpFormstueck, &t.DpGesamt})
-        *f = "0";
+        *f = null;
     for (int i = 1; i <= EinbautenAnzahl; ++i) {
-        t.Einbauten(i).Zeta = "0";
-        t.Einbauten(i).Anzahl = "0";
+        t.Einbauten(i).Zeta = null;
+        t.Einbauten(i).Anzahl = null;
     }
     for (int i = 1; i <= FremdEinbautenAnzahl; ++i) {
-        t.FremdEinbauten(i).Dp = "0";
-        t.FremdEinbauten(i).Anzahl = "0";
+        t.FremdEinbauten(i).Dp = null;
+        t.FremdEinbauten(i).Anzahl = null;
     }
     return t;
 }
@@ -262,7 +278,7 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
         };
         for (const auto& [key, value] : header) {
             const QString k = QLatin1String(key);
-            CheckText(value, kProjektdaten + QStringLiteral(", ") + k, false);
+            CheckText(value, [&] { return kProjektdaten + QStringLiteral(", ") + k; }, false);
             ini.WriteString(kProjektdaten, k, value);
         }
 
@@ -270,21 +286,21 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
         QString namen;
         for (int n = 1; n <= tsAnzahl; ++n) {
             const TTeilstrecke& ts = teilstrecken[size_t(n)];
-            const QString where = SectionWhere(n);
-            const QString line = JoinFields({{"Nummer", ts.Nummer},
-                                             {"Materialart", ts.Materialart},
-                                             {"DNRohr", ts.DNRohr},
-                                             {"KanalHoehe", ts.KanalHoehe},
-                                             {"Laenge", ts.Laenge},
-                                             {"Volumenstrom", ts.Volumenstrom},
-                                             {"Kanalform", ts.Kanalform},
-                                             {"Geschw", ts.Geschw},
-                                             {"HydrDurchm", ts.HydrDurchm},
-                                             {"Flaeche", ts.Flaeche},
-                                             {"DpRohr", ts.DpRohr},
-                                             {"DpFormstueck", ts.DpFormstueck},
-                                             {"DpGesamt", ts.DpGesamt},
-                                             {"Bezeichnung", ts.Bezeichnung}},
+            auto where = [n] { return SectionWhere(n); };
+            const QString line = JoinFields({{"Nummer", &ts.Nummer.str()},
+                                             {"Materialart", &ts.Materialart.str()},
+                                             {"DNRohr", &ts.DNRohr.str()},
+                                             {"KanalHoehe", &ts.KanalHoehe.str()},
+                                             {"Laenge", &ts.Laenge.str()},
+                                             {"Volumenstrom", &ts.Volumenstrom.str()},
+                                             {"Kanalform", &ts.Kanalform.str()},
+                                             {"Geschw", &ts.Geschw.str()},
+                                             {"HydrDurchm", &ts.HydrDurchm.str()},
+                                             {"Flaeche", &ts.Flaeche.str()},
+                                             {"DpRohr", &ts.DpRohr.str()},
+                                             {"DpFormstueck", &ts.DpFormstueck.str()},
+                                             {"DpGesamt", &ts.DpGesamt.str()},
+                                             {"Bezeichnung", &ts.Bezeichnung.str()}},
                                             where);
             ini.WriteString(kTeilstrecken, TSName(n), line);
             namen += ts.Bezeichnung.str();
@@ -295,21 +311,23 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
                 int k = 0;
                 QString liste;
                 for (int i = g.erster; i <= g.letzter; ++i) {
-                    const QString key = g.wort + QString::number(i);
-                    const QString entryWhere = where + QStringLiteral(", ") + key;
+                    auto key = [&g, i] { return g.wort + QString::number(i); };
+                    auto entryWhere = [&] { return where() + QStringLiteral(", ") + key(); };
                     QString value;
                     if (g.fremd) {
                         const TFremdEinbauEintrag& e = ts.FremdEinbauten(i);
                         if (CountOf(e.Anzahl, entryWhere) <= 0) continue;
-                        value = JoinFields({{"Beschreibung", e.Beschreibung}, {"Dp", e.Dp}, {"Anzahl", e.Anzahl}},
+                        value = JoinFields({{"Beschreibung", &e.Beschreibung.str()},
+                                            {"Dp", &e.Dp.str()},
+                                            {"Anzahl", &e.Anzahl.str()}},
                                            entryWhere);
                     } else {
                         const TEinbauEintrag& e = ts.Einbauten(i);
                         if (CountOf(e.Anzahl, entryWhere) <= 0) continue;
-                        value = JoinFields({{"Code", e.Code}, {"Zeta", e.Zeta}, {"Anzahl", e.Anzahl}},
+                        value = JoinFields({{"Code", &e.Code.str()}, {"Zeta", &e.Zeta.str()}, {"Anzahl", &e.Anzahl.str()}},
                                            entryWhere);
                     }
-                    ini.WriteString(einbSection, key, value);
+                    ini.WriteString(einbSection, key(), value);
                     ++k;
                     liste += QString::number(i);
                     liste += QLatin1Char(';');

@@ -111,6 +111,26 @@ QStringList TWertDatei::ReadZetaWerte() const
     return ReadValues(keys);
 }
 
+TWertDateiStand::TWertDateiStand() : m_available(WertDateiVorhanden())
+{
+    if (m_available) m_ini = std::make_unique<TIniFile>(WertDateiPfad());
+}
+
+TWertDateiStand::~TWertDateiStand() = default;
+
+QString TWertDateiStand::ReadValue(const QString& section, const QString& key) const
+{
+    return m_ini ? m_ini->ReadString(section, key, QString()) : QString();
+}
+
+QStringList TWertDateiStand::ReadValues(const QList<QPair<QString, QString>>& sectionKeys) const
+{
+    QStringList out;
+    out.reserve(sectionKeys.size());
+    for (const auto& sk : sectionKeys) out << ReadValue(sk.first, sk.second);
+    return out;
+}
+
 // ---- user data ------------------------------------------------------------
 
 namespace {

@@ -11,9 +11,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class TFileCipher;
+class TIniFile;
 
 // ---- names -----------------------------------------------------------------
 
@@ -81,6 +83,23 @@ public:
     QStringList ReadValues(const QList<QPair<QString, QString>>& sectionKeys) const override;
     // The zeta texts of the 99 fitting slots, in slot order, in one operation.
     QStringList ReadZetaWerte() const;
+};
+
+// The value file read once, as it stands when this is made, for the steps
+// of one command (a calculation run, a section store, opening a project):
+// every section of the run takes its values from the same reading.  Make a
+// new one for every command, so that a changed file is always seen.
+class TWertDateiStand : public IValueSource {
+public:
+    TWertDateiStand();
+    ~TWertDateiStand() override;
+    bool Available() const override { return m_available; }
+    QString ReadValue(const QString& section, const QString& key) const override;
+    QStringList ReadValues(const QList<QPair<QString, QString>>& sectionKeys) const override;
+
+private:
+    bool m_available = false;
+    std::unique_ptr<TIniFile> m_ini;
 };
 
 // ---- user data ------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,16 +24,22 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
+#include <QPainter>
+#include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
+#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 
 namespace {
 
 const char* const kFormResource = ":/forms/MainForm.dfm";
+// How far a tree indents each level when its resource does not say.
+constexpr int kTreeIndent = 19;
 
 template <class T, class P>
 T* make(P* parent, const char* name)
@@ -109,6 +116,25 @@ void createStaticControls(QObject* form, const DfmObject& object, QWidget* paren
 
 }  // namespace
 
+// ---- message lists --------------------------------------------------------
+
+TFormMessageTexts::TFormMessageTexts(const TMainForm& form) : m_form(form)
+{
+}
+
+QString TFormMessageTexts::MessageText(TMessageList list, int index) const
+{
+    const TStrHolder* holder = nullptr;
+    switch (list) {
+    case TMessageList::MessStrHolder1: holder = m_form.MessStrHolder1; break;
+    case TMessageList::MessStrHolder2: holder = m_form.MessStrHolder2; break;
+    case TMessageList::MessStrHolder3: holder = m_form.MessStrHolder3; break;
+    case TMessageList::GridStrHolder: holder = m_form.GridStrHolder; break;
+    }
+    const QString text = holder ? holder->item(index) : QString();
+    return text.isEmpty() ? DefaultMessageTexts().MessageText(list, index) : text;
+}
+
 // ---- file dialog components ------------------------------------------------
 
 TFileDialogComponent::TFileDialogComponent(FileDialogRequest::Kind kind, QObject* owner) : QObject(owner), m_kind(kind)
@@ -151,6 +177,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connectPopupMenus();
     connectTreeEvents();  // section tree, its pop-up and the tabs (Strombau_Baum.cpp)
     setButtonGlyphs();
+    setAccessoryPictures();
     qApp->installEventFilter(this);
     FormCreate();
 }
@@ -162,8 +189,10 @@ TMainForm::~TMainForm()
     // The children outlive this part of the window while they are torn down
     // (hiding moves the focus and fires their change signals): none of that
     // may reach the window's handlers any more.
-    QObject::disconnect(nullptr, nullptr, this, nullptr);
-    for (QObject* child : findChildren<QObject*>()) child->blockSignals(true);
+    for (QObject* child : findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
+        child->blockSignals(true);
+    }
 }
 
 QLabel* TMainForm::label(QWidget* parent, const char* name)
@@ -196,6 +225,7 @@ void TMainForm::createComponents()
     TSTreeView = make<QTreeWidget>(ClientArea, "TSTreeView");
     TSTreeView->setHeaderHidden(true);
     TSTreeView->setColumnCount(1);
+    TSTreeView->setIndentation(kTreeIndent);
 
     // Tabs
     AuslegungPageCtrl = make<QTabWidget>(ClientArea, "AuslegungPageCtrl");
@@ -258,6 +288,41 @@ void TMainForm::createZubehoerTab()
         auto* e = new TCurrencyEdit(ZubehoerTab);
         e->setObjectName(QStringLiteral("EinbautenEdit%1").arg(i));
         EinbautenEdit[size_t(i - 1)] = e;
+        auto* picture = new TImage(ZubehoerTab);
+        picture->setObjectName(QStringLiteral("EinbautenImage%1").arg(i));
+        EinbautenImage[size_t(i - 1)] = picture;
+    }
+}
+
+QString TMainForm::EinbautenPicture(int i)
+{
+    static const char* const names[12] = {
+        "verschlussklappe",     "wetterschutzgitter",   "filterbox",          "kanalfilter",
+        "luftfilter",           "e_heizregister_rohr",  "e_heizregister_kanal", "ww_heizregister_rohr",
+        "ww_heizregister_kanal", "rohrschalldaempfer",  "flex_rohrschalldaempfer", "kanalschalldaempfer",
+    };
+    if (i < 1 || i > 12) return QString();
+    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(names[i - 1]));
+}
+
+void TMainForm::setAccessoryPictures()
+{
+    for (int i = 1; i <= 12; ++i) {
+        TImage* picture = EinbautenImage[size_t(i - 1)];
+        QSvgRenderer renderer(EinbautenPicture(i));
+        if (!renderer.isValid() || picture->width() <= 0 || picture->height() <= 0) continue;
+        // Drawn for the screen's pixels, kept square in the middle of the control.
+        const qreal ratio = picture->devicePixelRatioF();
+        const int side = std::min(picture->width(), picture->height());
+        QPixmap pixmap(QSize(side, side) * ratio);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            renderer.render(&painter);
+        }
+        pixmap.setDevicePixelRatio(ratio);
+        picture->setPixmap(pixmap);
+        picture->setAlignment(Qt::AlignCenter);
     }
 }
 
@@ -359,11 +424,15 @@ void TMainForm::Loaded()
         else resize(frame);
     }
 
-    // The form's colour is the colour of its face; fields, the tree and the
-    // grids keep the window colour unless they name one of their own.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, QApplication::palette().color(QPalette::Base));
-    setPalette(pal);
+    // The tree indents each level as far as its resource says and scrolls
+    // sideways when a caption is wider than the tree, rather than cutting it.
+    bool indentGiven = false;
+    const int indent = TSTreeView->property("Indent").toInt(&indentGiven);
+    TSTreeView->setIndentation(indentGiven && indent >= 0 && indent <= 1000 ? indent : kTreeIndent);
+    TSTreeView->setTextElideMode(Qt::ElideNone);
+    TSTreeView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    TSTreeView->header()->setStretchLastSection(false);
+    TSTreeView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
 
     const QList<QWidget*> widgets = findChildren<QWidget*>();
     for (QWidget* w : widgets) {
@@ -470,6 +539,7 @@ void TMainForm::FormCreate()
         LogoImage->LoadFromFile(FindFileNoCase(folder, QStringLiteral("Logo.bmp")));
 
     m_helpFile = folder + QStringLiteral("Strombaurechner.hlp");
+    SetApplicationHelpFile(m_helpFile);
     OpenDlg->SetInitialDir(folder);
     SaveDlg->SetInitialDir(folder);
 
@@ -520,7 +590,11 @@ void TMainForm::FormActivate()
 {
     UpdateMainCaption();
     Gitter_beschriften();
-    AuslegungPageCtrl->setCurrentWidget(DatenTab);
+    // The tabs follow the tree: an activation (also the return from a
+    // message box) keeps the tab of the selected node, so that what is typed
+    // next lands where the user was.
+    if (QTreeWidgetItem* node = SelectedNode()) showTabOfNode(node);
+    else AuslegungPageCtrl->setCurrentWidget(DatenTab);
     // The material is not reset here: an activation also follows every
     // message box, and the shown section's material has to survive it.
 }
@@ -653,6 +727,7 @@ void TMainForm::ShowControlHelp(const QWidget* control)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::FocusOut) countFieldLeft(watched);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* w = qobject_cast<QWidget*>(watched);

@@ -14,6 +14,7 @@
 //   Strombau_Projekt.cpp   new, open, save, close, print
 #include "app/Eingaben.h"  // section inputs (Strombau_Eingaben.cpp)
 #include "app/Placeholders.h"
+#include "support/PasswordDialogs.h"
 #include "app/Projekt.h"
 #include "app/Projektdaten.h"
 #include "platform/Dialogs.h"
@@ -152,8 +153,10 @@ public:
     void ClearSectionInputs();
     // Resets dimensions, velocity, results and totals; AlleBerechnet := false.
     void ClearResultEdits();
-    // Closes every grid's open cell editor, storing what was typed.
-    void CommitGridEdits();
+    // Closes every grid's open cell editor, storing what was typed.  False
+    // when a cell refused its text (its message was shown and its editor is
+    // open on the text again).
+    bool CommitGridEdits();
     // Round pipe: the round bend grids enabled, the flat ones disabled;
     // rectangular: the reverse.
     void UpdateZetaGridsByShape();
@@ -174,6 +177,7 @@ public:
     void ZetaBogenGlattGridValidateEdit(QObject* Sender, int ACol, int ARow, bool& Result);
     void FremdEinbGridSetEditText(QObject* Sender, int ACol, int ARow, const QString& Value);
     void FremdEinbGridValidateEdit(QObject* Sender, int ACol, int ARow, bool& Result);
+    void FremdEinbGridCancelEdit(QObject* Sender, int ACol, int ARow);
     // True while the tabs are filled by the program (load, clear, results):
     // such changes are no input of the user.
     bool FillingSectionInputs() const { return m_fillingInputs > 0; }
@@ -195,6 +199,9 @@ private:
     void sectionInputChanged();
     void setVelocityComputed(bool computed);
     void applyShape(bool round, bool oval);
+    // The focus left `field`: when it is a count field of the accessory
+    // tab, what it holds now is the count that a refused edit returns to.
+    void countFieldLeft(QObject* field);
     // Shows a command's calculation error; false.
     bool showCalcError(const QString& message);
     // The text a grid cell held when its editor opened, to go back to when
@@ -205,6 +212,17 @@ private:
         QString text;
     };
     QString editStartText(const QObject* grid, int col, int row) const;
+    // A description of the further components refused at the end of its
+    // edit: the cell and its editor keep the typed text until it is
+    // corrected, or Escape brings back the text before the edit.
+    struct TRefusedEdit {
+        int col = -1;
+        int row = -1;
+        QString before;
+        QString typed;
+        bool reported = false;
+    };
+    TRefusedEdit m_refusedDescription;
     int m_fillingInputs = 0;
     std::array<QString, 12> m_lastEinbautenText;
     std::map<const QObject*, TCellEditStart> m_editStart;
@@ -372,6 +390,10 @@ public:
     // ZubehoerTab: built-in component i (1..12) is EinbautenEdit[i - 1]
     std::array<TCurrencyEdit*, 12> EinbautenEdit{};
     TCurrencyEdit* EinbautenEditNr(int i) const { return EinbautenEdit.at(size_t(i - 1)); }
+    // The picture beside count field i is EinbautenImage[i - 1].
+    std::array<TImage*, 12> EinbautenImage{};
+    // The resource path of the picture of built-in component i (1..12).
+    static QString EinbautenPicture(int i);
 
     // FormstueckTab
     QTabWidget* FormstueckPageCtrl = nullptr;
@@ -465,6 +487,8 @@ private:
     void connectEvents();
     void connectPopupMenus();
     void setButtonGlyphs();
+    // Draws each built-in component's picture at the size of its control.
+    void setAccessoryPictures();
     QLabel* label(QWidget* parent, const char* name);
 
     QString m_helpFile;
@@ -478,4 +502,15 @@ public:
     // Resource event entries that name a handler the window does not have
     // (empty when every "OnClick" of the resource is connected).
     QStringList UnconnectedEvents;
+};
+
+// The window's message lists as the widget-free code asks for them; an item
+// that the list does not have falls back to the German text.
+class TFormMessageTexts : public IMessageTexts {
+public:
+    explicit TFormMessageTexts(const TMainForm& form);
+    QString MessageText(TMessageList list, int index) const override;
+
+private:
+    const TMainForm& m_form;
 };

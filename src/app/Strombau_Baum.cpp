@@ -448,8 +448,8 @@ void TMainForm::mTSNameChangeClick()
     QString name = node->text(0);
     if (!InputQuery(MessStrHolder3->item(15), MessStrHolder3->item(16), name)) return;
     // The project file lists the names separated by ";".
-    if (name.contains(QLatin1Char(';'))) {
-        MessageDlg(QStringLiteral("Die Teilstreckenbezeichnung darf kein \";\" enthalten."), mtError, mbOK);
+    if (const QString problem = CheckSectionNameText(name); !problem.isEmpty()) {
+        MessageDlg(problem, mtError, mbOK);
         return;
     }
     const bool changed = name != node->text(0);

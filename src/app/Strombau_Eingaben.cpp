@@ -19,28 +19,6 @@
 
 namespace {
 
-// The window's message lists as the widget-free code asks for them; an
-// item the list does not have falls back to the German text.
-class TFormMessageTexts : public IMessageTexts {
-public:
-    explicit TFormMessageTexts(const TMainForm& form) : m_form(form) {}
-    QString MessageText(TMessageList list, int index) const override
-    {
-        const TStrHolder* holder = nullptr;
-        switch (list) {
-        case TMessageList::MessStrHolder1: holder = m_form.MessStrHolder1; break;
-        case TMessageList::MessStrHolder2: holder = m_form.MessStrHolder2; break;
-        case TMessageList::MessStrHolder3: holder = m_form.MessStrHolder3; break;
-        case TMessageList::GridStrHolder: holder = m_form.GridStrHolder; break;
-        }
-        const QString text = holder ? holder->item(index) : QString();
-        return text.isEmpty() ? DefaultMessageTexts().MessageText(list, index) : text;
-    }
-
-private:
-    const TMainForm& m_form;
-};
-
 // The program fills the tabs: no input of the user.
 class TFillGuard {
 public:
@@ -53,11 +31,13 @@ private:
     int& m_depth;
 };
 
+// The field's colour while it is enabled; disabled it looks disabled.
 void setFieldColor(QWidget* w, TColor color)
 {
     QPalette pal = w->palette();
     const QColor c = ColorToQColor(color);
-    pal.setColor(QPalette::Base, c);
+    pal.setColor(QPalette::Active, QPalette::Base, c);
+    pal.setColor(QPalette::Inactive, QPalette::Base, c);
     w->setPalette(pal);
     w->update();
 }
@@ -131,7 +111,11 @@ void TMainForm::setupSectionInputs()
     }
     FremdEinbGrid->OnSetEditText = [this](QObject* s, int c, int r, const QString& v) { FremdEinbGridSetEditText(s, c, r, v); };
     FremdEinbGrid->OnValidateEdit = [this](QObject* s, int c, int r, bool& ok) { FremdEinbGridValidateEdit(s, c, r, ok); };
-    FremdEinbGrid->OnGetEditText = [this](QObject* s, int c, int r, QString& v) { m_editStart[s] = TCellEditStart{c, r, v}; };
+    FremdEinbGrid->OnGetEditText = [this](QObject* s, int c, int r, QString& v) {
+        // A refused description opened again keeps the text before the edit.
+        if (m_refusedDescription.col != c || m_refusedDescription.row != r) m_editStart[s] = TCellEditStart{c, r, v};
+    };
+    FremdEinbGrid->OnCancelEdit = [this](QObject* s, int c, int r) { FremdEinbGridCancelEdit(s, c, r); };
 
     setVelocityComputed(false);
     UpdateZetaGridsByShape();
@@ -243,12 +227,14 @@ void TMainForm::EinbautenEdit1Change()
     for (int n = 1; n <= 12; ++n)
         if (EinbautenEditNr(n) == field) i = n;
     if (i == 0) return;
+    // The count the field held before the user began typing into it: a
+    // refused count goes back to it, not to the keystroke before.
     QString& last = m_lastEinbautenText[size_t(i - 1)];
     const QString text = field->text().trimmed();
     const QString problem = CheckCountText(text);
     if (!problem.isEmpty() && !FillingSectionInputs()) {
-        // Back to the last count that was accepted before the message
-        // takes the focus away.
+        // Back to the count before this edit, before the message takes
+        // the focus away.
         {
             const QSignalBlocker block(field);
             field->setText(last);
@@ -256,9 +242,15 @@ void TMainForm::EinbautenEdit1Change()
         MessageDlg(problem, mtError, mbOK);
     } else {
         if (text != last) sectionInputChanged();
-        last = field->text();
+        if (FillingSectionInputs() || !field->hasFocus()) last = field->text();
     }
     setFieldColor(field, field->Value() > 0 ? clAqua : clWhite);
+}
+
+void TMainForm::countFieldLeft(QObject* field)
+{
+    for (int n = 1; n <= 12; ++n)
+        if (EinbautenEditNr(n) == field) m_lastEinbautenText[size_t(n - 1)] = EinbautenEditNr(n)->text();
 }
 
 // ---- count grids ------------------------------------------------------------------
@@ -329,6 +321,14 @@ void TMainForm::FremdEinbGridSetEditText(QObject* Sender, int ACol, int ARow, co
     QString previous = editStartText(grid, ACol, ARow);
     if (!check(previous).isEmpty()) previous = ACol == 1 ? QString() : QStringLiteral("0");
     const QString problem = check(Value);
+    if (!problem.isEmpty() && ACol == 1) {
+        // A description is a text worth keeping: the cell holds what was
+        // typed until the end of the edit refuses it and opens the editor
+        // on it again, so that only the wrong character has to go.
+        m_refusedDescription = TRefusedEdit{ACol, ARow, previous, Value, false};
+        return;
+    }
+    if (m_refusedDescription.col == ACol && m_refusedDescription.row == ARow) m_refusedDescription = TRefusedEdit{};
     if (!problem.isEmpty()) {
         grid->SetCells(ACol, ARow, previous);
         MessageDlg(problem, mtError, mbOK);
@@ -338,19 +338,50 @@ void TMainForm::FremdEinbGridSetEditText(QObject* Sender, int ACol, int ARow, co
     if (grid->Cells(ACol, ARow) != previous) sectionInputChanged();
 }
 
-void TMainForm::FremdEinbGridValidateEdit(QObject* Sender, int, int ARow, bool&)
+void TMainForm::FremdEinbGridValidateEdit(QObject* Sender, int ACol, int ARow, bool& Result)
 {
     auto* grid = qobject_cast<TCellGrid*>(Sender);
     if (!grid || ARow < 1) return;
+    TRefusedEdit& refused = m_refusedDescription;
+    if (refused.col == ACol && refused.row == ARow && grid->Cells(ACol, ARow) == refused.typed) {
+        // Refused: the editor opens on the typed text again.  The program's
+        // own commits of an unchanged refused text ask only once.
+        const QString problem = CheckDescriptionText(refused.typed);
+        Result = false;
+        if (!refused.reported) {
+            refused.reported = true;
+            MessageDlg(problem, mtError, mbOK);
+        }
+        return;
+    }
     if (grid->Cells(0, ARow).isEmpty()) grid->SetCells(0, ARow, QStringLiteral("0"));
     if (grid->Cells(2, ARow).isEmpty()) grid->SetCells(2, ARow, QStringLiteral("0"));
 }
 
-void TMainForm::CommitGridEdits()
+void TMainForm::FremdEinbGridCancelEdit(QObject* Sender, int ACol, int ARow)
 {
+    auto* grid = qobject_cast<TCellGrid*>(Sender);
+    if (!grid || m_refusedDescription.col != ACol || m_refusedDescription.row != ARow) return;
+    // Escape on a refused description: the text before the edit comes back.
+    grid->SetCells(ACol, ARow, m_refusedDescription.before);
+    m_refusedDescription = TRefusedEdit{};
+}
+
+bool TMainForm::CommitGridEdits()
+{
+    bool ok = true;
     for (TCellGrid* grid : CountGrids())
-        if (grid) grid->commitEdit();
-    if (FremdEinbGrid) FremdEinbGrid->commitEdit();
+        if (grid && !grid->commitEdit()) ok = false;
+    if (FremdEinbGrid) {
+        const TRefusedEdit& refused = m_refusedDescription;
+        auto* editor = qobject_cast<QLineEdit*>(FremdEinbGrid->InplaceEditor());
+        const bool unchanged = refused.reported && FremdEinbGrid->EditorMode() && editor && editor->isVisible() &&
+                               FremdEinbGrid->EditedCell().X == refused.col && FremdEinbGrid->EditedCell().Y == refused.row &&
+                               editor->text() == refused.typed;
+        // A refused description still open unchanged has had its message.
+        if (unchanged || !FremdEinbGrid->commitEdit()) ok = false;
+    }
+    return ok;
 }
 
 // ---- the tabs and the snapshot -------------------------------------------------------
@@ -461,7 +492,8 @@ bool TMainForm::ValidateSectionInputs()
 
 bool TMainForm::StoreSectionFromForm(int k)
 {
-    CommitGridEdits();
+    // An open cell whose text was refused has said why and is open again.
+    if (!CommitGridEdits()) return false;
     TSectionInputs in = SectionInputsFromForm();
     // The record takes the name of its own section node, whichever node
     // (the section or one of its children) is selected.
@@ -477,7 +509,7 @@ bool TMainForm::StoreSectionFromForm(int k)
                    mtError, mbOK);
         return false;
     }
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         return StoreSectionFromInputs(Projekt, k, in, werte, texte);
@@ -557,11 +589,11 @@ bool TMainForm::showCalcError(const QString& message)
 
 void TMainForm::mAktuelleTSClick()
 {
-    CommitGridEdits();
+    if (!CommitGridEdits()) return;
     const int k = SelectedSectionIndex();
     if (k < 1 || k > Projekt.TSAnzahl) return;
     TSectionInputs in = SectionInputsFromForm();
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         if (!CalculateCurrentSectionCommand(Projekt, in, k, werte, texte)) return;
@@ -574,10 +606,10 @@ void TMainForm::mAktuelleTSClick()
 
 void TMainForm::mAlleTSClick()
 {
-    CommitGridEdits();
+    if (!CommitGridEdits()) return;
     const int k = SelectedSectionIndex();
     TSectionInputs in = SectionInputsFromForm();
-    const TWertDatei werte;
+    const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
         if (!CalculateAllSectionsCommand(Projekt, in, k, werte, texte)) return;

@@ -15,32 +15,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-namespace {
-
-// The message lists of the window for the calculation run on a file that
-// is being opened.
-class TFormMessageTexts : public IMessageTexts {
-public:
-    explicit TFormMessageTexts(const TMainForm& form) : m_form(form) {}
-    QString MessageText(TMessageList list, int index) const override
-    {
-        const TStrHolder* holder = nullptr;
-        switch (list) {
-        case TMessageList::MessStrHolder1: holder = m_form.MessStrHolder1; break;
-        case TMessageList::MessStrHolder2: holder = m_form.MessStrHolder2; break;
-        case TMessageList::MessStrHolder3: holder = m_form.MessStrHolder3; break;
-        case TMessageList::GridStrHolder: holder = m_form.GridStrHolder; break;
-        }
-        const QString text = holder ? holder->item(index) : QString();
-        return text.isEmpty() ? DefaultMessageTexts().MessageText(list, index) : text;
-    }
-
-private:
-    const TMainForm& m_form;
-};
-
-}  // namespace
-
 // ---- handlers ------------------------------------------------------------------
 
 void TMainForm::mProjektOpenClick()
@@ -101,6 +75,10 @@ void TMainForm::OpenProject()
     // is until the new one is complete.
     TProjekt neu;
     QStringList namen;
+    // A section the calculation cannot solve does not keep the project
+    // from opening: its inputs are loaded, it stays uncalculated, and the
+    // calculation's message (naming the section) comes once it is open.
+    QString rechenFehler;
     try {
         TProjektInhalt inhalt = ::ReadProjectFile(path, MessStrHolder1->item(6));
         if (inhalt.TSAnzahl < 1)
@@ -111,8 +89,14 @@ void TMainForm::OpenProject()
         namen = inhalt.Namen;
         TSectionInputs nichtsGezeigt;
         const TFormMessageTexts texte(*this);
-        if (!CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDatei(), texte))
-            throw ECalcError(path);
+        bool gespeichert = true;
+        try {
+            gespeichert = CalculateAllSectionsCommand(neu, nichtsGezeigt, 0, TWertDateiStand(), texte);
+        } catch (const Exception& e) {
+            neu.AlleBerechnet = false;
+            rechenFehler = e.Message();
+        }
+        if (!gespeichert) throw ECalcError(path);
     } catch (const std::exception&) {
         UpdateMainCaption();
         MessageDlg(MessStrHolder2->item(1), mtError, mbOK);
@@ -134,6 +118,7 @@ void TMainForm::OpenProject()
     ShowTotals();
     EnableProjectCommands(true);
     UpdateMainCaption();
+    if (!rechenFehler.isEmpty()) showCalcError(rechenFehler);
 }
 
 // ---- close ---------------------------------------------------------------------------

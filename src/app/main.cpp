@@ -15,6 +15,8 @@ int ProgramMain(int argc, char** argv)
 {
     TApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Strombaurechner"));
+    // Qt's own dialogs (file and print dialogs, button captions) in German.
+    InstallQtTranslations(&app);
     // Every form names its face; this is only the fallback of the desktop.
     app.setFont(QFont(QStringLiteral("Arial"), 8));
 

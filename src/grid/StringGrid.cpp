@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -73,6 +75,14 @@ void TGridCanvas::FillRect(const QRect& rect)
 }
 
 // ----------------------------------------------------------- TInplaceEdit
+
+// A key held with Ctrl or with Alt (not both, which some layouts use for
+// their third level) is a command, never a typed character.
+static bool isCommandKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers m = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    return m == Qt::ControlModifier || m == Qt::AltModifier;
+}
 
 TInplaceEdit::TInplaceEdit(TStringGrid* grid)
     : QLineEdit(grid->viewport()), m_grid(grid)
@@ -156,6 +166,30 @@ void TInplaceEdit::KeyPress(QChar& key)
     if (key == QChar(9) || key == QChar(27) || key == QChar('\r')) key = QChar(0);
 }
 
+bool TInplaceEdit::event(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QLineEdit::event(event);
+    QPointer<TInplaceEdit> self(this);
+    TStringGrid* grid = m_grid;
+    grid->m_keyPassedByEditor = nullptr;
+    const bool result = QLineEdit::event(event);
+    // A key left ignored (a modifier alone, Ctrl+S, F1, ...) goes on to the
+    // parents: the grid lets it pass to the window.
+    if (self && !event->isAccepted()) grid->m_keyPassedByEditor = event;
+    return result;
+}
+
+void TInplaceEdit::TakeKey(QKeyEvent* event)
+{
+    // Straight to the editor's own handling: a key it ignores must not
+    // travel up through the grid a second time.
+    event->accept();
+    QPointer<TInplaceEdit> self(this);
+    TStringGrid* grid = m_grid;
+    static_cast<QObject*>(this)->event(event);
+    if (self) grid->m_keyPassedByEditor = nullptr;
+}
+
 void TInplaceEdit::keyPressEvent(QKeyEvent* event)
 {
     if (KeyDownHook(event)) return;
@@ -166,10 +200,15 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape: ch = QChar(27); break;
     case Qt::Key_Tab: ch = QChar(9); break;
     default:
-        if (!event->text().isEmpty()) ch = event->text().at(0);
+        if (!event->text().isEmpty() && !isCommandKey(event)) ch = event->text().at(0);
         break;
     }
     if (ch.isNull()) {
+        if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier &&
+            !event->text().isEmpty() && event->text().at(0).isPrint()) {
+            event->ignore();  // Alt with a letter belongs to the window's menu
+            return;
+        }
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -882,8 +921,14 @@ void TStringGrid::CharTyped(QChar ch)
 
 void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
+    // A key is handled once: by the editor or by the grid.
+    if (event == m_keyPassedByEditor) {  // the editor had it and left it
+        m_keyPassedByEditor = nullptr;
+        event->ignore();
+        return;
+    }
     if (EditorVisible()) {  // keys sent to the grid while its editor is open belong there
-        QCoreApplication::sendEvent(m_inplaceEdit, event);
+        m_inplaceEdit->TakeKey(event);
         return;
     }
     if (KeyDown(event->key(), event->modifiers())) return;
@@ -894,7 +939,7 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape: ch = QChar(27); break;
     case Qt::Key_Backspace: ch = QChar(8); break;
     default:
-        if (!event->text().isEmpty()) ch = event->text().at(0);
+        if (!event->text().isEmpty() && !isCommandKey(event)) ch = event->text().at(0);
         break;
     }
     if (ch.isNull()) {
@@ -964,6 +1009,13 @@ bool TStringGrid::viewportEvent(QEvent* event)
 
 // -------------------------------------------------------------- focus
 
+// The menu bar in keyboard mode (Alt alone) and open menus hold the focus
+// only while a command is chosen; Escape gives it back to where it was.
+static bool menuFocus(QWidget* w)
+{
+    return qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w) || (w->window()->windowType() == Qt::Popup);
+}
+
 void TStringGrid::focusWidgetChanged(QWidget* old, QWidget* now)
 {
     // A receiver of this same change may have moved the focus on already
@@ -980,7 +1032,7 @@ void TStringGrid::focusWidgetChanged(QWidget* old, QWidget* now)
             DoEnter();
         }
         InvalidateGrid();
-    } else if (now && m_focusWithin) {  // focus went to another control (not just another window)
+    } else if (now && m_focusWithin && !menuFocus(now)) {  // focus went to another control (not just another window)
         m_focusWithin = false;
         DoExit();
         InvalidateGrid();

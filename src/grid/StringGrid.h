@@ -97,8 +97,12 @@ public:
     // grid is the active control).
     void Move(const QRect& rect);
     void Deselect();  // caret to the end, nothing selected
+    // A key the grid received while the editor is open: the editor handles
+    // it or leaves it ignored; it is never handed back to the grid.
+    void TakeKey(QKeyEvent* event);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     // Keys handed to the grid for navigation; true when taken.
@@ -273,6 +277,7 @@ protected:
     int m_inplaceRow = -1;
 
 private:
+    friend class TInplaceEdit;
     void updateScrollBars();
     int maxLeftCol() const;
     int maxTopRow() const;
@@ -304,6 +309,9 @@ private:
     bool m_focusWithin = false;
     bool m_updatingScroll = false;
     TInplaceEdit* m_inplaceEdit = nullptr;
+    // The key event the editor has just left ignored; on its way up to the
+    // window it passes the grid, which must not hand it to the editor again.
+    const QEvent* m_keyPassedByEditor = nullptr;
     TFont m_font;
     TBrush m_brush;
     TGridCanvas m_canvas;

@@ -2,6 +2,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Exceptions.h"
 #include "platform/ResourceStrings.h"
+#include <QLibraryInfo>
+#include <QTranslator>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -37,4 +39,16 @@ bool DeliverGuarded(const std::function<bool()>& deliver)
 bool NotifyGuarded(QApplication* app, QObject* receiver, QEvent* event)
 {
     return DeliverGuarded([&] { return app->QApplication::notify(receiver, event); });
+}
+
+QTranslator* InstallQtTranslations(QCoreApplication* app, const QString& language)
+{
+    if (!app) return nullptr;
+    auto* translator = new QTranslator(app);
+    if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return nullptr;
+    }
+    return translator;
 }

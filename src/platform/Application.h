@@ -8,6 +8,8 @@
 #include <exception>
 #include <functional>
 
+class QTranslator;
+
 class TApplication : public QApplication {
     Q_OBJECT
 public:
@@ -31,3 +33,8 @@ bool DeliverGuarded(const std::function<bool()>& deliver);
 // QApplication's delivery of `event` to `receiver` under the default
 // handler; TApplication::notify is exactly this.
 bool NotifyGuarded(QApplication* app, QObject* receiver, QEvent* event);
+
+// Qt's own texts (file and print dialogs, standard buttons) in `language`,
+// from the translations installed beside Qt.  The translator belongs to
+// `app`; nullptr (and Qt's English) when they are not installed.
+QTranslator* InstallQtTranslations(QCoreApplication* app, const QString& language = QStringLiteral("de"));

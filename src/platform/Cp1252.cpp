@@ -79,20 +79,24 @@ bool CanEncodeCp1252(const QString& text)
     return true;
 }
 
+char* EncodeCp1252Lossy(QStringView text, char* o)
+{
+    const char16_t* in = text.utf16();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = in[i];
+        if (c < 0x80) { *o++ = char(c); continue; }
+        if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(in[i + 1])) ++i;
+        const int b = encodeChar(c);
+        *o++ = b < 0 ? '?' : char(b);
+    }
+    return o;
+}
+
 QByteArray EncodeCp1252Lossy(const QString& text)
 {
     QByteArray out(text.size(), Qt::Uninitialized);
-    char* o = out.data();
-    qsizetype n = 0;
-    const QChar* in = text.constData();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = in[i].unicode();
-        if (c < 0x80) { o[n++] = char(c); continue; }
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && in[i + 1].isLowSurrogate()) ++i;
-        const int b = encodeChar(c);
-        o[n++] = b < 0 ? '?' : char(b);
-    }
-    out.truncate(n);
+    out.truncate(EncodeCp1252Lossy(QStringView(text), out.data()) - out.constData());
     return out;
 }
 

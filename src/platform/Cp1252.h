@@ -18,6 +18,8 @@ bool CanEncodeCp1252(const QString& text);
 // Characters that cannot be stored become '?' (for display only; files
 // use TryEncodeCp1252 and refuse such text).
 QByteArray EncodeCp1252Lossy(const QString& text);
+// The same into `out`, which has room for text.size() bytes; returns the end.
+char* EncodeCp1252Lossy(QStringView text, char* out);
 
 // The character at `index` for a message, such as '€' (U+20AC); a surrogate pair
 // counts as one character.

@@ -301,7 +301,9 @@ private:
             if (m_pos == digits || !ok || !atValueEnd() || m_pos - digits > 16)
                 fail(line, QStringLiteral("invalid number '%1'").arg(m_s.mid(start, m_pos - start + 1)));
             v.kind = DfmValue::Integer;
-            v.integer = negative ? -qint64(u) : qint64(u);
+            // A hexadecimal number is a bit pattern: "-$8000000000000000" is
+            // the smallest integer, computed without signed overflow.
+            v.integer = qint64(negative ? 0 - u : u);
             return v;
         }
         const qsizetype digits = m_pos;

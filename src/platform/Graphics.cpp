@@ -158,6 +158,7 @@ void TFont::SetColor(TColor value)
 
 void TFont::SetHeight(int value)
 {
+    value = qBound(-MaxHeight, value, MaxHeight);
     if (m_height == value) return;
     m_height = value;
     changed();
@@ -172,8 +173,9 @@ int TFont::Size() const
 
 void TFont::SetSize(int points)
 {
-    const int h = points >= 0 ? (points * 96 + 36) / 72 : -((-points * 96 + 36) / 72);
-    SetHeight(-h);
+    const qint64 p = qBound(qint64(-MaxHeight), qint64(points), qint64(MaxHeight));
+    const qint64 h = p >= 0 ? (p * 96 + 36) / 72 : -((-p * 96 + 36) / 72);
+    SetHeight(int(-h));
 }
 
 void TFont::SetName(const QString& value)
@@ -208,10 +210,11 @@ QFont TFont::toQFont() const
         || m_name.compare(QLatin1String("MS Shell Dlg"), Qt::CaseInsensitive) == 0
         || m_name.compare(QLatin1String("MS Shell Dlg 2"), Qt::CaseInsensitive) == 0)
         f.setFamilies({m_name, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
-    if (m_height < 0)
-        f.setPixelSize(-m_height);
-    else if (m_height > 0)
-        f.setPixelSize(qMax(1, (m_height * 7 + 4) / 8));  // cell height includes the leading
+    const qint64 height = qBound(qint64(-MaxHeight), qint64(m_height), qint64(MaxHeight));
+    if (height < 0)
+        f.setPixelSize(int(-height));
+    else if (height > 0)
+        f.setPixelSize(int(qMax<qint64>(1, (height * 7 + 4) / 8)));  // cell height includes the leading
     if (m_pitch == fpFixed) f.setFixedPitch(true);
     f.setBold(m_style & fsBold);
     f.setItalic(m_style & fsItalic);

@@ -122,10 +122,12 @@ public:
 
     TColor Color() const { return m_color; }
     void SetColor(TColor value);
-    // Negative: character height in pixels; positive: cell height.
+    // Negative: character height in pixels; positive: cell height.  Kept
+    // within +-MaxHeight (a damaged form may hold any number).
+    static constexpr int MaxHeight = 4096;
     int Height() const { return m_height; }
     void SetHeight(int value);
-    // Size in points at 96 dots per inch.
+    // Size in points at 96 dots per inch; kept within the height's range.
     int Size() const;
     void SetSize(int points);
     QString Name() const { return m_name; }

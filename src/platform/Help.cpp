@@ -45,6 +45,17 @@ void ShowHelpContext(const QString& helpFile, int context)
     if (!opened) MessageDlg(FmtLoadResString(SHelpOpenFailed, {QDir::toNativeSeparators(html)}), mtError, mbOK);
 }
 
+namespace {
+QString& applicationHelpFile()
+{
+    static QString file;
+    return file;
+}
+}  // namespace
+
+void SetApplicationHelpFile(const QString& helpFile) { applicationHelpFile() = helpFile; }
+QString ApplicationHelpFile() { return applicationHelpFile(); }
+
 HelpOpener SetHelpOpener(HelpOpener o)
 {
     HelpOpener old = std::move(opener());

@@ -6,6 +6,11 @@
 #include <QUrl>
 #include <functional>
 
+// The application's help file (set once the main window knows its
+// folder); buttons and dialogs without a file of their own open this one.
+void SetApplicationHelpFile(const QString& helpFile);
+QString ApplicationHelpFile();
+
 // Opens the help at `context`; a missing help file is reported in an error
 // message box naming the file.
 void ShowHelpContext(const QString& helpFile, int context);

@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Exceptions.h"
+#include "platform/FileReplace.h"
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ResourceStrings.h"
@@ -8,10 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QtGlobal>
 #include <exception>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
 // The file is kept as its lines.  Every line keeps its text and its own
@@ -28,12 +30,20 @@ struct Line {
     Eol eol = EolCrLf;
 };
 
+// Positions by name: the hash of the name without regard to case -> the
+// position of the first line or section of that name.
+using NameIndex = std::unordered_multimap<size_t, int>;
+
 struct Section {
     QString name;  // as written in the header, trimmed
     Line header;
     std::vector<Line> body;
-    QHash<QString, int> keys;  // folded key -> body index of its first line
+    // Short sections are searched line by line; long ones get an index of
+    // their keys when first searched.
+    mutable std::unique_ptr<NameIndex> keyIndex;
 };
+
+constexpr size_t kLinearKeys = 16;
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
@@ -45,23 +55,37 @@ QString trimBlanks(const QString& s)
     return b == 0 && e == s.size() ? s : s.mid(b, e - b);
 }
 
-QString fold(const QString& s)
+QStringView trimBlanks(QStringView s)
 {
-    QString r = s;
-    const qsizetype n = r.size();
-    QChar* p = nullptr;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = r.at(i).unicode();
-        if (c >= u'A' && c <= u'Z') {
-            if (!p) p = r.data();
-            p[i] = QChar(char16_t(c + 32));
-        }
-    }
-    return r;
+    qsizetype b = 0, e = s.size();
+    while (b < e && isBlank(s.at(b))) ++b;
+    while (e > b && isBlank(s.at(e - 1))) --e;
+    return s.mid(b, e - b);
 }
 
-QString keyOf(const Line& l) { return trimBlanks(l.text.left(l.eq)); }
-QString valueOf(const Line& l) { return trimBlanks(l.text.mid(l.eq + 1)); }
+char16_t foldChar(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+
+// Names match without regard to ASCII case.
+bool sameName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size()) return false;
+    const char16_t* pa = a.utf16();
+    const char16_t* pb = b.utf16();
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (pa[i] != pb[i] && foldChar(pa[i]) != foldChar(pb[i])) return false;
+    return true;
+}
+
+size_t nameHash(QStringView s)
+{
+    size_t h = 1469598103934665603ull;
+    for (const QChar c : s) h = (h ^ foldChar(c.unicode())) * 1099511628211ull;
+    return h;
+}
+
+QStringView keyView(const Line& l) { return trimBlanks(QStringView(l.text).left(l.eq)); }
+QString keyOf(const Line& l) { return keyView(l).toString(); }
+QString valueOf(const Line& l) { return trimBlanks(QStringView(l.text).mid(l.eq + 1)).toString(); }
 
 bool isBlankLine(const Line& l)
 {
@@ -80,7 +104,7 @@ bool parseHeader(const QString& text, QString& name)
     if (i >= text.size() || text.at(i) != QLatin1Char('[')) return false;
     const qsizetype close = text.indexOf(QLatin1Char(']'), i + 1);
     if (close < 0) return false;
-    name = trimBlanks(text.mid(i + 1, close - i - 1));
+    name = trimBlanks(QStringView(text).mid(i + 1, close - i - 1)).toString();
     return true;
 }
 
@@ -104,7 +128,7 @@ struct TIniFile::Impl {
     QString path;      // the file on disk
     std::vector<Line> preamble;  // lines before the first section
     std::vector<Section> sections;
-    QHash<QString, int> sectionIndex;  // folded name -> first section
+    NameIndex sectionIndex;  // the first section of every name
     Eol newEol = EolCrLf;
     bool modified = false;
     bool unreadable = false;  // exists but could not be read: never overwrite it
@@ -113,7 +137,9 @@ struct TIniFile::Impl {
 
     void parse(const QByteArray& bytes);
     void reindexSections();
-    static void reindexKeys(Section& s);
+    int sectionOf(QStringView name) const;  // -1 for none
+    static int keyOf(const Section& s, QStringView key);  // body index, -1 for none
+    static void noteKey(const Section& s, int line);
     Section* find(const QString& section);
     const Section* find(const QString& section) const { return const_cast<Impl*>(this)->find(section); }
     const Line* findKey(const QString& section, const QString& key) const;
@@ -171,39 +197,69 @@ void TIniFile::Impl::parse(const QByteArray& bytes)
         line.eq = keyLineEq(line.text);
         target->push_back(std::move(line));
     }
-    for (Section& s : sections) reindexKeys(s);
     reindexSections();
 }
 
 void TIniFile::Impl::reindexSections()
 {
     sectionIndex.clear();
-    sectionIndex.reserve(qsizetype(sections.size()));
-    for (int i = 0; i < int(sections.size()); ++i) { const QString f = fold(sections[size_t(i)].name); if (!sectionIndex.contains(f)) sectionIndex.insert(f, i); }
+    sectionIndex.reserve(sections.size());
+    for (int i = 0; i < int(sections.size()); ++i) {
+        const QString& name = sections[size_t(i)].name;
+        if (sectionOf(name) < 0) sectionIndex.emplace(nameHash(name), i);
+    }
 }
 
-void TIniFile::Impl::reindexKeys(Section& s)
+int TIniFile::Impl::sectionOf(QStringView name) const
 {
-    s.keys.clear();
-    for (int i = 0; i < int(s.body.size()); ++i)
-        if (s.body[size_t(i)].eq >= 0) {
-            const QString f = fold(keyOf(s.body[size_t(i)]));
-            if (!s.keys.contains(f)) s.keys.insert(f, i);
-        }
+    const auto [from, to] = sectionIndex.equal_range(nameHash(name));
+    for (auto it = from; it != to; ++it)
+        if (sameName(sections[size_t(it->second)].name, name)) return it->second;
+    return -1;
+}
+
+int TIniFile::Impl::keyOf(const Section& s, QStringView key)
+{
+    if (!s.keyIndex && s.body.size() <= kLinearKeys) {
+        for (size_t i = 0; i < s.body.size(); ++i)
+            if (s.body[i].eq >= 0 && sameName(keyView(s.body[i]), key)) return int(i);
+        return -1;
+    }
+    if (!s.keyIndex) {
+        s.keyIndex = std::make_unique<NameIndex>();
+        s.keyIndex->reserve(s.body.size());
+        for (size_t i = 0; i < s.body.size(); ++i)
+            if (s.body[i].eq >= 0) noteKey(s, int(i));
+    }
+    const auto [from, to] = s.keyIndex->equal_range(nameHash(key));
+    for (auto it = from; it != to; ++it)
+        if (sameName(keyView(s.body[size_t(it->second)]), key)) return it->second;
+    return -1;
+}
+
+// Line `line` of `s` holds a key: indexed unless an earlier line has it.
+void TIniFile::Impl::noteKey(const Section& s, int line)
+{
+    if (!s.keyIndex) return;
+    const QStringView key = keyView(s.body[size_t(line)]);
+    const auto [from, to] = s.keyIndex->equal_range(nameHash(key));
+    for (auto it = from; it != to; ++it)
+        if (sameName(keyView(s.body[size_t(it->second)]), key)) return;
+    s.keyIndex->emplace(nameHash(key), line);
 }
 
 Section* TIniFile::Impl::find(const QString& section)
 {
-    const auto it = sectionIndex.constFind(fold(trimBlanks(section)));
-    return it == sectionIndex.constEnd() ? nullptr : &sections[size_t(*it)];
+    const int i = sectionOf(trimBlanks(QStringView(section)));
+    return i < 0 ? nullptr : &sections[size_t(i)];
 }
 
 const Line* TIniFile::Impl::findKey(const QString& section, const QString& key) const
 {
     const Section* s = find(section);
     if (!s) return nullptr;
-    const auto it = s->keys.constFind(fold(trimBlanks(key)));
-    return it == s->keys.constEnd() ? nullptr : &s->body[size_t(*it)];
+    const int i = keyOf(*s, trimBlanks(QStringView(key)));
+    return i < 0 ? nullptr : &s->body[size_t(i)];
 }
 
 Line* TIniFile::Impl::lastLine()
@@ -244,18 +300,30 @@ void TIniFile::Impl::checkText(const QString& text) const
 
 QByteArray TIniFile::Impl::contents() const
 {
-    QByteArray out;
-    out.reserve(original.size() + 1024);
+    qsizetype size = 0;
+    auto measure = [&](const Line& l) { size += l.text.size() + 2; };
+    for (const Line& l : preamble) measure(l);
+    for (const Section& s : sections) {
+        measure(s.header);
+        for (const Line& l : s.body) measure(l);
+    }
+    QByteArray out(size, Qt::Uninitialized);
+    char* o = out.data();
     auto put = [&](const Line& l) {
-        out += EncodeCp1252Lossy(l.text);  // every text was checked, so nothing is lost
-        if (l.eol == EolCrLf) out += "\r\n";
-        else if (l.eol == EolLf) out += '\n';
+        o = EncodeCp1252Lossy(l.text, o);  // every text was checked, so nothing is lost
+        if (l.eol == EolCrLf) {
+            *o++ = '\r';
+            *o++ = '\n';
+        } else if (l.eol == EolLf) {
+            *o++ = '\n';
+        }
     };
     for (const Line& l : preamble) put(l);
     for (const Section& s : sections) {
         put(s.header);
         for (const Line& l : s.body) put(l);
     }
+    out.truncate(o - out.constData());
     return out;
 }
 
@@ -320,14 +388,9 @@ QStringList TIniFile::ReadSection(const QString& section) const
     QStringList out;
     const Section* s = d->find(section);
     if (!s) return out;
-    QSet<QString> seen;
-    for (const Line& l : s->body) {
-        if (l.eq < 0) continue;
-        const QString k = keyOf(l);
-        if (!seen.contains(fold(k))) {
-            seen.insert(fold(k));
-            out << k;
-        }
+    for (size_t i = 0; i < s->body.size(); ++i) {
+        const Line& l = s->body[i];
+        if (l.eq >= 0 && Impl::keyOf(*s, keyView(l)) == int(i)) out << keyOf(l);
     }
     return out;
 }
@@ -337,7 +400,7 @@ QStringList TIniFile::ReadSections() const
     QStringList out;
     for (int i = 0; i < int(d->sections.size()); ++i) {
         const QString& name = d->sections[size_t(i)].name;
-        if (d->sectionIndex.value(fold(name), -1) == i) out << name;
+        if (d->sectionOf(name) == i) out << name;
     }
     return out;
 }
@@ -351,8 +414,8 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const QString sec = trimBlanks(section);
-    const QString k = trimBlanks(key);
+    const QString sec = trimBlanks(QStringView(section)).toString();
+    const QString k = trimBlanks(QStringView(key)).toString();
     auto native = [&] { return QDir::toNativeSeparators(d->path); };
     if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
         throw EIniFileException(FmtLoadResString(SIniFileLineBreak, {native()}));
@@ -369,18 +432,18 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     d->checkText(k);
     d->checkText(value);
 
-    const QString foldedKey = fold(k);
     Section* s = d->find(sec);
     if (s) {
-        const auto it = s->keys.constFind(foldedKey);
-        if (it != s->keys.constEnd()) {
-            Line& l = s->body[size_t(*it)];
-            const QString old = l.text.mid(l.eq + 1);
-            if (old == value || (trimBlanks(old) == value && trimBlanks(value) == value)) return;  // unchanged
+        const int i = Impl::keyOf(*s, k);
+        if (i >= 0) {
+            Line& l = s->body[size_t(i)];
+            const QStringView old = QStringView(l.text).mid(l.eq + 1);
+            if (old == value || (trimBlanks(old) == value && trimBlanks(QStringView(value)) == value)) return;  // unchanged
             if (!d->writableChecked) d->checkWritable();
             d->writableChecked = true;
-            l.text = keyOf(l) + QLatin1Char('=') + value;
-            l.eq = int(keyOf(l).size());
+            const QString name = keyOf(l);
+            l.text = name + QLatin1Char('=') + value;
+            l.eq = int(name.size());
             d->modified = true;
             return;
         }
@@ -389,8 +452,11 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     d->writableChecked = true;
 
     // The line before a new one must end, also when it was the file's last.
+    // A bare CR at its end stays part of its text: a LF alone would make
+    // the two one CRLF line end and take the CR from its value.
     auto terminate = [&](Line* before) {
-        if (before && before->eol == EolNone) before->eol = d->newEol;
+        if (!before || before->eol != EolNone) return;
+        before->eol = before->text.endsWith(QLatin1Char('\r')) ? EolCrLf : d->newEol;
     };
     Line line;
     line.text = k + QLatin1Char('=') + value;
@@ -403,9 +469,8 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         ns.header.text = QLatin1Char('[') + sec + QLatin1Char(']');
         ns.header.eol = d->newEol;
         ns.body.push_back(std::move(line));
-        ns.keys.insert(foldedKey, 0);
         d->sections.push_back(std::move(ns));
-        d->sectionIndex.insert(fold(sec), int(d->sections.size()) - 1);
+        d->sectionIndex.emplace(nameHash(sec), int(d->sections.size()) - 1);
     } else {
         // After the section's last line that is not blank (comments count).
         int pos = int(s->body.size());
@@ -413,7 +478,7 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         Line* before = pos > 0 ? &s->body[size_t(pos - 1)] : &s->header;
         terminate(before);
         s->body.insert(s->body.begin() + pos, std::move(line));
-        s->keys.insert(foldedKey, pos);  // only blank lines follow, so no index moves
+        Impl::noteKey(*s, pos);  // only blank lines follow, so no indexed line moves
     }
     d->modified = true;
 }
@@ -430,11 +495,11 @@ void TIniFile::WriteBool(const QString& section, const QString& key, bool value)
 
 void TIniFile::EraseSection(const QString& section)
 {
-    const auto it = d->sectionIndex.constFind(fold(trimBlanks(section)));
-    if (it == d->sectionIndex.constEnd()) return;
+    const int i = d->sectionOf(trimBlanks(QStringView(section)));
+    if (i < 0) return;
     if (!d->writableChecked) d->checkWritable();
     d->writableChecked = true;
-    d->sections.erase(d->sections.begin() + *it);
+    d->sections.erase(d->sections.begin() + i);
     d->reindexSections();
     d->modified = true;
 }
@@ -443,12 +508,12 @@ void TIniFile::DeleteKey(const QString& section, const QString& key)
 {
     Section* s = d->find(section);
     if (!s) return;
-    const auto it = s->keys.constFind(fold(trimBlanks(key)));
-    if (it == s->keys.constEnd()) return;
+    const int i = Impl::keyOf(*s, trimBlanks(QStringView(key)));
+    if (i < 0) return;
     if (!d->writableChecked) d->checkWritable();
     d->writableChecked = true;
-    s->body.erase(s->body.begin() + *it);
-    Impl::reindexKeys(*s);
+    s->body.erase(s->body.begin() + i);
+    s->keyIndex.reset();
     d->modified = true;
 }
 
@@ -461,13 +526,7 @@ void TIniFile::UpdateFile()
         d->modified = false;
         return;
     }
-    QSaveFile f(d->path);
-    if (!f.open(QIODevice::WriteOnly)) d->writeError();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        d->writeError();
-    }
-    if (!f.commit()) d->writeError();
+    if (!ReplaceFileContents(d->path, bytes)) d->writeError();
     d->original = bytes;
     d->modified = false;
 }

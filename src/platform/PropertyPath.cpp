@@ -6,6 +6,7 @@
 #include "platform/Graphics.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -25,6 +26,14 @@
 #include <iterator>
 
 namespace {
+
+// Controls that show a field of their own (edits, memos, lists, trees,
+// grids, combo boxes), as opposed to faces (forms, panels, labels, buttons).
+bool isInputControl(const QWidget* w)
+{
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractScrollArea*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
+}
 
 // ---- colours ---------------------------------------------------------------
 
@@ -419,8 +428,11 @@ struct Setter {
             if (auto* x = qobject_cast<QGroupBox*>(obj)) { x->setTitle(s); return 1; }
             if (auto* x = qobject_cast<QMenu*>(obj)) { x->setTitle(s); return 1; }
             if (action) {
-                action->setText(s);
-                action->setSeparator(s == u"-");  // a menu item captioned "-" is a separator
+                // A menu item captioned "-" is a separator; it is drawn as a
+                // line only (a separator's text would stand at its left end).
+                const bool separator = s == u"-";
+                action->setSeparator(separator);
+                action->setText(separator ? QString() : s);
                 return 1;
             }
             if (w) {
@@ -473,9 +485,16 @@ struct Setter {
             if (!colorFromValue(v, c)) return badValue(name, v);
             const QColor qc = toQColor(c);
             if (!qc.isValid()) return 1;
+            // A form's or a panel's colour is its face, which its input
+            // controls do not take over (they keep the window colour); an
+            // input control's colour is the colour of its field.  Disabled,
+            // a field takes the desktop's disabled look.
             QPalette pal = w->palette();
             pal.setColor(QPalette::Window, qc);
-            pal.setColor(QPalette::Base, qc);
+            if (isInputControl(w)) {
+                pal.setColor(QPalette::Active, QPalette::Base, qc);
+                pal.setColor(QPalette::Inactive, QPalette::Base, qc);
+            }
             w->setPalette(pal);
             if (!w->isWindow() && c != ClBtnFace) w->setAutoFillBackground(true);
             w->setProperty("Color", ColorToFormInt(c));
@@ -592,10 +611,12 @@ struct Setter {
             if (!colorFromValue(v, c)) return badValue(QStringLiteral("Font.Color"), v);
             const QColor qc = toQColor(c);
             if (!qc.isValid()) return 1;
+            // The text colour of an enabled control; a disabled one shows
+            // the desktop's greyed text, whatever its own colour.
             QPalette pal = w->palette();
-            pal.setColor(QPalette::WindowText, qc);
-            pal.setColor(QPalette::Text, qc);
-            pal.setColor(QPalette::ButtonText, qc);
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                    pal.setColor(group, role, qc);
             w->setPalette(pal);
             w->setProperty("Font.Color", ColorToFormInt(c));
             return 1;
@@ -831,7 +852,10 @@ bool getProperty(QObject* obj, const QString& name, DfmValue& out)
         if (auto* x = qobject_cast<QAbstractButton*>(obj)) { out = DfmValue::fromString(x->text()); return true; }
         if (auto* x = qobject_cast<QGroupBox*>(obj)) { out = DfmValue::fromString(x->title()); return true; }
         if (auto* x = qobject_cast<QMenu*>(obj)) { out = DfmValue::fromString(x->title()); return true; }
-        if (action) { out = DfmValue::fromString(action->text()); return true; }
+        if (action) {
+            out = DfmValue::fromString(action->isSeparator() && action->text().isEmpty() ? QStringLiteral("-") : action->text());
+            return true;
+        }
         if (w) {
             int index = -1;
             if (QTabWidget* tabs = tabWidgetOf(w, &index)) { out = DfmValue::fromString(tabs->tabText(index)); return true; }
@@ -1010,13 +1034,25 @@ void applyObject(QObject* form, QObject* target, const DfmObject& res, const QHa
 
 }  // namespace
 
+namespace {
+// The first descendant of `parent` named `name`, depth first, each object
+// before its own children (the order of findChildren), without building the
+// list of all of them.
+QObject* findNamed(const QObject* parent, const QString& name)
+{
+    for (QObject* o : parent->children()) {
+        const QString n = o->objectName();
+        if (n.size() == name.size() && n.compare(name, Qt::CaseInsensitive) == 0) return o;
+        if (QObject* found = findNamed(o, name)) return found;
+    }
+    return nullptr;
+}
+}  // namespace
+
 QObject* FindComponentByName(QObject* root, const QString& name)
 {
     if (!root || name.isEmpty()) return nullptr;
-    const QList<QObject*> all = root->findChildren<QObject*>();
-    for (QObject* o : all)
-        if (o->objectName().compare(name, Qt::CaseInsensitive) == 0) return o;
-    return nullptr;
+    return findNamed(root, name);
 }
 
 bool SetPropertyPath(QObject* root, const QString& path, const DfmValue& value, PropertyPolicy policy, QString* error)

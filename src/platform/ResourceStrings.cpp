@@ -33,6 +33,7 @@ const Entry kResStrings[] = {
     {SMsgDlgIgnore, "&Ignorieren"},
     {SMsgDlgAll, "&Alle"},
     {SMsgDlgHelp, "&Hilfe"},
+    {SUrlNotOpened, "Die Adresse %s kann nicht geöffnet werden."},
 };
 
 // String table of the executable: the preview window's texts.

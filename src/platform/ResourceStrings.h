@@ -46,6 +46,9 @@ enum TResStringId : int {
     SMsgDlgIgnore = 65176,
     SMsgDlgAll = 65177,
     SMsgDlgHelp = 65178,
+
+    // Hyperlinks
+    SUrlNotOpened = 65190,   // "Die Adresse %s kann nicht geöffnet werden."
 };
 
 // The text of resource string `id`: the hook's answer when a hook is

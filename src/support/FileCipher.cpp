@@ -1,11 +1,10 @@
 #include "support/FileCipher.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
+#include "platform/FileReplace.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 namespace {
@@ -32,14 +31,6 @@ void cannotWrite(const QString& path)
 {
     MessageDlg(QStringLiteral("Die Datei kann nicht geschrieben werden: ") + QDir::toNativeSeparators(path), mtError,
                mbOK);
-}
-
-bool renameOver(const QString& from, const QString& to)
-{
-    std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
-                            std::filesystem::path(QFile::encodeName(to).toStdString()), ec);
-    return !ec;
 }
 
 void putLE(char* p, uint32_t v)
@@ -134,20 +125,19 @@ bool TFileCipher::run(bool encipher)
         }
     }
 
-    QFile out(temp);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    TFileReplacer out(target, temp);
+    if (!out.Open()) {
         cannotWrite(target);
         return false;
     }
     auto fail = [&](bool readFault) {
-        out.close();
-        QFile::remove(temp);
+        out.Cancel();
         if (readFault) cannotRead(m_infile);
         else cannotWrite(target);
         return false;
     };
 
-    if (encipher && out.write(header, 4) != 4) return fail(false);
+    if (encipher && !out.Write(header, 4)) return fail(false);
 
     std::vector<char> buffer(BufferSize);
     for (;;) {
@@ -159,18 +149,10 @@ bool TFileCipher::run(bool encipher)
         } else {
             for (qint64 i = 0; i < got; ++i) buffer[i] = char(uint8_t(buffer[i]) - random.Draw(10));
         }
-        if (out.write(buffer.data(), got) != got) return fail(false);
+        if (!out.Write(buffer.data(), got)) return fail(false);
     }
     in.close();
-    if (!out.flush()) return fail(false);
-    out.close();
-    if (out.error() != QFileDevice::NoError) return fail(false);
-
-    if (!renameOver(temp, target)) {
-        QFile::remove(temp);
-        cannotWrite(target);
-        return false;
-    }
+    if (!out.Commit()) return fail(false);
     return true;
 }
 

@@ -313,7 +313,7 @@ TEST_F(BaumForm, ACancelledOrRefusedRenameChangesNothing)
     form->mTSNameChangeClick();
     answerer().verifyDone();
     answerer().expectInput(kNamePrompt, QStringLiteral("A;B"));
-    answerer().expectMessage(QStringLiteral("darf kein \";\" enthalten"));
+    answerer().expectMessage(QStringLiteral("Die Teilstreckenbezeichnung darf kein „;“ enthalten."));
     form->mTSNameChangeClick();
     answerer().verifyDone();
     EXPECT_EQ(node(1)->text(0), QStringLiteral("Teilstrecke 1"));

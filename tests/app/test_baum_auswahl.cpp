@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 
 using namespace baum_test;
 
@@ -83,6 +84,74 @@ TEST_F(BaumForm, TheTabsFollowTheTree)
     EXPECT_TRUE(form->BerechnenTSBtn->isEnabled());
     EXPECT_TRUE(form->mAktuelleTS->isEnabled());
     EXPECT_EQ(shownFlow(), 100.0);
+}
+
+TEST_F(BaumForm, AnActivationKeepsTheTabOfTheSelectedNode)
+{
+    newProject(2);
+    setInputs({"100", "10", "100"});
+    auto activate = [this] {
+        QEvent activation(QEvent::WindowActivate);
+        QApplication::sendEvent(form.get(), &activation);
+    };
+
+    // A refused count on the accessory tab: the message box hands the
+    // activation back to the window, and the tab stays.
+    click(child(1, 0));
+    ASSERT_EQ(form->AuslegungPageCtrl->currentWidget(), form->ZubehoerTab);
+    TCurrencyEdit* field = form->EinbautenEditNr(1);
+    field->setFocus();
+    answerer().expectMessage(QStringLiteral("keine ganze Zahl"));
+    QTest::keyClicks(field, QStringLiteral("5000"));
+    answerer().verifyDone();
+    activate();
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->ZubehoerTab);
+    EXPECT_EQ(form->TSLaengeEdit->Value(), 10.0);
+
+    form->FormstueckPageCtrl->setCurrentWidget(form->SonstTab);
+    click(child(2, 1));
+    form->FormstueckPageCtrl->setCurrentWidget(form->SonstTab);
+    activate();
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->FormstueckTab);
+    EXPECT_EQ(form->FormstueckPageCtrl->currentWidget(), form->SonstTab);
+
+    click(node(2));
+    activate();
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->DatenTab);
+
+    // Without a selected node the data tab is shown.
+    form->Projekt.ProjektGespeichert = true;
+    form->mProjektschliessenClick();
+    ASSERT_EQ(current(), nullptr);
+    form->AuslegungPageCtrl->setCurrentWidget(form->ZubehoerTab);
+    activate();
+    EXPECT_EQ(form->AuslegungPageCtrl->currentWidget(), form->DatenTab);
+}
+
+TEST_F(BaumForm, TheTreeIndentsAsItsResourceSaysAndScrollsLongCaptions)
+{
+    newProject(2);
+    QTreeWidget* tree = form->TSTreeView;
+    EXPECT_EQ(tree->property("Indent").toInt(), 19);
+    EXPECT_EQ(tree->indentation(), 19);
+    const QRect parent = tree->visualItemRect(node(1));
+    const QRect zubehoer = tree->visualItemRect(child(1, 0));
+    EXPECT_EQ(zubehoer.left() - parent.left(), 19);
+
+    // Nothing to scroll while every caption fits.
+    QApplication::processEvents();
+    EXPECT_EQ(tree->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(tree->textElideMode(), Qt::ElideNone);
+
+    // A long name: the caption stays whole and the tree scrolls sideways.
+    const QString name = QStringLiteral("Zuluft Erdgeschoss Nordflügel");
+    answerer().expectInput(kNamePrompt, name);
+    form->mTSNameChangeClick();
+    answerer().verifyDone();
+    QApplication::processEvents();
+    EXPECT_EQ(node(1)->text(0), name);
+    EXPECT_GT(tree->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GE(tree->columnWidth(0), tree->fontMetrics().horizontalAdvance(name));
 }
 
 TEST_F(BaumForm, MovingWithinASectionKeepsWhatTheTabsShow)

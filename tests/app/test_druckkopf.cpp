@@ -2,6 +2,7 @@
 #include "common/TestSupport.h"
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -324,6 +325,31 @@ TEST_F(DruckkopfTest, ClosingWithoutShowingLeavesTheRecordAlone)
     EXPECT_EQ(QString(andere.Name1), QStringLiteral("Zweites"));
 }
 
+TEST_F(DruckkopfTest, InputFieldsHaveTheWindowColourOnTheGreyFace)
+{
+    const QColor window = QApplication::palette().color(QPalette::Active, QPalette::Base);
+    Show(m_projekt, m_user, [&](TDruckkopfDlg* d) {
+        QApplication::processEvents();
+        QList<QWidget*> inputs;
+        for (const FieldCase& f : Fields()) inputs << Edit(f.edit);
+        inputs << d->VortextMemo << d->NachtextMemo;
+        for (QWidget* input : inputs) {
+            ASSERT_NE(input, nullptr);
+            SCOPED_TRACE(input->objectName().toStdString());
+            EXPECT_EQ(input->palette().color(QPalette::Active, QPalette::Base), window);
+            if (auto* e = qobject_cast<QLineEdit*>(input)) EXPECT_FALSE(e->isReadOnly());
+            if (auto* m = qobject_cast<QPlainTextEdit*>(input)) EXPECT_FALSE(m->isReadOnly());
+            // Drawn so: the empty field's inside, a little in from its frame.
+            QWidget* face = input;
+            if (auto* m = qobject_cast<QPlainTextEdit*>(input)) face = m->viewport();
+            const QImage image = face->grab().toImage();
+            EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), window);
+        }
+        // The dialog's own face stays grey.
+        EXPECT_NE(d->palette().color(QPalette::Active, QPalette::Window), window);
+    });
+}
+
 TEST_F(DruckkopfTest, GrabOfTheFilledDialog)
 {
     m_projekt.Name1 = QStringLiteral("Ingenieurbüro Lüftungstechnik");
@@ -339,7 +365,9 @@ TEST_F(DruckkopfTest, GrabOfTheFilledDialog)
     m_projekt.Nachtext = QStringLiteral("Mit freundlichen Grüßen");
     m_user.Vortext = QStringLiteral("Die folgende Berechnung gilt für die Zuluftanlage.\nStand der Planung: Entwurf.");
 
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("DruckkopfDlg.png"));
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("DruckkopfDlg.png"));
     Show(m_projekt, m_user, [&](TDruckkopfDlg* d) {
         const QImage image = d->grab().toImage();
         EXPECT_EQ(image.size(), d->size() * image.devicePixelRatio());

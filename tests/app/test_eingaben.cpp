@@ -290,6 +290,38 @@ TEST_F(EingabenTest, UnstorableCountsAndTextsAreRefusedWithoutStoring)
     }
 }
 
+// A number too large for its field is named as such, with the field's
+// limit, rather than refused as no number at all.
+TEST_F(EingabenTest, NumbersBeyondTheFieldLimitNameTheLimit)
+{
+    struct Big { std::function<void(TSectionInputs&)> set; const char* field; const char* limit; };
+    const Big big[] = {
+        {[](TSectionInputs& in) { in.VpVorgabe = "12345678901"; }, "„12345678901“ im Feld „Volumenstrom“ ist zu groß",
+         "höchstens 999.999.999"},
+        {[](TSectionInputs& in) { in.VpVorgabe = "1000000000"; }, "Volumenstrom", "höchstens 999.999.999"},
+        {[](TSectionInputs& in) { in.TSLaenge = "1E12"; }, "Teilstreckenlänge", "höchstens 999.999.999"},
+        {[](TSectionInputs& in) { in.DNRohr = "99999999999999999999"; }, "Rohr-Durchmesser / Kanal-Breite",
+         "höchstens 999.999.999"},
+        {[](TSectionInputs& in) { in.KanalHoehe = "-5000000000"; }, "Kanal-Höhe", "mindestens -999.999.999"},
+        {[](TSectionInputs& in) { in.Geschw = "1E400"; }, "Strömungsgeschwindigkeit", "höchstens 999.999.999"},
+    };
+    for (const Big& b : big) {
+        TSectionInputs in = roundPipe("500", "10", "160", "0");
+        b.set(in);
+        ScriptedAnswerer::instance().expectMessage(QString::fromUtf8(b.field));
+        EXPECT_FALSE(StoreSectionFromInputs(projekt, 1, in, werte)) << b.field;
+        const auto& asked = ScriptedAnswerer::instance().asked();
+        ASSERT_FALSE(asked.empty());
+        EXPECT_TRUE(asked.back().text.contains(QString::fromUtf8(b.limit))) << asked.back().text.toStdString();
+        EXPECT_FALSE(asked.back().text.contains(QStringLiteral("keine gültige Zahl"))) << b.field;
+        EXPECT_TRUE(projekt.Section(1).Nummer.isEmpty()) << b.field;
+    }
+    // The limit itself is taken.
+    TSectionInputs in = roundPipe("999999999", "10", "160", "0");
+    EXPECT_TRUE(StoreSectionFromInputs(projekt, 1, in, werte));
+    EXPECT_EQ(projekt.Section(1).Volumenstrom.str(), "999999999");
+}
+
 TEST_F(EingabenTest, LoadShowsAStoredSectionAgain)
 {
     TSectionInputs in = duct("800", "7,5", "300", "0", "3,5");

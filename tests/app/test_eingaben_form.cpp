@@ -186,6 +186,20 @@ TEST_F(EingabenForm, InvalidInputsAreReportedOnThreeLinesAndNothingIsStored)
     EXPECT_EQ(form->Projekt.Section(1).Volumenstrom.str(), QStringLiteral("123"));
 }
 
+TEST_F(EingabenForm, AVolumeFlowTooLargeForItsFieldNamesTheLimit)
+{
+    make();
+    type(form->VpVorgabeEdit, QStringLiteral("12345678901"));
+    type(form->TSLaengeEdit, QStringLiteral("10"));
+    type(form->DNRohrEdit, QStringLiteral("160"));
+    answerer().expectMessage(QStringLiteral("Die Eingabe „12345678901“ im Feld „Volumenstrom“ ist zu groß: "
+                                            "das Feld nimmt höchstens 999.999.999 auf."));
+    form->mAktuelleTSClick();
+    answerer().verifyDone();
+    EXPECT_TRUE(form->Projekt.Section(1).Nummer.isEmpty());
+    EXPECT_EQ(form->VpVorgabeEdit->text(), QStringLiteral("12345678901"));
+}
+
 TEST_F(EingabenForm, LoadShowsShapeDimensionsCountsAndTheVelocityState)
 {
     make(2);

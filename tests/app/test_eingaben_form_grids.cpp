@@ -2,6 +2,7 @@
 // count is stored, how counts are coloured, and which texts are refused.
 #include "test_eingaben_form_hilfen.h"
 #include <QImage>
+#include <QLineEdit>
 #include <QRadioButton>
 
 using namespace eingaben_form_test;
@@ -170,7 +171,7 @@ TEST_F(EingabenForm, CountCellsRefuseTextsThatAreNoWholeNumberUpTo999)
     }
 }
 
-TEST_F(EingabenForm, FurtherComponentsRefuseAPointInTheLossAndASemicolonInTheDescription)
+TEST_F(EingabenForm, FurtherComponentsRefuseAPointInTheLossAndACountAbove999)
 {
     make();
     TCellGrid* grid = form->FremdEinbGrid;
@@ -181,12 +182,6 @@ TEST_F(EingabenForm, FurtherComponentsRefuseAPointInTheLossAndASemicolonInTheDes
     answerer().verifyDone();
     EXPECT_EQ(grid->Cells(2, 5), QStringLiteral("12,5"));
 
-    typeCell(grid, 1, 5, QStringLiteral("Filter"));
-    answerer().expectMessage(QStringLiteral("„;“"));
-    typeCell(grid, 1, 5, QStringLiteral("Filter; neu"));
-    answerer().verifyDone();
-    EXPECT_EQ(grid->Cells(1, 5), QStringLiteral("Filter"));
-
     answerer().expectMessage(QStringLiteral("keine ganze Zahl"));
     typeCell(grid, 0, 5, QStringLiteral("1000"));
     answerer().verifyDone();
@@ -195,24 +190,109 @@ TEST_F(EingabenForm, FurtherComponentsRefuseAPointInTheLossAndASemicolonInTheDes
     // An emptied count or loss becomes 0 again; the description may stay empty.
     typeCell(grid, 2, 5, QString());
     EXPECT_EQ(grid->Cells(2, 5), QStringLiteral("0"));
+    typeCell(grid, 1, 5, QStringLiteral("Filter"));
     typeCell(grid, 1, 5, QString());
     EXPECT_EQ(grid->Cells(1, 5), QString());
 }
 
-TEST_F(EingabenForm, CountFieldsRefuseMoreThan999AndFractions)
+TEST_F(EingabenForm, ADescriptionWithASemicolonStaysInTheOpenEditorUntilCorrected)
 {
     make();
-    TCurrencyEdit* field = form->EinbautenEditNr(2);
-    answerer().expectMessage(QStringLiteral("keine ganze Zahl von 0 bis 999"));
-    type(field, QStringLiteral("1000"));
+    type(form->VpVorgabeEdit, QStringLiteral("1000"));
+    type(form->TSLaengeEdit, QStringLiteral("4"));
+    type(form->DNRohrEdit, QStringLiteral("300"));
+    TCellGrid* grid = form->FremdEinbGrid;
+    const QString refused = QStringLiteral("Die Beschreibung darf kein „;“ enthalten.");
+    auto editor = [grid] { return qobject_cast<QLineEdit*>(grid->InplaceEditor()); };
+    auto editorOpenOn = [&](int col, int row, const QString& text) {
+        EXPECT_TRUE(grid->EditorMode());
+        ASSERT_NE(editor(), nullptr);
+        EXPECT_TRUE(editor()->isVisible());
+        EXPECT_EQ(grid->EditedCell(), (TGridCoord{col, row}));
+        EXPECT_EQ(editor()->text(), text);
+    };
+    typeCell(grid, 1, 5, QStringLiteral("Filter"));
+    form->Projekt.ProjektGespeichert = true;
+
+    // Enter: the message, and the typed text waits in the editor.
+    answerer().expectMessage(refused);
+    typeCell(grid, 1, 5, QStringLiteral("Filter; neu"));
     answerer().verifyDone();
-    EXPECT_EQ(field->text(), QStringLiteral("100"));
+    editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
+
+    // The program's own commits (a command, a save) are refused without a
+    // second message while the text is unchanged; nothing is stored.
+    EXPECT_FALSE(form->CommitGridEdits());
+    EXPECT_FALSE(form->StoreSectionFromForm(1));
+    editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
+    EXPECT_TRUE(form->Projekt.Section(1).FremdEinbauten(5).Beschreibung.isEmpty());
+
+    // Moving to another cell is refused with the message again.
+    answerer().expectMessage(refused);
+    grid->SetCol(2);
+    QApplication::processEvents();
+    answerer().verifyDone();
+    editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
+
+    // Only the wrong character has to go.
+    QTest::keyClick(editor(), Qt::Key_End);
+    for (int i = 0; i < 5; ++i) QTest::keyClick(editor(), Qt::Key_Backspace);
+    QTest::keyClicks(editor(), QStringLiteral(" neu"));
+    QTest::keyClick(editor(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->Cells(1, 5), QStringLiteral("Filter neu"));
+    EXPECT_FALSE(form->Projekt.ProjektGespeichert);
+    EXPECT_TRUE(form->CommitGridEdits());
+    ASSERT_TRUE(form->StoreSectionFromForm(1));
+    EXPECT_EQ(form->Projekt.Section(1).FremdEinbauten(5).Beschreibung.str(), QStringLiteral("Filter neu"));
+
+    // Escape on a refused text brings back the text before the edit.
+    answerer().expectMessage(refused);
+    typeCell(grid, 1, 5, QStringLiteral("a;b"));
+    answerer().verifyDone();
+    editorOpenOn(1, 5, QStringLiteral("a;b"));
+    QTest::keyClick(editor(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(grid->EditorMode() && editor()->isVisible());
+    EXPECT_EQ(grid->Cells(1, 5), QStringLiteral("Filter neu"));
+    EXPECT_TRUE(form->CommitGridEdits());
+}
+
+TEST_F(EingabenForm, ARefusedCountFieldGoesBackToTheCountBeforeTheEdit)
+{
+    make();
+    type(form->VpVorgabeEdit, QStringLiteral("1000"));
+    type(form->TSLaengeEdit, QStringLiteral("4"));
+    type(form->DNRohrEdit, QStringLiteral("300"));
+    TCurrencyEdit* field = form->EinbautenEditNr(2);
+    type(field, QStringLiteral("7"));
+    form->TSTreeView->setFocus();  // the field is left with 7
+    ASSERT_FALSE(field->hasFocus());
+
+    // 5000 is refused at its fourth digit: the field shows the 7 it held
+    // before, not the 500 typed on the way.
+    answerer().expectMessage(QStringLiteral("keine ganze Zahl von 0 bis 999"));
+    type(field, QStringLiteral("5000"));
+    answerer().verifyDone();
+    EXPECT_EQ(field->text(), QStringLiteral("7"));
+    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(0, 255, 255));
 
     answerer().expectMessage(QStringLiteral("keine ganze Zahl"));
-    type(field, QStringLiteral("1,5"));  // refused at the comma
+    type(field, QStringLiteral("1,"));  // refused at the comma
     answerer().verifyDone();
-    EXPECT_EQ(field->text(), QStringLiteral("15"));
-    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(0, 255, 255));
+    EXPECT_EQ(field->text(), QStringLiteral("7"));
+
+    // A first count refused in a field that held 0 leaves 0 and white.
+    TCurrencyEdit* other = form->EinbautenEditNr(11);
+    answerer().expectMessage(QStringLiteral("keine ganze Zahl"));
+    type(other, QStringLiteral("1000"));
+    answerer().verifyDone();
+    EXPECT_EQ(other->text(), QStringLiteral("0"));
+    EXPECT_EQ(other->palette().color(QPalette::Base), QColor(255, 255, 255));
+
+    // What is stored is the count before the refused edit.
+    ASSERT_TRUE(form->StoreSectionFromForm(1));
+    EXPECT_EQ(form->Projekt.Section(1).Einbauten(89).Anzahl.str(), QStringLiteral("7"));
 }
 
 TEST_F(EingabenForm, ToolCommandsTakeTheCountStillOpenInACellEditor)

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -238,7 +239,10 @@ TEST_F(MainFormTest, InputTabsCarryTheirFieldsAndStates)
         EXPECT_TRUE(result->isReadOnly());
         EXPECT_EQ(result->focusPolicy(), Qt::ClickFocus);
     }
+    // The colours of the fields once a project makes them take input.
+    form->AuslegungPageCtrl->setEnabled(true);
     EXPECT_NE(form->HydrDurchmEdit->palette().color(QPalette::Base), form->VpVorgabeEdit->palette().color(QPalette::Base));
+    EXPECT_EQ(form->VpVorgabeEdit->palette().color(QPalette::Base), QColor(255, 255, 255));
     EXPECT_EQ(form->VpLeitungGesEdit->palette().color(QPalette::Text), QColor(0, 128, 0));
     EXPECT_EQ(form->dpLeitungGesEdit->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_EQ(form->WellenleistungEdit->palette().color(QPalette::Text), QColor(0, 0, 255));
@@ -498,6 +502,149 @@ TEST_F(MainFormTest, ActivationShowsTheDataTabAndKeepsTheShownMaterial)
     EXPECT_EQ(form->KanalartCombo->currentIndex(), 3);
     form->SelectFirstMaterial();
     EXPECT_EQ(form->KanalartCombo->currentIndex(), 0);
+}
+
+TEST_F(MainFormTest, TheWindowEndsWithoutQtWarnings)
+{
+    writeValueFile("[Userdaten]\r\n");
+    static QStringList warnings;
+    warnings.clear();
+    make();
+    addSection(QStringLiteral("Teilstrecke 1"));
+    form->show();
+    QApplication::processEvents();
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type != QtDebugMsg) warnings << text;
+    });
+    form.reset();
+    QApplication::processEvents();
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
+}
+
+// ---- looks ------------------------------------------------------------------
+
+namespace {
+
+// The darkest lightness and the strongest colour in a part of a picture.
+int darkest(const QImage& image, const QRect& part)
+{
+    int v = 255;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x) v = std::min(v, image.pixelColor(x, y).lightness());
+    return v;
+}
+
+int mostColourful(const QImage& image, const QRect& part)
+{
+    int s = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x)
+            if (image.pixelColor(x, y).alpha() > 128) s = std::max(s, image.pixelColor(x, y).hsvSaturation());
+    return s;
+}
+
+}  // namespace
+
+TEST_F(MainFormTest, DisabledMenusTabsFieldsAndButtonsLookDisabled)
+{
+    writeValueFile("[Userdaten]\r\n");
+    make();
+    form->show();
+    QApplication::processEvents();
+
+    // The menu "Bearbeiten" before a project exists: greyed, "Datei" black.
+    QMenuBar* bar = form->RxMainMenu1;
+    const QImage menus = bar->grab().toImage();
+    EXPECT_GT(darkest(menus, bar->actionGeometry(form->mBearbeiten->menuAction())), 120);
+    EXPECT_LT(darkest(menus, bar->actionGeometry(form->Datei1->menuAction())), 80);
+
+    // Tabs and fields of the disabled page control.
+    QTabBar* tabs = form->AuslegungPageCtrl->tabBar();
+    TCurrencyEdit* field = form->VpVorgabeEdit;
+    auto fieldFace = [field] { return field->grab().toImage().pixelColor(4, field->height() / 2); };
+    const QImage disabledTabs = tabs->grab().toImage();
+    EXPECT_GT(darkest(disabledTabs, tabs->tabRect(1).adjusted(4, 4, -4, -4)), 120);
+    EXPECT_NE(fieldFace(), QColor(255, 255, 255));
+    EXPECT_NE(form->dpLeitungGesEdit->palette().color(QPalette::Disabled, QPalette::Text), QColor(255, 0, 0));
+    form->AuslegungPageCtrl->setEnabled(true);
+    EXPECT_LT(darkest(tabs->grab().toImage(), tabs->tabRect(1).adjusted(4, 4, -4, -4)), 80);
+    EXPECT_EQ(fieldFace(), QColor(255, 255, 255));
+
+    // A disabled tool button shows its glyph without colour.
+    TSpeedItem* save = form->ProjektSaveBtn;
+    ASSERT_FALSE(save->isEnabled());
+    const QImage off = save->grab().toImage();
+    save->setEnabled(true);
+    const QImage on = save->grab().toImage();
+    EXPECT_NE(off, on);
+    EXPECT_LT(mostColourful(off, off.rect()), mostColourful(on, on.rect()));
+    EXPECT_LT(mostColourful(off, off.rect()), 40);
+}
+
+TEST_F(MainFormTest, EveryCountFieldOfTheAccessoryTabHasItsOwnPicture)
+{
+    writeValueFile("[Userdaten]\r\n");
+    make();
+    addSection(QStringLiteral("Teilstrecke 1"));
+    form->AuslegungPageCtrl->setEnabled(true);
+    form->show();
+    QApplication::processEvents();
+    form->AuslegungPageCtrl->setCurrentWidget(form->ZubehoerTab);
+    const QImage tab = form->ZubehoerTab->grab().toImage();
+    std::vector<QImage> pictures;
+    for (int i = 1; i <= 12; ++i) {
+        SCOPED_TRACE(i);
+        TImage* picture = form->EinbautenImage[size_t(i - 1)];
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->objectName(), QStringLiteral("EinbautenImage%1").arg(i));
+        EXPECT_TRUE(QFile::exists(TMainForm::EinbautenPicture(i)));
+        ASSERT_TRUE(picture->HasPicture());
+        EXPECT_TRUE(picture->isVisible());
+        // Beside its own field, inside the tab, clear of every other control.
+        const QRect r = picture->geometry();
+        EXPECT_TRUE(form->ZubehoerTab->rect().contains(r));
+        EXPECT_LE(std::abs(r.center().y() - form->EinbautenEditNr(i)->geometry().center().y()), 2);
+        EXPECT_LT(r.right(), form->EinbautenEditNr(i)->geometry().left());
+        for (QWidget* other : form->ZubehoerTab->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (other != picture && other->isVisible())
+                EXPECT_FALSE(r.intersects(other->geometry())) << other->objectName().toStdString();
+        // Drawn on the tab: dark outlines and colour.
+        EXPECT_LT(darkest(tab, r), 100);
+        EXPECT_GT(mostColourful(tab, r), 50);
+        pictures.push_back(picture->pixmap().toImage());
+    }
+    for (size_t a = 0; a < pictures.size(); ++a)
+        for (size_t b = a + 1; b < pictures.size(); ++b) EXPECT_NE(pictures[a], pictures[b]) << a + 1 << " " << b + 1;
+}
+
+TEST_F(MainFormTest, MenuSeparatorsAreLinesWithoutText)
+{
+    writeValueFile("[Userdaten]\r\n");
+    make();
+    for (QAction* separator : {form->N1, form->N2, form->N3, form->N4, form->N5}) {
+        EXPECT_TRUE(separator->isSeparator());
+        EXPECT_TRUE(separator->text().isEmpty()) << separator->objectName().toStdString();
+    }
+    // Nothing dark left of where the line begins in the drawn menu.
+    form->Datei1->ensurePolished();
+    form->Datei1->adjustSize();
+    const QImage menu = form->Datei1->grab().toImage();
+    const QRect line = form->Datei1->actionGeometry(form->N1);
+    ASSERT_FALSE(line.isEmpty());
+    EXPECT_GT(darkest(menu, QRect(line.left() + 2, line.top(), 24, line.height())), 100);
+}
+
+TEST_F(MainFormTest, TheWindowsMessageListsServeTheCalculationWithFallbacks)
+{
+    writeValueFile("[Userdaten]\r\n");
+    make();
+    const TFormMessageTexts texts(*form);
+    EXPECT_EQ(texts.MessageText(TMessageList::MessStrHolder2, 0), QStringLiteral("Fehler beim Speichern!"));
+    form->MessStrHolder3->SetStrings({QStringLiteral("Anzahl")});
+    EXPECT_EQ(texts.MessageText(TMessageList::MessStrHolder3, 0), QStringLiteral("Anzahl"));
+    // An item the (translated) list lacks comes in German.
+    EXPECT_EQ(texts.MessageText(TMessageList::MessStrHolder3, 9), QStringLiteral("Volumenstrom, Teilstreckenlänge und"));
 }
 
 // ---- closing -----------------------------------------------------------------

@@ -2,6 +2,8 @@
 // written, a damaged or missing file to open, invalid inputs on the tabs.
 // Nothing that was open or on disk may be lost.
 #include "test_projektbefehle_hilfen.h"
+#include "platform/FileReplace.h"
+#include <QDir>
 
 using namespace projektbefehle_test;
 
@@ -195,23 +197,103 @@ TEST_F(ProjektBefehleFehlerTest, FailedOpenWithoutAnOpenProjectLeavesTheEmptySta
     EXPECT_FALSE(form->AuslegungPageCtrl->isEnabled());
 }
 
-TEST_F(ProjektBefehleFehlerTest, FileThatCannotBeCalculatedFailsToLoad)
+// A section the calculation cannot solve does not keep the project out of
+// reach: every input is loaded, the calculation's message names the
+// section, that section stays uncalculated and the project is open.
+TEST_F(ProjektBefehleFehlerTest, FileWithASectionThatCannotBeCalculatedOpensWithTheMessage)
 {
-    const QString alt = altesProjekt();
-    // Material 9 has no roughness in the value file.
-    const QString path = folder.file(QStringLiteral("material.STB"));
-    WriteBytes(path,
+    altesProjekt();
+    // A flat-oval duct of 100 mm width for 600 m³/h at 1 m/s has no height.
+    const QString path = folder.file(QStringLiteral("oval.STB"));
+    ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/tests/app/data/projekt_oval_ohne_hoehe.stb"), path));
+    const QByteArray vorher = ReadBytes(path);
+    answerer().expectFileDialog(path);
+    answerer().expectMessage(QStringLiteral("Teilstrecke 2 (Oval Flur): Für einen ovalen Kanal von 100 mm Breite"));
+    form->mProjektOpenClick();
+    answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().back().type, mtError);
+    EXPECT_FALSE(answerer().asked().back().text.contains(kFehlerLaden));
+
+    EXPECT_EQ(zustand(), (Zustand{path, false, true, false, 1}));
+    EXPECT_FALSE(P().AlleBerechnet);
+    EXPECT_EQ(knoten(), QStringList({"Zuluft EG", "Oval Flur", "Abluft"}));
+    EXPECT_EQ(P().Projektdaten.Projekt.str(), QStringLiteral("Ovaler Kanal"));
+    EXPECT_TRUE(form->AuslegungPageCtrl->isEnabled());
+    // The section before it is calculated, the failing one keeps its inputs uncalculated.
+    EXPECT_NE(P().Section(1).Geschw.str(), QStringLiteral("0"));
+    EXPECT_EQ(P().Section(2).DNRohr.str(), QStringLiteral("100"));
+    EXPECT_EQ(P().Section(2).KanalHoehe.str(), QStringLiteral("0"));
+    EXPECT_EQ(P().Section(2).Geschw.str(), QStringLiteral("1"));
+    EXPECT_EQ(P().Section(2).Volumenstrom.str(), QStringLiteral("600"));
+    EXPECT_EQ(P().Section(2).Kanalform.str(), QStringLiteral("3"));
+    EXPECT_EQ(P().Section(3).Volumenstrom.str(), QStringLiteral("400"));
+    EXPECT_EQ(ReadBytes(path), vorher);
+
+    // Nothing of it is lost: save as writes the section's inputs back.
+    const QString kopie = folder.file(QStringLiteral("kopie.STB"));
+    answerer().expectFileDialog(kopie);
+    erwarteKopfdaten(QStringLiteral("Bauamt"), QStringLiteral("Ovaler Kanal"));
+    form->mProjektSaveAsClick();
+    answerer().verifyDone();
+    EXPECT_TRUE(ReadBytes(kopie).contains("TS2=2;0;100;0;8;600;3;1;")) << ReadBytes(kopie).constData();
+
+    // Material 9 has no roughness in the value file: the same, for section 1.
+    const QString material = folder.file(QStringLiteral("material.STB"));
+    WriteBytes(material,
                "[Projektdaten]\r\nName1=Neu\r\n[Teilstrecken]\r\nTS1=1;9;200;0;12,5;600;1;0;0;0;0;0;0;A;\r\n"
                "[TS1_EB_Bogen]\r\nBogen=0;;\r\n[TS1_EB_Abzweige]\r\nAbzweige=0;;\r\n[TS1_EB_Reduktionen]\r\n"
                "Reduktionen=0;;\r\n[TS1_EB_FremdEinbauten]\r\nFremdEinbauten=0;;\r\n[TS1_EB_Einbauten]\r\n"
                "Einbauten=0;;\r\n[Projekt]\r\nTS-Anzahl=1\r\nTS-Namen=A;\r\n");
-    answerer().expectFileDialog(path);
-    answerer().expectMessage(kFehlerLaden);
+    answerer().expectFileDialog(material);
+    answerer().expectMessage(QStringLiteral("Teilstrecke 1 (A)"));
     form->mProjektOpenClick();
     answerer().verifyDone();
-    EXPECT_EQ(zustand(), (Zustand{alt, true, false, true, 1}));
-    EXPECT_EQ(P().Projektdaten.Name1.str(), QStringLiteral("Alt"));
-    EXPECT_EQ(knoten().size(), 2);
+    EXPECT_EQ(zustand(), (Zustand{material, false, true, false, 1}));
+    EXPECT_EQ(P().Projektdaten.Name1.str(), QStringLiteral("Neu"));
+    EXPECT_EQ(knoten(), QStringList({"A"}));
+}
+
+}  // namespace
+
+namespace {
+
+// A disk that fills up while the project is written: the message comes, the
+// old file stays byte for byte, and the project stays unsaved.
+TEST_F(ProjektBefehleFehlerTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo)
+{
+    const QString alt = altesProjekt();
+    const QByteArray vorher = ReadBytes(alt);
+    ASSERT_FALSE(vorher.isEmpty());
+
+    // Save as over the old file (the overwrite question is the dialog's).
+    form->VpVorgabeEdit->setText(QStringLiteral("700"));
+    answerer().expectFileDialog(alt);
+    erwarteKopfdaten(QStringLiteral("Neu"), QStringLiteral("Projekt"));
+    answerer().expectMessage(kFehlerSpeichern);
+    SetFailingFileWrite(1);
+    form->mProjektSaveAsClick();
+    SetFailingFileWrite(0);
+    answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().back().type, mtError);
+    EXPECT_FALSE(P().ProjektGespeichert);
+    EXPECT_EQ(ReadBytes(alt), vorher);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase),
+              QStringList({"alt.STB", "SBWert.Dat"}));
+
+    // Save of the named project: the write error names the file.
+    answerer().expectMessage(QStringLiteral("kann nicht geschrieben werden"));
+    SetFailingFileWrite(2);
+    form->ProjektSaveBtnClick();
+    SetFailingFileWrite(0);
+    answerer().verifyDone();
+    EXPECT_TRUE(answerer().asked().back().text.contains(QStringLiteral("alt.STB")));
+    EXPECT_FALSE(P().ProjektGespeichert);
+    EXPECT_EQ(ReadBytes(alt), vorher);
+
+    // Once there is room again the save goes through.
+    form->ProjektSaveBtnClick();
+    EXPECT_TRUE(P().ProjektGespeichert);
+    EXPECT_NE(ReadBytes(alt), vorher);
 }
 
 }  // namespace

@@ -202,6 +202,31 @@ TEST_F(SBWertTest, ValueSourceReadsOneOperation)
     EXPECT_EQ(two, QStringList({"0,71", ""}));
 }
 
+// One reading serves a whole command; the next command reads the file anew.
+TEST_F(SBWertTest, OneReadingPerCommandSeesTheFileAsItStood)
+{
+    {
+        const TWertDateiStand ohne;
+        EXPECT_FALSE(ohne.Available());
+        EXPECT_TRUE(ohne.ReadValue(QStringLiteral("Material"), QStringLiteral("EBlech")).isEmpty());
+        EXPECT_EQ(ohne.ReadValues({{"Material", "EBlech"}, {"HL", "HL"}}), QStringList({"", ""}));
+    }
+    folder.write("sbwert.dat", "[Material]\r\nEBlech=0,15\r\n[zeta-bogen]\r\nzbog2=0,33\r\n");
+    const TWertDateiStand erste;
+    ASSERT_TRUE(erste.Available());
+    EXPECT_EQ(erste.ReadValue(QStringLiteral("MATERIAL"), QStringLiteral("eblech")), "0,15");
+    EXPECT_EQ(erste.ReadValues({{"Zeta-Bogen", "ZBog2"}, {"Material", "EBeton"}}), QStringList({"0,33", ""}));
+
+    // The file changes between two commands: the running one keeps its
+    // reading, the next one sees the change; a removed file is missing again.
+    folder.write("sbwert.dat", "[Material]\r\nEBlech=0,2\r\n");
+    EXPECT_EQ(erste.ReadValue(QStringLiteral("Material"), QStringLiteral("EBlech")), "0,15");
+    EXPECT_EQ(TWertDateiStand().ReadValue(QStringLiteral("Material"), QStringLiteral("EBlech")), "0,2");
+    ASSERT_TRUE(QFile::remove(folder.file("sbwert.dat")));
+    EXPECT_FALSE(TWertDateiStand().Available());
+    EXPECT_FALSE(folder.read("sbwert.dat").size() > 0);  // reading never writes the file back
+}
+
 // ---- user data ------------------------------------------------------------
 
 TEST_F(SBWertTest, UserDataWidthsAndMissingFile)

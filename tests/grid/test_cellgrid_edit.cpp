@@ -410,3 +410,98 @@ TEST_F(EditTrace, CellHintsShowBelowTheCellAndGoWhenTheMouseLeavesIt)
     ask(cell.center());
     EXPECT_EQ(shown.size(), 3);
 }
+
+namespace {
+
+// Counts the key presses that reach a widget, by key and modifiers.
+class KeyCounter : public QObject {
+public:
+    explicit KeyCounter(QWidget* target) { target->installEventFilter(this); }
+    QStringList seen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(event);
+            switch (k->key()) {  // a modifier key is counted by its name alone
+            case Qt::Key_Shift: seen << QStringLiteral("Shift"); break;
+            case Qt::Key_Control: seen << QStringLiteral("Ctrl"); break;
+            case Qt::Key_Alt: seen << QStringLiteral("Alt"); break;
+            default: seen << QKeySequence(k->keyCombination()).toString(); break;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(EditTrace, KeysTheEditorLeavesGoOnToTheWindowOnce)
+{
+    KeyCounter atWindow(window.get());
+    QTest::keyClick(grid, Qt::Key_4);
+    ASSERT_TRUE(grid->EditorVisible());
+    QLineEdit* editor = grid->InplaceEditor();
+    ASSERT_EQ(QApplication::focusWidget(), editor);
+
+    // Where the user types: the editor holds the focus.  Modifiers alone,
+    // Ctrl+S, Alt+X and F12 are none of the editor's business.
+    QTest::keyClick(editor, Qt::Key_Shift);
+    QTest::keyClick(editor, Qt::Key_Control);
+    QTest::keyClick(editor, Qt::Key_Alt);
+    QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_X, Qt::AltModifier);
+    QTest::keyClick(editor, Qt::Key_F12);
+    QTest::keyClick(editor, 'B', Qt::ShiftModifier);  // a capital letter is typed
+    EXPECT_EQ(editor->text(), "4B");
+    EXPECT_TRUE(grid->EditorVisible());
+    // Each left key passes the window once (QTest presses Ctrl before Ctrl+S).
+    EXPECT_EQ(atWindow.seen.count("Shift"), 2);  // alone and before the capital
+    EXPECT_EQ(atWindow.seen.count("Ctrl"), 2);
+    EXPECT_EQ(atWindow.seen.count("Alt"), 2);
+    EXPECT_EQ(atWindow.seen.count("Ctrl+S"), 1);
+    EXPECT_EQ(atWindow.seen.count("Alt+X"), 1);
+    EXPECT_EQ(atWindow.seen.count("F12"), 1);
+    EXPECT_FALSE(atWindow.seen.contains("B")) << atWindow.seen.join(' ').toStdString();
+
+    // The same keys sent to the grid itself while its editor is open.
+    atWindow.seen.clear();
+    QTest::keyClick(grid, Qt::Key_Shift);
+    QTest::keyClick(grid, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_X, Qt::AltModifier);
+    QTest::keyClick(grid, 'C', Qt::ShiftModifier);
+    EXPECT_EQ(editor->text(), "4BC");
+    EXPECT_EQ(atWindow.seen.count("Shift"), 2);
+    EXPECT_EQ(atWindow.seen.count("Ctrl+S"), 1);
+    EXPECT_EQ(atWindow.seen.count("Alt+X"), 1);
+
+    // Ctrl+C and Ctrl+A are the editor's own: they copy and select its text.
+    atWindow.seen.clear();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(editor->selectedText(), "4BC");
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_FALSE(atWindow.seen.contains("Ctrl+A"));
+    EXPECT_FALSE(atWindow.seen.contains("Ctrl+C"));
+
+    QTest::keyClick(editor, Qt::Key_Return);
+    run();
+    EXPECT_EQ(grid->Cells(1, 1), "4BC");
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=4BC", "Validate 1,1", "After 1,1"}));
+}
+
+TEST_F(EditTrace, KeysOnTheGridWithoutEditorAreNotLost)
+{
+    KeyCounter atWindow(window.get());
+    QTest::keyClick(grid, Qt::Key_Shift);
+    QTest::keyClick(grid, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_X, Qt::AltModifier);
+    EXPECT_FALSE(grid->EditorVisible());
+    EXPECT_EQ(atWindow.seen.count("Shift"), 1);
+    EXPECT_EQ(atWindow.seen.count("Alt+X"), 1);
+    EXPECT_EQ(atWindow.seen.count("Ctrl+S"), 1);
+    // A capital letter opens the editor with that letter.
+    QTest::keyClick(grid, 'K', Qt::ShiftModifier);
+    ASSERT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->InplaceEditor()->text(), "K");
+}

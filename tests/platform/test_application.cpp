@@ -5,12 +5,16 @@
 #include "platform/Exceptions.h"
 #include "platform/Help.h"
 #include "platform/ResourceStrings.h"
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimerEvent>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -204,3 +208,34 @@ TEST_F(HelpTest, ABrowserThatDoesNotOpenIsReported)
 }
 
 }  // namespace
+
+// ---- Qt's own texts --------------------------------------------------------------
+
+TEST(QtTranslationsTest, QtsOwnDialogsAndButtonsSpeakGerman)
+{
+    auto texts = [] {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        auto* lookIn = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"));
+        auto* fileName = dialog.findChild<QLabel*>(QStringLiteral("fileNameLabel"));
+        return QStringList{lookIn ? lookIn->text() : QString(), fileName ? fileName->text() : QString(),
+                           buttons.button(QDialogButtonBox::Cancel)->text()};
+    };
+    const QStringList english = texts();
+    ASSERT_EQ(english.at(2), QStringLiteral("Cancel"));
+
+    QTranslator* translator = InstallQtTranslations(qApp);
+    ASSERT_NE(translator, nullptr) << "Qt's translations (qt6-translations-l10n) are not installed";
+    const QStringList german = texts();
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+
+    EXPECT_EQ(german.at(0), QStringLiteral("Suchen in:"));
+    EXPECT_EQ(german.at(1), QStringLiteral("Datei&name:"));
+    EXPECT_EQ(german.at(2), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(texts(), english);  // removed again, the rest of the tests see Qt's own texts
+
+    // A language without translations leaves Qt's texts alone.
+    EXPECT_EQ(InstallQtTranslations(qApp, QStringLiteral("xx")), nullptr);
+}

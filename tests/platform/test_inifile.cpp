@@ -175,6 +175,37 @@ TEST_F(IniFileTest, LineFeedFilesAndAMissingLastLineEnd)
     EXPECT_EQ(get(), QByteArray("[A]\nk=1\nk2=x\n[B]\nb=2\nc=3\n"));
 }
 
+TEST_F(IniFileTest, ABareCarriageReturnAtTheEndSurvivesAnAppendedKey)
+{
+    // First line ends in LF, the last one in a CR without LF.
+    put("[A]\nk=1\n[B]\nlast=v\r");
+    {
+        TIniFile ini(path());
+        EXPECT_EQ(ini.ReadString("B", "last", ""), "v\r");
+        ini.WriteString("B", "neu", "2");
+        ini.UpdateFile();
+    }
+    EXPECT_EQ(get(), QByteArray("[A]\nk=1\n[B]\nlast=v\r\r\nneu=2\n"));
+    {
+        TIniFile ini(path());
+        EXPECT_EQ(ini.ReadString("B", "last", ""), "v\r");
+        EXPECT_EQ(ini.ReadString("B", "neu", ""), "2");
+    }
+
+    // The same for a new section after it, and for a header as the last line.
+    put("[A]\nk=1\r\n[B]\r");
+    {
+        TIniFile ini(path());
+        ini.WriteString("C", "x", "3");
+        ini.WriteString("A", "y", "4");
+        ini.UpdateFile();
+    }
+    EXPECT_EQ(get(), QByteArray("[A]\nk=1\r\ny=4\n[B]\r\r\n[C]\nx=3\n"));
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadString("A", "k", ""), "1");
+    EXPECT_EQ(ini.ReadSections(), QStringList({"A", "B", "C"}));
+}
+
 TEST_F(IniFileTest, BooleansAndIntegers)
 {
     put("[U]\r\nT1=1\r\nT2=2\r\nT3=-1\r\nT4=0\r\nT5=ja\r\nT6=\r\nH=0x1F\r\nN= 42\r\n");

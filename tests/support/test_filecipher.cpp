@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "platform/FileReplace.h"
 #include "support/FileCipher.h"
 #include <QDir>
 #include <QFile>
@@ -301,3 +302,40 @@ TEST_F(FileCipherTest, IntKeyFromFormResource)
     EXPECT_EQ(back[0].name, QStringLiteral("IntKey"));
     EXPECT_EQ(back[0].value.integer, 38027154);
 }
+
+namespace {
+
+// A write that fails on the way (a full disk) in any block, or at the flush:
+// the output stays as it was, no temporary file is left, the user is told.
+TEST_F(FileCipherTest, AFailingWriteKeepsTheOldOutput)
+{
+    const QByteArray plain = pattern(3 * TFileCipher::BufferSize + 17);
+    put("plain", plain);
+    put("target", "alter Inhalt");
+    // Steps: header, four blocks, flush.
+    for (int n = 1; n <= 6; ++n) {
+        answers.expectMessage("gibt es schon.", mrYes);
+        answers.expectMessage("kann nicht geschrieben werden");
+        SetFailingFileWrite(n);
+        EXPECT_FALSE(encipher("plain", "target", "QM47", 38027154)) << n;
+        answers.verifyDone();
+        EXPECT_EQ(get("target"), "alter Inhalt") << n;
+        EXPECT_EQ(files(), QStringList({"plain", "target"})) << n;
+    }
+    // In place: the file stays enciphered as it was.
+    ASSERT_TRUE(encipher("plain", "plain", "QM47", 38027154));
+    const QByteArray enc = get("plain");
+    for (int n = 1; n <= 5; ++n) {
+        answers.expectMessage("kann nicht geschrieben werden");
+        SetFailingFileWrite(n);
+        EXPECT_FALSE(decipher("plain", "plain", "QM47", 38027154)) << n;
+        answers.verifyDone();
+        EXPECT_EQ(get("plain"), enc) << n;
+        EXPECT_EQ(files(), QStringList({"plain", "target"})) << n;
+    }
+    SetFailingFileWrite(0);
+    ASSERT_TRUE(decipher("plain", "plain", "QM47", 38027154));
+    EXPECT_EQ(get("plain"), plain);
+}
+
+}  // namespace

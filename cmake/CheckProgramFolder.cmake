@@ -1,0 +1,26 @@
+# Fails when the program folder holds anything but the program and what
+# ships beside it (the files of data/ but its read-me; names in any case).  Run after the
+# other tests, so a test that leaves its output there is caught too.
+file(GLOB present RELATIVE "${DST}" "${DST}/*")
+file(GLOB shipped RELATIVE "${SRC}" "${SRC}/*")
+set(allowed strombaurechner)
+foreach(item ${shipped})
+  string(TOLOWER "${item}" lower)
+  if(NOT IS_DIRECTORY "${SRC}/${item}" AND NOT lower STREQUAL "readme.md")
+    list(APPEND allowed "${lower}")
+  endif()
+endforeach()
+# The value file may be kept enciphered.
+list(APPEND allowed sbwert.dec)
+set(stray "")
+foreach(item ${present})
+  string(TOLOWER "${item}" lower)
+  list(FIND allowed "${lower}" found)
+  if(found EQUAL -1)
+    list(APPEND stray "${item}")
+  endif()
+endforeach()
+if(stray)
+  message(FATAL_ERROR "The program folder ${DST} holds files that do not ship with the program: ${stray}")
+endif()
+message(STATUS "The program folder holds only the program and its data")
