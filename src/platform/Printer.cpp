@@ -50,10 +50,7 @@ QPrinter* TPrinter::Device()
 {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (m_printerName.isEmpty()) {
-            const QString def = QPrinterInfo::defaultPrinterName();
-            m_printerName = def.isEmpty() ? PdfPrinterName() : def;
-        }
+        if (m_printerName.isEmpty()) m_printerName = PrinterName();
         // The device settings start as the default printer's own.
         const QPageLayout layout = m_printer->pageLayout();
         const int code = layout.pageSize().windowsId();
@@ -64,10 +61,11 @@ QPrinter* TPrinter::Device()
     return m_printer.get();
 }
 
-void TPrinter::SetPrinterName(const QString& name)
+QString TPrinter::PrinterName() const
 {
-    Device();
-    m_printerName = name;
+    if (!m_printerName.isEmpty()) return m_printerName;
+    const QString def = QPrinterInfo::defaultPrinterName();
+    return def.isEmpty() ? PdfPrinterName() : def;
 }
 
 QString TPrinter::PdfFileName() const
@@ -98,6 +96,7 @@ void TPrinter::SetSettings(const TPrinterSettings& settings)
 void TPrinter::configure()
 {
     QPrinter* p = Device();
+    m_printerName = PrinterName();
     if (IsPdf()) {
         p->setOutputFormat(QPrinter::PdfFormat);
         p->setOutputFileName(PdfFileName());

@@ -78,9 +78,9 @@ public:
 
     // The printer that prints; the system's default printer at first, PDF
     // output when none is installed.
-    QString PrinterName() const { return m_printerName; }
-    void SetPrinterName(const QString& name);
-    bool IsPdf() const { return m_printerName == PdfPrinterName(); }
+    QString PrinterName() const;
+    void SetPrinterName(const QString& name) { m_printerName = name; }
+    bool IsPdf() const { return PrinterName() == PdfPrinterName(); }
     // Where PDF output goes; by default the title in the documents folder.
     QString PdfFileName() const;
     void SetPdfFileName(const QString& fileName) { m_pdfFileName = fileName; }

@@ -506,7 +506,6 @@ protected:
         double tab = 0, indent = 0;
         bool transparent = false;
         int fontAngle = 0;
-        int orientation = 0;
     };
     void captureState(TReplayState& state) const;
     void restoreState(const TReplayState& state);

@@ -430,7 +430,6 @@ void TPrintObject::captureState(TReplayState& s) const
     s.indent = m_indent;
     s.transparent = m_transparent;
     s.fontAngle = m_fontAngle;
-    s.orientation = m_orientation;
 }
 
 void TPrintObject::restoreState(const TReplayState& s)
@@ -468,7 +467,6 @@ void TPrintObject::restoreState(const TReplayState& s)
     m_indent = s.indent;
     m_transparent = s.transparent;
     m_fontAngle = s.fontAngle;
-    m_orientation = s.orientation;
     if (m_canvas) {
         applyFont(s.font, false);
         m_canvas->Pen() = s.pen;

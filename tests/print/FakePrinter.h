@@ -65,6 +65,7 @@ public:
 private:
     void init()
     {
+        SetPrinterName(QStringLiteral("Fake"));
         m_settings.paperCode = 1;  // the printer's own paper: Letter, portrait
         m_settings.orientation = DMORIENT_PORTRAIT;
     }
