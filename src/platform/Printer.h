@@ -41,9 +41,15 @@ int QualityResolution(short quality, int highResolution);
 // The surface of an open printer document: device pixels of the printer,
 // the origin at the corner of the printable area (PDF output has no
 // unprintable edges).  A vector device has no pixels to flood-fill.
+//
+// An opaque text fills its cell with the brush first.  On paper a white
+// cell only shows where something was drawn before, so the sheet keeps
+// where it has ink and leaves out the white cells that would cover none:
+// the page looks the same and the document stays small.
 class TPrinterCanvas : public TPainterCanvas {
 public:
     TPrinterCanvas(QPrinter* printer, QPainter* painter);
+    ~TPrinterCanvas() override;
 
     int PixelsPerInchX() const override { return m_ppiX; }
     int PixelsPerInchY() const override { return m_ppiY; }
@@ -51,15 +57,35 @@ public:
     QPoint PrintableOffset() const override { return m_printable.topLeft(); }
     QSize PrintableSize() const override { return m_printable.size(); }
 
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void FillRect(const QRect& rect) override;
+    void FrameRect(const QRect& rect) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) override;
+    void Polyline(const QVector<QPoint>& points) override;
+    void Polygon(const QVector<QPoint>& points) override;
+    void TextOut(int x, int y, const QString& text) override;
+    void StretchDraw(const QRect& rect, const TPicture& picture) override;
+
+    // A fresh sheet: nothing drawn on it yet.
+    void NewSheet();
+
 protected:
     QPainter* BeginPaint() override { return m_painter; }
     void EndPaint(QPainter*) override {}
+    void DrawLineSegment(QPoint from, QPoint to) override;
 
 private:
+    class TInkMap;
+    // Marks `r` (grown by the pen) as drawn on.
+    void ink(const QRectF& r);
     QPainter* m_painter;
     int m_ppiX, m_ppiY;
     QSize m_page;
     QRect m_printable;
+    std::unique_ptr<TInkMap> m_ink;
 };
 
 class TPrinter {

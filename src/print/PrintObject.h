@@ -540,8 +540,13 @@ protected:
         QString name;
         int height = 0;
         TFontStyles style = 0;
+        bool cacheable = false;
         QHash<QString, int>* widths = nullptr;
         std::map<QString, QHash<QString, int>> tables;
+        // The text measured last: the same string is often measured two
+        // or three times in a row (cut to the column, aligned, written).
+        QString lastText;
+        int lastWidth = -1;
     };
     TWidthCache m_widthCache;
 };

@@ -37,29 +37,42 @@ qsizetype BeforeDecimal(const QString& text)
 int TPrintObject::textWidthPixels(const QString& text)
 {
     if (text.isEmpty() || !m_canvas) return 0;
-    // Surfaces that measure with real fonts give the same width for the
-    // same font and text every time; those are remembered.
-    const bool cacheable = m_canvas == &m_measureCanvas || dynamic_cast<const TPainterCanvas*>(m_canvas);
-    if (!cacheable) return m_canvas->TextWidth(text);
     const TFont& f = m_canvas->Font();
     TWidthCache& c = m_widthCache;
     const int dpi = m_canvas->PixelsPerInchY();
-    if (!c.widths || c.canvas != m_canvas || c.dpi != dpi || c.height != f.Height() || c.style != f.Style()
+    if (c.canvas != m_canvas || c.dpi != dpi || c.height != f.Height() || c.style != f.Style()
         || c.name != f.Name()) {
         c.canvas = m_canvas;
         c.dpi = dpi;
         c.height = f.Height();
         c.style = f.Style();
         c.name = f.Name();
-        const QString key = QStringLiteral("%1|%2|%3|%4|").arg(quintptr(m_canvas)).arg(dpi).arg(f.Height()).arg(f.Style())
-                            + f.Name();
-        c.widths = &c.tables[key];
+        c.lastWidth = -1;
+        // Surfaces that measure with real fonts give the same width for the
+        // same font and text every time; those are remembered.
+        c.cacheable = m_canvas == &m_measureCanvas || dynamic_cast<const TPainterCanvas*>(m_canvas);
+        c.widths = nullptr;
+        if (c.cacheable) {
+            const QString key =
+                QStringLiteral("%1|%2|%3|%4|").arg(quintptr(m_canvas)).arg(dpi).arg(f.Height()).arg(f.Style())
+                + f.Name();
+            c.widths = &c.tables[key];
+        }
     }
+    if (!c.cacheable) return m_canvas->TextWidth(text);
+    if (c.lastWidth >= 0 && text.constData() == c.lastText.constData() && text.size() == c.lastText.size())
+        return c.lastWidth;
+    int w;
     const auto it = c.widths->constFind(text);
-    if (it != c.widths->constEnd()) return *it;
-    if (c.widths->size() > 100000) c.widths->clear();
-    const int w = m_canvas->TextWidth(text);
-    c.widths->insert(text, w);
+    if (it != c.widths->constEnd()) {
+        w = *it;
+    } else {
+        if (c.widths->size() > 100000) c.widths->clear();
+        w = m_canvas->TextWidth(text);
+        c.widths->insert(text, w);
+    }
+    c.lastText = text;
+    c.lastWidth = w;
     return w;
 }
 
