@@ -4,6 +4,7 @@
 #include "print/PrintObject.h"
 #include "print/PrnPages.h"
 #include "platform/Printer.h"
+#include "print/PreviewWindow.h"
 
 #include <cmath>
 
@@ -141,6 +142,8 @@ double TPrintObject::GetPageHeight() const
 int TPrintObject::GetPageNumber() const
 {
     if (m_recording) return m_pages ? m_pages->PageCounter : 0;
+    if (m_previewMode && m_previewWindow) return m_previewWindow->CurrentPage();
+    if (!m_previewMode && m_printer && m_printer->Printing()) return m_printer->PageNumber();
     return m_pages ? m_pages->CurrentPage : 0;
 }
 

@@ -4,6 +4,9 @@
 #include "common/TestSupport.h"
 #include "print/PreviewTestUtil.h"
 #include "print/PrintTestUtil.h"
+#include "print/DisplayPanel.h"
+
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -367,4 +370,60 @@ TEST(Printing, PreviewGetsItsTextsAndStartZoom)
     EXPECT_EQ(preview->shows, 1);
     EXPECT_EQ(preview->startZoom, 1);
     EXPECT_TRUE(j.printer->log.filter(QStringLiteral("begin")).isEmpty());
+}
+
+TEST(Printing, DisplayPanelFromStartToEndReport)
+{
+    QWidget owner;
+    owner.resize(640, 480);
+    FakeJob job;
+    TPrintObject po(&owner);
+    po.SetPreview(true);
+    po.SetRecordingCanvas(&job.canvas);
+    po.SetUseDisplayPanel(true);
+    po.SetShowDisplayProgress(true);
+    po.SetProgressBarMax(10);
+    po.SetProgressBarInc(2);
+    TPrnDisplayPanel* panel = po.DisplayPanel();
+    ASSERT_NE(panel, nullptr);
+    panel->SetShowProgress(true);
+    panel->SetProgressPosition(30);  // before the job: the old range
+    ASSERT_TRUE(po.Start());
+    ASSERT_NE(panel->Panel(), nullptr);
+    EXPECT_EQ(panel->Panel()->parentWidget(), &owner);
+    EXPECT_EQ(panel->ProgressMax(), 10);
+    EXPECT_EQ(panel->ProgressInc(), 2);
+    EXPECT_EQ(panel->ProgressPosition(), 0);
+    po.UpdateProgress(4);
+    EXPECT_EQ(panel->ProgressPosition(), 4);
+    EXPECT_GT(panel->LastBarEnd(), panel->BarTopLeft().x());
+    po.UpdateProgress(40);  // stops at the maximum
+    EXPECT_EQ(panel->ProgressPosition(), 10);
+    EXPECT_EQ(panel->LastBarEnd(), panel->BarBottomRight().x() - 1);
+    po.EndReport();
+    EXPECT_EQ(panel->Panel(), nullptr);
+    EXPECT_TRUE(owner.findChildren<QWidget*>().isEmpty());
+    po.UpdateProgress(1);  // no job: nothing
+    EXPECT_EQ(panel->ProgressPosition(), 10);
+
+    // Assigning copies another panel's settings into the object's own.
+    TPrnDisplayPanel other;
+    other.SetPanelColor(clMaroon);
+    other.SetDisplayMessage(QStringLiteral("anders"));
+    po.SetDisplayPanel(other);
+    EXPECT_EQ(panel->PanelColor(), clMaroon);
+    EXPECT_EQ(panel->DisplayMessage(), QStringLiteral("Default Message Here"));
+}
+
+TEST(Printing, PageNumberDuringThePreviewIsThePreviewsPage)
+{
+    PreviewRegistration registration;
+    PrintJob j;
+    j.po.SetPreview(true);
+    int during = -1;
+    registration.last->onShow = [&](TPrintObject& p) { during = p.GetPageNumber(); };
+    j.record(3);
+    EXPECT_EQ(j.po.GetPageNumber(), 3);  // recording: the pages so far
+    j.po.EndReport();
+    EXPECT_EQ(during, registration.last->CurrentPage());
 }
