@@ -211,4 +211,9 @@ object DruckkopfDlg: TDruckkopfDlg
       TabOrder = 11
     end
   end
+  object FormTranslator: TFormTranslator
+    Manager = MainForm.TranslationManager
+    Left = 16
+    Top = 296
+  end
 end

@@ -2,6 +2,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FormResource.h"
 #include "platform/PropertyPath.h"
+#include "support/Translation.h"
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
@@ -100,6 +101,9 @@ TDruckkopfDlg::TDruckkopfDlg(QWidget* parent)
 
     CloseBtn = new QPushButton(Panel1);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+
+    FormTranslator = new TFormTranslator(this);
+    FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
 
     const DfmObject form = LoadFormResource(QString::fromLatin1(kFormResource));
     ApplyFormResource(this, form);

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class TFormTranslator;
 struct DfmObject;
 
 class TDruckkopfDlg : public QDialog {
@@ -46,6 +47,8 @@ public:
     QPushButton* CloseBtn = nullptr;
     QFrame* Panel1 = nullptr;  // bottom panel with the button
     QFrame* Panel2 = nullptr;  // lowered panel with the inputs
+    // Bound to the main window's translation manager by the form resource.
+    TFormTranslator* FormTranslator = nullptr;
 
 signals:
     void ProjektdatenGeaendert();

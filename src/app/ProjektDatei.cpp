@@ -35,9 +35,6 @@ const std::vector<Gruppe>& Gruppen()
     return g;
 }
 
-QString TSName(int n) { return QStringLiteral("TS") + QString::number(n); }
-QString EinbautenSection(int n) { return TSName(n) + QStringLiteral("-Einbauten"); }
-QString ListSection(int n, const Gruppe& g) { return TSName(n) + QStringLiteral("_EB_") + g.wort; }
 
 QString Quoted(const QString& text) { return QStringLiteral("\"") + text + QStringLiteral("\""); }
 
@@ -111,6 +108,76 @@ QString SectionWhere(int n) { return QStringLiteral("Teilstrecke ") + QString::n
 
 // ---- field readers ---------------------------------------------------------
 
+namespace {
+
+// SplitFirstField on a view: no text is copied.
+QStringView nextField(QStringView& rest)
+{
+    const qsizetype p = rest.indexOf(QLatin1Char(';'));
+    if (p < 0) return QStringView();
+    const QStringView field = rest.left(p);
+    rest = rest.mid(p + 1);
+    return field;
+}
+
+// The text of a field; the frequent one-digit texts are shared literals.
+QString textOf(QStringView field)
+{
+    static const QString digits[10] = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                       QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                                       QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
+                                       QStringLiteral("9")};
+    if (field.size() == 1 && field.at(0) >= QLatin1Char('0') && field.at(0) <= QLatin1Char('9'))
+        return digits[field.at(0).unicode() - '0'];
+    return field.toString();
+}
+
+// StrToInt of a field.
+int intOf(QStringView field)
+{
+    if (field.size() == 1 && field.at(0) >= QLatin1Char('0') && field.at(0) <= QLatin1Char('9'))
+        return field.at(0).unicode() - '0';
+    return StrToInt(field.toString());
+}
+
+template <class DefaultName>
+void parseSectionLine(QStringView rest, TTeilstrecke& ts, DefaultName defaultName)
+{
+    ts.Nummer = textOf(nextField(rest));
+    ts.Materialart = textOf(nextField(rest));
+    ts.DNRohr = textOf(nextField(rest));
+    ts.KanalHoehe = textOf(nextField(rest));
+    ts.Laenge = textOf(nextField(rest));
+    ts.Volumenstrom = textOf(nextField(rest));
+    ts.Kanalform = textOf(nextField(rest));
+    ts.Geschw = textOf(nextField(rest));
+    ts.HydrDurchm = textOf(nextField(rest));
+    ts.Flaeche = textOf(nextField(rest));
+    ts.DpRohr = textOf(nextField(rest));
+    ts.DpFormstueck = textOf(nextField(rest));
+    ts.DpGesamt = textOf(nextField(rest));
+    if (rest.isEmpty())
+        ts.Bezeichnung = defaultName();
+    else
+        ts.Bezeichnung = textOf(nextField(rest));
+}
+
+void parseFittingEntry(QStringView rest, TEinbauEintrag& slot)
+{
+    slot.Code = textOf(nextField(rest));
+    slot.Zeta = textOf(nextField(rest));
+    slot.Anzahl = textOf(nextField(rest));
+}
+
+void parseForeignEntry(QStringView rest, TFremdEinbauEintrag& row)
+{
+    row.Beschreibung = textOf(nextField(rest));
+    row.Dp = textOf(nextField(rest));
+    row.Anzahl = textOf(nextField(rest));
+}
+
+}  // namespace
+
 QString SplitFirstField(QString& rest)
 {
     const qsizetype p = rest.indexOf(QLatin1Char(';'));
@@ -122,24 +189,7 @@ QString SplitFirstField(QString& rest)
 
 void ParseSectionLine(const QString& line, TTeilstrecke& ts, const QString& defaultName)
 {
-    QString rest = line;
-    ts.Nummer = SplitFirstField(rest);
-    ts.Materialart = SplitFirstField(rest);
-    ts.DNRohr = SplitFirstField(rest);
-    ts.KanalHoehe = SplitFirstField(rest);
-    ts.Laenge = SplitFirstField(rest);
-    ts.Volumenstrom = SplitFirstField(rest);
-    ts.Kanalform = SplitFirstField(rest);
-    ts.Geschw = SplitFirstField(rest);
-    ts.HydrDurchm = SplitFirstField(rest);
-    ts.Flaeche = SplitFirstField(rest);
-    ts.DpRohr = SplitFirstField(rest);
-    ts.DpFormstueck = SplitFirstField(rest);
-    ts.DpGesamt = SplitFirstField(rest);
-    if (rest.isEmpty())
-        ts.Bezeichnung = defaultName;
-    else
-        ts.Bezeichnung = SplitFirstField(rest);
+    parseSectionLine(line, ts, [&defaultName] { return defaultName; });
 }
 
 int ParseEntryCount(QString& rest)
@@ -152,21 +202,9 @@ int ParseEntryCount(QString& rest)
 
 int ParseEntryIndex(QString& rest) { return StrToInt(SplitFirstField(rest)); }
 
-void ParseFittingEntry(const QString& value, TEinbauEintrag& slot)
-{
-    QString rest = value;
-    slot.Code = SplitFirstField(rest);
-    slot.Zeta = SplitFirstField(rest);
-    slot.Anzahl = SplitFirstField(rest);
-}
+void ParseFittingEntry(const QString& value, TEinbauEintrag& slot) { parseFittingEntry(value, slot); }
 
-void ParseForeignEntry(const QString& value, TFremdEinbauEintrag& row)
-{
-    QString rest = value;
-    row.Beschreibung = SplitFirstField(rest);
-    row.Dp = SplitFirstField(rest);
-    row.Anzahl = SplitFirstField(rest);
-}
+void ParseForeignEntry(const QString& value, TFremdEinbauEintrag& row) { parseForeignEntry(value, row); }
 
 // ---- line breaks -------------------------------------------------------------
 
@@ -282,10 +320,11 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
             ini.WriteString(kProjektdaten, k, value);
         }
 
-        // 2. The sections.
-        QString namen;
+        // 2. The sections.  Names are built in buffers that keep their room.
+        QString namen, sectionName, listSection, keyName, liste;
         for (int n = 1; n <= tsAnzahl; ++n) {
             const TTeilstrecke& ts = teilstrecken[size_t(n)];
+            const QString nr = QString::number(n);
             auto where = [n] { return SectionWhere(n); };
             const QString line = JoinFields({{"Nummer", &ts.Nummer.str()},
                                              {"Materialart", &ts.Materialart.str()},
@@ -302,14 +341,17 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
                                              {"DpGesamt", &ts.DpGesamt.str()},
                                              {"Bezeichnung", &ts.Bezeichnung.str()}},
                                             where);
-            ini.WriteString(kTeilstrecken, TSName(n), line);
+            sectionName.resize(0);
+            sectionName += QStringLiteral("TS");
+            sectionName += nr;
+            ini.WriteString(kTeilstrecken, sectionName, line);
             namen += ts.Bezeichnung.str();
             namen += QLatin1Char(';');
 
-            const QString einbSection = EinbautenSection(n);
+            sectionName += QStringLiteral("-Einbauten");
             for (const Gruppe& g : Gruppen()) {
                 int k = 0;
-                QString liste;
+                liste.resize(0);
                 for (int i = g.erster; i <= g.letzter; ++i) {
                     auto key = [&g, i] { return g.wort + QString::number(i); };
                     auto entryWhere = [&] { return where() + QStringLiteral(", ") + key(); };
@@ -327,13 +369,25 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
                         value = JoinFields({{"Code", &e.Code.str()}, {"Zeta", &e.Zeta.str()}, {"Anzahl", &e.Anzahl.str()}},
                                            entryWhere);
                     }
-                    ini.WriteString(einbSection, key(), value);
+                    const QString nummer = QString::number(i);
+                    keyName.resize(0);
+                    keyName += g.wort;
+                    keyName += nummer;
+                    ini.WriteString(sectionName, keyName, value);
                     ++k;
-                    liste += QString::number(i);
+                    liste += nummer;
                     liste += QLatin1Char(';');
                 }
-                ini.WriteString(ListSection(n, g), g.wort,
-                                QString::number(k) + QStringLiteral(";;") + liste);
+                listSection.resize(0);
+                listSection += QStringLiteral("TS");
+                listSection += nr;
+                listSection += QStringLiteral("_EB_");
+                listSection += g.wort;
+                QString listValue = QString::number(k);
+                listValue.reserve(listValue.size() + 2 + liste.size());
+                listValue += QStringLiteral(";;");
+                listValue += liste;
+                ini.WriteString(listSection, g.wort, listValue);
             }
         }
 
@@ -402,52 +456,66 @@ TProjektInhalt ReadProjectFile(const QString& path, const QString& teilstreckeTe
     };
 
     // 3. Tree texts and cleared records.
-    QString work = r.TSNamenListe;
+    QStringView work = r.TSNamenListe;
     r.Namen.reserve(tsAnzahl);
     for (int k = 1; k <= tsAnzahl; ++k) {
-        const QString name = SplitFirstField(work);
-        r.Namen << (name.isEmpty() ? defaultName(k) : name);
+        const QStringView name = nextField(work);
+        r.Namen << (name.isEmpty() ? defaultName(k) : name.toString());
     }
     r.Teilstrecken.assign(size_t(tsAnzahl) + 1, GeleerteTeilstrecke());
 
-    // 4. The sections.
+    // 4. The sections.  Section and key names are built in buffers that
+    // keep their room, and values are read in place.
+    QString sectionName, listSection, keyName;
     for (int n = 1; n <= tsAnzahl; ++n) {
         TTeilstrecke& ts = r.Teilstrecken[size_t(n)];
-        ParseSectionLine(read(kTeilstrecken, TSName(n)), ts, defaultName(n));
+        const QString nr = QString::number(n);
+        sectionName.resize(0);
+        sectionName += QStringLiteral("TS");
+        sectionName += nr;
+        parseSectionLine(ini.ValueView(kTeilstrecken, sectionName), ts, [&] { return defaultName(n); });
 
-        const QString einbSection = EinbautenSection(n);
+        sectionName += QStringLiteral("-Einbauten");
         for (const Gruppe& g : Gruppen()) {
-            const QString listSection = ListSection(n, g);
-            const QString where = QStringLiteral("[") + listSection + QStringLiteral("] ") + g.wort;
-            QString rest = read(listSection, g.wort);
-            const QString liste = rest;
+            listSection.resize(0);
+            listSection += QStringLiteral("TS");
+            listSection += nr;
+            listSection += QStringLiteral("_EB_");
+            listSection += g.wort;
+            const QStringView liste = ini.ValueView(listSection, g.wort);
+            auto where = [&] { return QStringLiteral("[") + listSection + QStringLiteral("] ") + g.wort; };
+            QStringView rest = liste;
             int k = 0;
             try {
-                k = ParseEntryCount(rest);
+                k = intOf(nextField(rest));
+                nextField(rest);  // the empty field after the count
             } catch (const EConvertError&) {
-                if (liste.isEmpty()) Damaged(where, QStringLiteral("Die Liste der Einträge fehlt."));
-                Damaged(where, QStringLiteral("Die Anzahl in ") + Quoted(liste) +
-                                   QStringLiteral(" ist keine ganze Zahl."));
+                if (liste.isEmpty()) Damaged(where(), QStringLiteral("Die Liste der Einträge fehlt."));
+                Damaged(where(), QStringLiteral("Die Anzahl in ") + Quoted(liste.toString()) +
+                                     QStringLiteral(" ist keine ganze Zahl."));
             }
             const int hoechste = g.fremd ? FremdEinbautenAnzahl : EinbautenAnzahl;
             if (k < 0 || k > hoechste)
-                Damaged(where, QStringLiteral("Die Anzahl %1 in ").arg(k) + Quoted(liste) +
-                                   QStringLiteral(" liegt nicht zwischen 0 und %1.").arg(hoechste));
+                Damaged(where(), QStringLiteral("Die Anzahl %1 in ").arg(k) + Quoted(liste.toString()) +
+                                     QStringLiteral(" liegt nicht zwischen 0 und %1.").arg(hoechste));
             for (int j = 0; j < k; ++j) {
                 int i = 0;
                 try {
-                    i = ParseEntryIndex(rest);
+                    i = intOf(nextField(rest));
                 } catch (const EConvertError&) {
-                    Damaged(where, Quoted(liste) + QStringLiteral(" nennt nicht %1 ganze Zahlen.").arg(k));
+                    Damaged(where(), Quoted(liste.toString()) + QStringLiteral(" nennt nicht %1 ganze Zahlen.").arg(k));
                 }
                 if (i < 1 || i > hoechste)
-                    Damaged(where, QStringLiteral("Die Nummer %1 in ").arg(i) + Quoted(liste) +
-                                       QStringLiteral(" liegt nicht zwischen 1 und %1.").arg(hoechste));
-                const QString value = read(einbSection, g.wort + QString::number(i));
+                    Damaged(where(), QStringLiteral("Die Nummer %1 in ").arg(i) + Quoted(liste.toString()) +
+                                         QStringLiteral(" liegt nicht zwischen 1 und %1.").arg(hoechste));
+                keyName.resize(0);
+                keyName += g.wort;
+                keyName += QString::number(i);
+                const QStringView value = ini.ValueView(sectionName, keyName);
                 if (g.fremd)
-                    ParseForeignEntry(value, ts.FremdEinbauten(i));
+                    parseForeignEntry(value, ts.FremdEinbauten(i));
                 else
-                    ParseFittingEntry(value, ts.Einbauten(i));
+                    parseFittingEntry(value, ts.Einbauten(i));
             }
         }
     }

@@ -170,6 +170,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("MainForm"));
     createComponents();
     loadFormResource();
+    // Another copy runs: this one ends without starting.
+    if (OneInstance->TerminateRequested()) return;
     // ---- Section inputs and calculation (Strombau_Eingaben.cpp)
     setupSectionInputs();
     // ----
@@ -728,6 +730,7 @@ void TMainForm::ShowControlHelp(const QWidget* control)
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) countFieldLeft(watched);
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) userActs();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* w = qobject_cast<QWidget*>(watched);

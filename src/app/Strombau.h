@@ -13,13 +13,14 @@
 //   Strombau_Baum.cpp      the section tree and its commands
 //   Strombau_Projekt.cpp   new, open, save, close, print
 #include "app/Eingaben.h"  // section inputs (Strombau_Eingaben.cpp)
-#include "app/Placeholders.h"
 #include "support/PasswordDialogs.h"
 #include "app/Projekt.h"
 #include "app/Projektdaten.h"
 #include "platform/Dialogs.h"
 #include "platform/FormComponent.h"
 #include "platform/StrHolder.h"
+#include "support/OneInstance.h"
+#include "support/Translation.h"
 #include <QMainWindow>
 #include <QObject>
 #include <QStringList>
@@ -99,7 +100,10 @@ class TMainForm : public QMainWindow, public TFormComponent {
     Q_OBJECT
 public:
     // Builds the window from its form resource and runs the start steps
-    // (FormCreate).  Throws EFormResourceError when the resource is damaged.
+    // (FormCreate), unless the single-instance guard found another copy
+    // running (OneInstance->TerminateRequested()): then the window is left
+    // as loaded, for the program to end.  Throws EFormResourceError when the
+    // resource is damaged.
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -202,6 +206,8 @@ private:
     // The focus left `field`: when it is a count field of the accessory
     // tab, what it holds now is the count that a refused edit returns to.
     void countFieldLeft(QObject* field);
+    // A key or a mouse button was pressed: a new action of the user begins.
+    void userActs();
     // Shows a command's calculation error; false.
     bool showCalcError(const QString& message);
     // The text a grid cell held when its editor opened, to go back to when

@@ -65,7 +65,17 @@ void setFieldText(TCurrencyEdit* e, const QString& text)
 // The count grid of that name.
 TCellGrid* countGrid(const TMainForm& form, const char* name)
 {
-    for (TCellGrid* grid : form.CountGrids())
+    // The names the grids are made with, in the order of CountGrids: the
+    // grid is found by its place and only its own name is compared.
+    static constexpr const char* kNames[9] = {
+        "ZetaBogenGlattGrid",    "ZetaBogenSegmentGrid", "ZetaBogenFlachGrid",
+        "ZetaBogenFlachVertGrid", "ZetaAbzweigGrid",      "ZetaRedScharfWeitGrid",
+        "ZetaRedScharfEngGrid",  "ZetaRedKonWeitGrid",   "ZetaRedKonEngGrid"};
+    const std::array<TCellGrid*, 9> grids = form.CountGrids();
+    for (size_t i = 0; i < grids.size(); ++i)
+        if (qstrcmp(kNames[i], name) == 0 && grids[i] && grids[i]->objectName() == QLatin1String(name))
+            return grids[i];
+    for (TCellGrid* grid : grids)
         if (grid && grid->objectName() == QLatin1String(name)) return grid;
     return nullptr;
 }
@@ -247,6 +257,11 @@ void TMainForm::EinbautenEdit1Change()
     setFieldColor(field, field->Value() > 0 ? clAqua : clWhite);
 }
 
+void TMainForm::userActs()
+{
+    m_refusedDescription.reported = false;
+}
+
 void TMainForm::countFieldLeft(QObject* field)
 {
     for (int n = 1; n <= 12; ++n)
@@ -325,7 +340,11 @@ void TMainForm::FremdEinbGridSetEditText(QObject* Sender, int ACol, int ARow, co
         // A description is a text worth keeping: the cell holds what was
         // typed until the end of the edit refuses it and opens the editor
         // on it again, so that only the wrong character has to go.
-        m_refusedDescription = TRefusedEdit{ACol, ARow, previous, Value, false};
+        // The same refused text again (the end of the edit runs more than
+        // once in one action of the user): it has had its message.
+        const TRefusedEdit& last = m_refusedDescription;
+        const bool again = last.col == ACol && last.row == ARow && last.typed == Value;
+        m_refusedDescription = TRefusedEdit{ACol, ARow, again ? last.before : previous, Value, again && last.reported};
         return;
     }
     if (m_refusedDescription.col == ACol && m_refusedDescription.row == ARow) m_refusedDescription = TRefusedEdit{};
@@ -344,8 +363,9 @@ void TMainForm::FremdEinbGridValidateEdit(QObject* Sender, int ACol, int ARow, b
     if (!grid || ARow < 1) return;
     TRefusedEdit& refused = m_refusedDescription;
     if (refused.col == ACol && refused.row == ARow && grid->Cells(ACol, ARow) == refused.typed) {
-        // Refused: the editor opens on the typed text again.  The program's
-        // own commits of an unchanged refused text ask only once.
+        // Refused: the editor opens on the typed text again.  One action of
+        // the user (a key, a click) shows the message once, however often
+        // it ends the edit (a save stores the section after committing).
         const QString problem = CheckDescriptionText(refused.typed);
         Result = false;
         if (!refused.reported) {
@@ -378,8 +398,12 @@ bool TMainForm::CommitGridEdits()
         const bool unchanged = refused.reported && FremdEinbGrid->EditorMode() && editor && editor->isVisible() &&
                                FremdEinbGrid->EditedCell().X == refused.col && FremdEinbGrid->EditedCell().Y == refused.row &&
                                editor->text() == refused.typed;
-        // A refused description still open unchanged has had its message.
+        // A refused description still open unchanged has had its message
+        // in this action of the user.
         if (unchanged || !FremdEinbGrid->commitEdit()) ok = false;
+        // Refused (also at the end of an edit that a focus change had
+        // ended before) and not corrected yet: nothing may take the cells.
+        if (refused.row >= 1 && FremdEinbGrid->Cells(refused.col, refused.row) == refused.typed) ok = false;
     }
     return ok;
 }

@@ -1,11 +1,12 @@
-// Program entry: the application object, then the main window, the
-// technical-data dialog and the project-header dialog in this order, then
-// the message loop until the main window is closed.
+// Program entry: the application object and the translation core, then the
+// main window, the technical-data dialog and the project-header dialog in
+// this order, then the message loop until the main window is closed.
 #include "app/DruckKopfForm.h"
 #include "app/Strombau.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Exceptions.h"
+#include "support/Translation.h"
 #include <QFont>
 #include <memory>
 
@@ -14,6 +15,7 @@ namespace {
 int ProgramMain(int argc, char** argv)
 {
     TApplication app(argc, argv);
+    TTranslationCore translationCore;
     app.setApplicationName(QStringLiteral("Strombaurechner"));
     // Qt's own dialogs (file and print dialogs, button captions) in German.
     InstallQtTranslations(&app);
@@ -23,6 +25,8 @@ int ProgramMain(int argc, char** argv)
     std::unique_ptr<TMainForm> mainForm;
     try {
         mainForm = std::make_unique<TMainForm>();
+        // Another copy of the program runs and has been asked to show itself.
+        if (mainForm->OneInstance->TerminateRequested()) return 0;
         // The technical-data dialog (TGrundlagenForm) is created here, after
         // the main window and before the project-header dialog, once it is
         // part of the program.

@@ -338,6 +338,7 @@ TCellGrid::TCellGrid(QWidget* parent)
     m_cellsLoaded = false;
     m_restoreEditor = false;
     InitValues();
+    UpdateThumbTracking();
 }
 
 TCellGrid::~TCellGrid() = default;
@@ -820,13 +821,6 @@ void TCellGrid::handleEnter(int c, int r)
     m_editInProgress = true;
 }
 
-bool TCellGrid::NextEditableCell(int&, int&)
-{
-    // Moving on after an edit follows NextCellEdit and AfterLastCellEdit;
-    // without those rules there is no next cell.
-    return false;
-}
-
 bool TCellGrid::commitEdit()
 {
     QCoreApplication::sendPostedEvents(this, 0);
@@ -1136,6 +1130,8 @@ bool TCellGrid::ReadFormProperty(const QString& name, const DfmValue& value)
     for (const BoolProp& p : bools) {
         if (!is(p.name)) continue;
         if (boolean()) this->*p.field = b;
+        if (p.field == &TCellGrid::m_autoAdjustLastCol && m_autoAdjustLastCol) AdjustLastCol();
+        if (p.field == &TCellGrid::m_redrawWhileScroll) UpdateThumbTracking();
         InvalidateGrid();
         return true;
     }

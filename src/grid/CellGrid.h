@@ -16,6 +16,7 @@
 #include "grid/StringGrid.h"
 
 #include <QEvent>
+#include <QIODevice>
 #include <memory>
 
 class TCellGrid;
@@ -184,9 +185,10 @@ public:
     bool DrawSelection() const { return m_drawSelection; }
     void SetDrawSelection(bool value);
     bool AutoAdjustLastCol() const { return m_autoAdjustLastCol; }
-    void SetAutoAdjustLastCol(bool value) { m_autoAdjustLastCol = value; }
+    void SetAutoAdjustLastCol(bool value);
     bool RedrawWhileScroll() const { return m_redrawWhileScroll; }
-    void SetRedrawWhileScroll(bool value) { m_redrawWhileScroll = value; }
+    void SetRedrawWhileScroll(bool value);
+    void SetGridLineWidth(int value) override;
     const TMyFont& FixedFont() const { return m_fixedFont; }
     const TMyBrush& FixedBrush() const { return m_fixedBrush; }
 
@@ -241,6 +243,40 @@ public:
     TGridCoord EditedCell() const;
     bool EditInProgress() const { return m_editInProgress; }
 
+    // ----- navigation
+    // One step from (col, row) in `direction`; past the last cell `afterLast`
+    // decides: a new row or column, (-1, -1), the first cell, or (-1, -1)
+    // with the focus on the window's next control.
+    void NextCell(T_nextcell direction, T_lastcell afterLast, int& col, int& row);
+
+    // ----- rows and columns (their texts, objects, records and hints)
+    // Insert an empty column or row; false when nothing was inserted (an
+    // index outside the grid, or the grid at its largest size).
+    bool InsertCol(int index);
+    bool InsertRow(int index);
+    void ExchangeCols(int c1, int c2);
+    void ExchangeRows(int r1, int r2);
+    // Sorts the rows first..last by the texts of column `colrow` (byCol) or
+    // the columns first..last by the texts of row `colrow`.
+    void SortColRow(int colrow, int first, int last, bool byCol, bool descending);
+    // The grid's own order: by Windows-1252 byte value, case-sensitive;
+    // characters outside that code page come after, by code point.
+    static t_relation CompareTexts(const QString& a, const QString& b);
+
+    // ----- clipboard: tab-separated text, CR LF per row, one zero byte at the end
+    void GridToStream(QIODevice* stream, QChar separator, TGridRect range) const;
+    // Pastes into the editable cells of the range, each through the edit
+    // text events like a typed edit.  A right edge left of the left edge or
+    // a bottom above the top leaves the range open (the grid grows).
+    void StreamToGrid(QIODevice* stream, QChar separator, TGridRect range);
+    void CopyToClipboard(QChar separator, const TGridRect& range) const;
+    void PasteFromClipboard(QChar separator, const TGridRect& range);
+    // The selection as cut, copy and paste take it.
+    TGridRect ClipboardRange() const;
+
+    // Stretches the last column to the client width.
+    void AdjustLastCol();
+
     // ----- form entries
     bool ReadFormProperty(const QString& name, const DfmValue& value) override;
     QList<DfmProperty> WriteFormProperties() const override;
@@ -260,6 +296,13 @@ public:
     TRowEvent OnFixedRowClick;
 
     void KeyPress(QChar& key) override;
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers) override;
+
+public slots:
+    // On the selection; while the editor is open, on the editor's text.
+    void cut();
+    void copy();
+    void paste();
 
 protected:
     virtual void InitValues();
@@ -279,8 +322,22 @@ protected:
     void customEvent(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void TabKey(bool backward) override;
+    void RowMoved(int fromIndex, int toIndex) override;
+    void ColumnMoved(int fromIndex, int toIndex) override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    bool ThumbTracking() const override;
 
 private:
+    // Swaps two rows (columns) with everything they carry, without
+    // repainting or touching the editor.
+    void swapRows(int r1, int r2);
+    void swapCols(int c1, int c2);
+    bool cellEditable(int c, int r) const;
     friend class TCellProperties;
     friend class TNewInplaceEdit;
     using Key = std::pair<int, int>;
@@ -339,4 +396,5 @@ private:
     bool m_restoreEditor = false;
     int m_savedSelStart = 0;
     int m_savedSelLength = 0;
+    bool m_adjustingLastCol = false;
 };

@@ -25,7 +25,6 @@ const OptionName kOptionNames[] = {
 };
 
 // Counts a damaged form may ask for are bounded; no real form comes near.
-constexpr int MaxGridCount = 100000;
 constexpr int MaxExtent = 100000;
 
 bool intValue(const DfmValue& v, int& out)
@@ -239,6 +238,8 @@ TStringGrid::TStringGrid(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(qApp, &QApplication::focusChanged, this, &TStringGrid::focusWidgetChanged);
+    m_tabStops.fill(true, m_colCount);
+    UpdateThumbTracking();
     updateScrollBars();
 }
 
@@ -250,7 +251,11 @@ void TStringGrid::SetColCount(int value)
     if (value == m_colCount) return;
     if (value <= m_fixedCols) m_fixedCols = value - 1;
     m_colWidths.resize(value);
-    for (int i = m_colCount; i < value; ++i) m_colWidths[i] = m_defaultColWidth;
+    m_tabStops.resize(value);
+    for (int i = m_colCount; i < value; ++i) {
+        m_colWidths[i] = m_defaultColWidth;
+        m_tabStops[i] = true;
+    }
     m_colCount = value;
     if (m_current.X >= value) MoveCurrent(value - 1, m_current.Y, true, false);
     if (m_current.X < m_fixedCols) m_current.X = qMin(m_fixedCols, value - 1);
@@ -307,6 +312,7 @@ void TStringGrid::SetDefaultColWidth(int value)
     m_colWidths.fill(value, m_colCount);
     updateScrollBars();
     InvalidateGrid();
+    ColWidthsChanged();
 }
 
 void TStringGrid::SetDefaultRowHeight(int value)
@@ -316,6 +322,7 @@ void TStringGrid::SetDefaultRowHeight(int value)
     m_rowHeights.fill(value, m_rowCount);
     updateScrollBars();
     InvalidateGrid();
+    RowHeightsChanged();
 }
 
 int TStringGrid::ColWidths(int index) const
@@ -326,10 +333,13 @@ int TStringGrid::ColWidths(int index) const
 void TStringGrid::SetColWidths(int index, int value)
 {
     if (index < 0 || index >= m_colCount) return;
-    m_colWidths[index] = qBound(0, value, MaxExtent);
+    value = qBound(0, value, MaxExtent);
+    if (m_colWidths[index] == value) return;
+    m_colWidths[index] = value;
     updateScrollBars();
     if (EditorVisible()) m_inplaceEdit->Move(CellRect(Col(), Row()));
     InvalidateGrid();
+    ColWidthsChanged();
 }
 
 int TStringGrid::RowHeights(int index) const
@@ -340,10 +350,13 @@ int TStringGrid::RowHeights(int index) const
 void TStringGrid::SetRowHeights(int index, int value)
 {
     if (index < 0 || index >= m_rowCount) return;
-    m_rowHeights[index] = qBound(0, value, MaxExtent);
+    value = qBound(0, value, MaxExtent);
+    if (m_rowHeights[index] == value) return;
+    m_rowHeights[index] = value;
     updateScrollBars();
     if (EditorVisible()) m_inplaceEdit->Move(CellRect(Col(), Row()));
     InvalidateGrid();
+    RowHeightsChanged();
 }
 
 void TStringGrid::SetGridLineWidth(int value)
@@ -366,7 +379,29 @@ void TStringGrid::SetOptions(TGridOptions value)
         m_anchor.X = m_colCount - 1;
         m_current.X = m_fixedCols;
     }
+    UpdateThumbTracking();
     InvalidateGrid();
+}
+
+void TStringGrid::UpdateThumbTracking()
+{
+    horizontalScrollBar()->setTracking(ThumbTracking());
+    verticalScrollBar()->setTracking(ThumbTracking());
+}
+
+void TStringGrid::ColWidthsChanged() {}
+void TStringGrid::RowHeightsChanged() {}
+void TStringGrid::RowMoved(int, int) {}
+void TStringGrid::ColumnMoved(int, int) {}
+
+bool TStringGrid::TabStops(int c) const
+{
+    return c >= 0 && c < m_tabStops.size() ? m_tabStops[c] : true;
+}
+
+void TStringGrid::SetTabStops(int c, bool value)
+{
+    if (c >= 0 && c < m_tabStops.size()) m_tabStops[c] = value;
 }
 
 void TStringGrid::SetScrollBars(TScrollStyle value)
@@ -400,6 +435,13 @@ void TStringGrid::SetCells(int c, int r, const QString& value)
     if (value.isEmpty()) m_cells.erase({c, r});
     else m_cells[{c, r}] = value;
     InvalidateCell(c, r);
+}
+
+const QString& TStringGrid::CellText(int c, int r) const
+{
+    static const QString empty;
+    auto it = m_cells.find({c, r});
+    return it == m_cells.end() ? empty : it->second;
 }
 
 QObject* TStringGrid::Objects(int c, int r) const
@@ -689,6 +731,126 @@ void TStringGrid::FocusCell(int c, int r, bool moveAnchor)
     if (OnClick) OnClick(this);
 }
 
+// ------------------------------------------- moving rows and columns
+
+namespace {
+
+template <class Map>
+void swapEntries(Map& m, const typename Map::key_type& a, const typename Map::key_type& b)
+{
+    auto ia = m.find(a), ib = m.find(b);
+    if (ia != m.end() && ib != m.end()) {
+        std::swap(ia->second, ib->second);
+    } else if (ia != m.end() || ib != m.end()) {
+        auto node = m.extract(ia != m.end() ? ia : ib);
+        node.key() = ia != m.end() ? b : a;
+        m.insert(std::move(node));
+    }
+}
+
+template <class Map, class F>
+void remapKeys(Map& m, F keyMap)
+{
+    Map out;
+    while (!m.empty()) {
+        auto node = m.extract(m.begin());
+        node.key() = keyMap(node.key());
+        out.insert(std::move(node));
+    }
+    m.swap(out);
+}
+
+}  // namespace
+
+void TStringGrid::remapRowData(const std::function<int(int)>& map)
+{
+    auto key = [&map](const std::pair<int, int>& k) { return std::make_pair(k.first, map(k.second)); };
+    remapKeys(m_cells, key);
+    remapKeys(m_objects, key);
+    m_current.Y = qMax(m_fixedRows, map(m_current.Y));
+    m_anchor.Y = qMax(m_fixedRows, map(m_anchor.Y));
+    if (m_inplaceRow >= 0) m_inplaceRow = map(m_inplaceRow);
+}
+
+void TStringGrid::remapColData(const std::function<int(int)>& map)
+{
+    auto key = [&map](const std::pair<int, int>& k) { return std::make_pair(map(k.first), k.second); };
+    remapKeys(m_cells, key);
+    remapKeys(m_objects, key);
+    m_current.X = qMax(m_fixedCols, map(m_current.X));
+    m_anchor.X = qMax(m_fixedCols, map(m_anchor.X));
+    if (m_inplaceCol >= 0) m_inplaceCol = map(m_inplaceCol);
+}
+
+void TStringGrid::exchangeRowData(int r1, int r2)
+{
+    for (int c = 0; c < m_colCount; ++c) swapEntries(m_cells, {c, r1}, {c, r2});
+    if (!m_objects.empty())
+        for (int c = 0; c < m_colCount; ++c) swapEntries(m_objects, {c, r1}, {c, r2});
+    auto swapped = [r1, r2](int r) { return r == r1 ? r2 : r == r2 ? r1 : r; };
+    m_current.Y = swapped(m_current.Y);
+    m_anchor.Y = swapped(m_anchor.Y);
+    if (m_inplaceRow >= 0) m_inplaceRow = swapped(m_inplaceRow);
+}
+
+void TStringGrid::exchangeColData(int c1, int c2)
+{
+    for (int r = 0; r < m_rowCount; ++r) swapEntries(m_cells, {c1, r}, {c2, r});
+    if (!m_objects.empty())
+        for (int r = 0; r < m_rowCount; ++r) swapEntries(m_objects, {c1, r}, {c2, r});
+    auto swapped = [c1, c2](int c) { return c == c1 ? c2 : c == c2 ? c1 : c; };
+    m_current.X = swapped(m_current.X);
+    m_anchor.X = swapped(m_anchor.X);
+    if (m_inplaceCol >= 0) m_inplaceCol = swapped(m_inplaceCol);
+}
+
+void TStringGrid::MoveRow(int fromIndex, int toIndex)
+{
+    if (fromIndex < 0 || toIndex < 0 || fromIndex >= m_rowCount || toIndex >= m_rowCount || fromIndex == toIndex) return;
+    const bool shown = EditorVisible();
+    if (shown) HideEdit();  // stores the text; the editor opens again on the moved cell
+    const int height = m_rowHeights[fromIndex];
+    m_rowHeights.remove(fromIndex);
+    m_rowHeights.insert(toIndex, height);
+    remapRowData([fromIndex, toIndex](int i) { return MovedIndex(i, fromIndex, toIndex); });
+    RowMoved(fromIndex, toIndex);
+    updateScrollBars();
+    if (shown) UpdateEdit();
+    InvalidateGrid();
+}
+
+void TStringGrid::MoveColumn(int fromIndex, int toIndex)
+{
+    if (fromIndex < 0 || toIndex < 0 || fromIndex >= m_colCount || toIndex >= m_colCount || fromIndex == toIndex) return;
+    const bool shown = EditorVisible();
+    if (shown) HideEdit();
+    const int width = m_colWidths[fromIndex];
+    m_colWidths.remove(fromIndex);
+    m_colWidths.insert(toIndex, width);
+    const bool stop = m_tabStops[fromIndex];
+    m_tabStops.remove(fromIndex);
+    m_tabStops.insert(toIndex, stop);
+    remapColData([fromIndex, toIndex](int i) { return MovedIndex(i, fromIndex, toIndex); });
+    ColumnMoved(fromIndex, toIndex);
+    updateScrollBars();
+    if (shown) UpdateEdit();
+    InvalidateGrid();
+}
+
+void TStringGrid::SelectNextControl()
+{
+    QWidget* w = this;
+    for (int guard = 0; guard < 10000; ++guard) {
+        w = w->nextInFocusChain();
+        if (!w || w == this) return;
+        if (isAncestorOf(w) || w->window() != window()) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 // ------------------------------------------------------------ editor
 
 bool TStringGrid::EditorVisible() const
@@ -964,7 +1126,29 @@ void TStringGrid::mousePressEvent(QMouseEvent* event)
     if (!IsActiveControl()) setFocus(Qt::MouseFocusReason);
     const QPoint pos = MousePos(event);
     const TGridCoord cell = MouseCoord(pos.x(), pos.y());
-    if (cell.X < 0 || IsFixedCell(cell.X, cell.Y)) return;
+    m_drag = Drag::None;
+    if ((m_options & goColSizing) && (m_dragIndex = sizingColAt(pos)) >= 0) {
+        m_drag = Drag::ColSizing;
+        m_dragOrigin = pos.x() - ColWidths(m_dragIndex);
+        return;
+    }
+    if ((m_options & goRowSizing) && (m_dragIndex = sizingRowAt(pos)) >= 0) {
+        m_drag = Drag::RowSizing;
+        m_dragOrigin = pos.y() - RowHeights(m_dragIndex);
+        return;
+    }
+    if (cell.X >= 0 && IsFixedCell(cell.X, cell.Y)) {
+        // A heading cell dragged elsewhere moves its column or row.
+        if (cell.Y < m_fixedRows && cell.X >= m_fixedCols && (m_options & goColMoving)) {
+            m_drag = Drag::ColMoving;
+            m_dragIndex = cell.X;
+        } else if (cell.X < m_fixedCols && cell.Y >= m_fixedRows && (m_options & goRowMoving)) {
+            m_drag = Drag::RowMoving;
+            m_dragIndex = cell.Y;
+        }
+        return;
+    }
+    if (cell.X < 0) return;
     if (cell == m_current && EditingAllowed() && !m_editorMode) {
         ShowEditor();
         return;
@@ -973,10 +1157,69 @@ void TStringGrid::mousePressEvent(QMouseEvent* event)
     FocusCell(cell.X, cell.Y, !extend);
 }
 
+int TStringGrid::sizingColAt(const QPoint& pos) const
+{
+    int fixedHeight = 0;
+    for (int r = 0; r < m_fixedRows; ++r) fixedHeight += rowExtent(r);
+    if (pos.y() < 0 || pos.y() >= fixedHeight) return -1;
+    int found = -1;
+    for (int c = 0; c < m_colCount; ++c) {
+        const int left = colLeft(c);
+        if (left < 0) continue;
+        const int line = left + ColWidths(c);
+        if (pos.x() >= line - 2 && pos.x() <= line + m_gridLineWidth + 1) found = c;
+        if (left > pos.x() + 4) break;
+    }
+    return found;
+}
+
+int TStringGrid::sizingRowAt(const QPoint& pos) const
+{
+    int fixedWidth = 0;
+    for (int c = 0; c < m_fixedCols; ++c) fixedWidth += colExtent(c);
+    if (pos.x() < 0 || pos.x() >= fixedWidth) return -1;
+    int found = -1;
+    for (int r = 0; r < m_rowCount; ++r) {
+        const int top = rowTop(r);
+        if (top < 0) continue;
+        const int line = top + RowHeights(r);
+        if (pos.y() >= line - 2 && pos.y() <= line + m_gridLineWidth + 1) found = r;
+        if (top > pos.y() + 4) break;
+    }
+    return found;
+}
+
+void TStringGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) return;
+    const Drag drag = m_drag;
+    m_drag = Drag::None;
+    const QPoint pos = MousePos(event);
+    const TGridCoord cell = MouseCoord(pos.x(), pos.y());
+    if (drag == Drag::ColMoving && cell.X >= m_fixedCols) MoveColumn(m_dragIndex, cell.X);
+    else if (drag == Drag::RowMoving && cell.Y >= m_fixedRows) MoveRow(m_dragIndex, cell.Y);
+}
+
 void TStringGrid::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton) || !(m_options & goRangeSelect)) return;
     const QPoint pos = MousePos(event);
+    if (m_drag == Drag::ColSizing) {
+        SetColWidths(m_dragIndex, qMax(0, pos.x() - m_dragOrigin));
+        return;
+    }
+    if (m_drag == Drag::RowSizing) {
+        SetRowHeights(m_dragIndex, qMax(0, pos.y() - m_dragOrigin));
+        return;
+    }
+    if (m_drag != Drag::None) return;
+    if (!(event->buttons() & Qt::LeftButton)) {
+        // The sizing cursor over a line that can be dragged.
+        if ((m_options & goColSizing) && sizingColAt(pos) >= 0) viewport()->setCursor(Qt::SplitHCursor);
+        else if ((m_options & goRowSizing) && sizingRowAt(pos) >= 0) viewport()->setCursor(Qt::SplitVCursor);
+        else viewport()->unsetCursor();
+        return;
+    }
+    if (!(m_options & goRangeSelect)) return;
     const TGridCoord cell = MouseCoord(pos.x(), pos.y());
     if (cell.X < m_fixedCols || cell.Y < m_fixedRows) return;
     if (cell != m_current) MoveCurrent(cell.X, cell.Y, false, true);
@@ -998,6 +1241,9 @@ bool TStringGrid::viewportEvent(QEvent* event)
         return true;
     case QEvent::MouseMove:
         mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseButtonRelease:
+        mouseReleaseEvent(static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::MouseButtonDblClick:
         mouseDoubleClickEvent(static_cast<QMouseEvent*>(event));

@@ -41,10 +41,21 @@ enum TGridOption : quint32 {
     goThumbTracking = 1u << 14,
 };
 using TGridOptions = quint32;
+// The largest number of columns or rows a grid takes.
+constexpr int MaxGridCount = 100000;
 constexpr TGridOptions DefaultGridOptions = goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
 // Set notation of the forms ("goEditing" ...); unknown names are reported false.
 bool GridOptionFromName(const QString& name, TGridOption& option);
 QStringList GridOptionNames(TGridOptions options);
+
+// Where index `i` lands when the row (column) at `from` moves to `to`.
+inline int MovedIndex(int i, int from, int to)
+{
+    if (i == from) return to;
+    if (from < to && i > from && i <= to) return i - 1;
+    if (from > to && i >= to && i < from) return i + 1;
+    return i;
+}
 
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -151,7 +162,7 @@ public:
     int RowHeights(int index) const;
     void SetRowHeights(int index, int value);
     int GridLineWidth() const { return m_gridLineWidth; }
-    void SetGridLineWidth(int value);
+    virtual void SetGridLineWidth(int value);
     TGridOptions Options() const { return m_options; }
     void SetOptions(TGridOptions value);
     TScrollStyle ScrollBars() const { return m_scrollBars; }
@@ -192,6 +203,16 @@ public:
     TGridCoord MouseCoord(int x, int y) const;
     void MouseToCell(int x, int y, int& ACol, int& ARow) const;
     bool IsFixedCell(int c, int r) const { return c < m_fixedCols || r < m_fixedRows; }
+
+    // Moves a row or column to another index; texts, objects and the row's
+    // height (the column's width and tab stop) go with it, and so do the
+    // current cell, the selection and the cell being edited.  Indexes
+    // outside the grid change nothing.
+    void MoveRow(int fromIndex, int toIndex);
+    void MoveColumn(int fromIndex, int toIndex);
+    // Whether Tab may stop in a column (all on by default).
+    bool TabStops(int c) const;
+    void SetTabStops(int c, bool value);
 
     // ----- editor
     bool EditorMode() const { return m_editorMode; }
@@ -245,6 +266,28 @@ protected:
     virtual void TopLeftChanged();
     // One step of Tab navigation.
     virtual void TabKey(bool backward);
+    // After a row or column moved (texts, objects and extents have moved).
+    virtual void RowMoved(int fromIndex, int toIndex);
+    virtual void ColumnMoved(int fromIndex, int toIndex);
+    // After column widths or row heights changed.
+    virtual void ColWidthsChanged();
+    virtual void RowHeightsChanged();
+    // Whether dragging a scroll bar's thumb scrolls at once.
+    virtual bool ThumbTracking() const { return m_options & goThumbTracking; }
+    void UpdateThumbTracking();
+    // Focus to the next control of the window after the grid.
+    void SelectNextControl();
+
+    // Moves the texts, objects, current cell, selection and edited cell of
+    // rows (columns) to the index `map` gives; extents stay where they are.
+    void remapRowData(const std::function<int(int)>& map);
+    void remapColData(const std::function<int(int)>& map);
+    // Swaps texts and objects of two rows (columns); the current cell,
+    // selection and edited cell follow.
+    void exchangeRowData(int r1, int r2);
+    void exchangeColData(int c1, int c2);
+    // The stored text of a cell without a copy (an empty text when none).
+    const QString& CellText(int c, int r) const;
 
     void UpdateEdit();
     void HideEdit();
@@ -269,6 +312,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     bool focusNextPrevChild(bool next) override;
     bool viewportEvent(QEvent* event) override;
@@ -309,6 +353,15 @@ private:
     bool m_focusWithin = false;
     bool m_updatingScroll = false;
     TInplaceEdit* m_inplaceEdit = nullptr;
+    QVector<bool> m_tabStops;
+    // A drag that began in the fixed cells: sizing or moving a column or row.
+    enum class Drag { None, ColSizing, RowSizing, ColMoving, RowMoving };
+    Drag m_drag = Drag::None;
+    int m_dragIndex = -1;
+    int m_dragOrigin = 0;
+    // The line of a column (row) to size under a viewport point in the fixed area, or -1.
+    int sizingColAt(const QPoint& pos) const;
+    int sizingRowAt(const QPoint& pos) const;
     // The key event the editor has just left ignored; on its way up to the
     // window it passes the grid, which must not hand it to the editor again.
     const QEvent* m_keyPassedByEditor = nullptr;

@@ -13,7 +13,7 @@
 #include <QtGlobal>
 #include <exception>
 #include <memory>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 // The file is kept as its lines.  Every line keeps its text and its own
@@ -24,18 +24,91 @@ namespace {
 
 enum Eol : quint8 { EolNone, EolLf, EolCrLf };
 
+// A line without its end.  A line as read points into the file's text; a
+// line that was written holds its own text.  (A moved QString keeps its
+// characters where they are, so lines may move.)
 struct Line {
-    QString text;  // without the line end
-    int eq = -1;   // position of '=' in a key line, else -1
+    QStringView text;
+    QString own;
+    int eq = -1;  // position of '=' in a key line, else -1
     Eol eol = EolCrLf;
+
+    Line() = default;
+    Line(Line&&) = default;
+    Line& operator=(Line&&) = default;
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+    void setText(QString t)
+    {
+        own = std::move(t);
+        text = own;
+    }
 };
 
-// Positions by name: the hash of the name without regard to case -> the
-// position of the first line or section of that name.
-using NameIndex = std::unordered_multimap<size_t, int>;
+bool sameName(QStringView a, QStringView b);
+
+// Positions by name (without regard to case): an open hash table that holds
+// the position of the first line or section of every name; the names
+// themselves stay where they are.
+class NameIndex {
+public:
+    void clear()
+    {
+        m_slots.clear();
+        m_count = 0;
+    }
+    void reserve(size_t n)
+    {
+        size_t cap = 16;
+        while (cap < 2 * n) cap *= 2;
+        if (cap > m_slots.size()) rehash(cap);
+    }
+    // The position of `name`, -1 when it is not indexed; `nameAt(pos)` is
+    // the name at an indexed position.
+    template <class NameAt>
+    int find(QStringView name, size_t hash, NameAt nameAt) const
+    {
+        if (m_slots.empty()) return -1;
+        const size_t mask = m_slots.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const Slot& slot = m_slots[i];
+            if (slot.pos < 0) return -1;
+            if (slot.hash == hash && sameName(nameAt(slot.pos), name)) return slot.pos;
+        }
+    }
+    // Adds a name that is not indexed yet.
+    void add(size_t hash, int pos)
+    {
+        if (2 * (m_count + 1) > m_slots.size()) rehash(m_slots.empty() ? 16 : 2 * m_slots.size());
+        place(hash, pos);
+        ++m_count;
+    }
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        int pos = -1;
+    };
+    void place(size_t hash, int pos)
+    {
+        const size_t mask = m_slots.size() - 1;
+        size_t i = hash & mask;
+        while (m_slots[i].pos >= 0) i = (i + 1) & mask;
+        m_slots[i] = Slot{hash, pos};
+    }
+    void rehash(size_t cap)
+    {
+        std::vector<Slot> old = std::move(m_slots);
+        m_slots.assign(cap, Slot{});
+        for (const Slot& slot : old)
+            if (slot.pos >= 0) place(slot.hash, slot.pos);
+    }
+    std::vector<Slot> m_slots;
+    size_t m_count = 0;
+};
 
 struct Section {
-    QString name;  // as written in the header, trimmed
+    QStringView name;  // as written in the header, trimmed (within the header's text)
     Line header;
     std::vector<Line> body;
     // Short sections are searched line by line; long ones get an index of
@@ -46,14 +119,6 @@ struct Section {
 constexpr size_t kLinearKeys = 16;
 
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
-
-QString trimBlanks(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && isBlank(s.at(b))) ++b;
-    while (e > b && isBlank(s.at(e - 1))) --e;
-    return b == 0 && e == s.size() ? s : s.mid(b, e - b);
-}
 
 QStringView trimBlanks(QStringView s)
 {
@@ -80,12 +145,27 @@ size_t nameHash(QStringView s)
 {
     size_t h = 1469598103934665603ull;
     for (const QChar c : s) h = (h ^ foldChar(c.unicode())) * 1099511628211ull;
-    return h;
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    return h ^ (h >> 33);
 }
 
-QStringView keyView(const Line& l) { return trimBlanks(QStringView(l.text).left(l.eq)); }
+QStringView keyView(const Line& l) { return trimBlanks(l.text.left(l.eq)); }
 QString keyOf(const Line& l) { return keyView(l).toString(); }
-QString valueOf(const Line& l) { return trimBlanks(QStringView(l.text).mid(l.eq + 1)).toString(); }
+QString valueOf(const Line& l) { return trimBlanks(l.text.mid(l.eq + 1)).toString(); }
+
+// True when `text` holds none of `special` and only characters that
+// Windows-1252 stores.
+bool plainText(const QString& text, std::u16string_view special)
+{
+    bool high = false;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80) high = true;
+        else if (special.find(u) != std::u16string_view::npos) return false;
+    }
+    return !high || CanEncodeCp1252(text);
+}
 
 bool isBlankLine(const Line& l)
 {
@@ -97,19 +177,19 @@ bool isBlankLine(const Line& l)
 // Section header: "[name]" after optional blanks.  Returns false otherwise;
 // a "[name" without its closing bracket opens no section, so the keys below
 // it stay in the section before it, as the profile functions read them.
-bool parseHeader(const QString& text, QString& name)
+bool parseHeader(QStringView text, QStringView& name)
 {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text.at(i))) ++i;
     if (i >= text.size() || text.at(i) != QLatin1Char('[')) return false;
     const qsizetype close = text.indexOf(QLatin1Char(']'), i + 1);
     if (close < 0) return false;
-    name = trimBlanks(QStringView(text).mid(i + 1, close - i - 1)).toString();
+    name = trimBlanks(text.mid(i + 1, close - i - 1));
     return true;
 }
 
 // Position of '=' of a key line, or -1 for comments and other lines.
-int keyLineEq(const QString& text)
+int keyLineEq(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text.at(i))) ++i;
@@ -134,15 +214,16 @@ struct TIniFile::Impl {
     bool unreadable = false;  // exists but could not be read: never overwrite it
     bool writableChecked = false;
     QByteArray original;
+    QString all;  // the text of `original`, which the lines as read point into
 
     void parse(const QByteArray& bytes);
     void reindexSections();
     int sectionOf(QStringView name) const;  // -1 for none
     static int keyOf(const Section& s, QStringView key);  // body index, -1 for none
     static void noteKey(const Section& s, int line);
-    Section* find(const QString& section);
-    const Section* find(const QString& section) const { return const_cast<Impl*>(this)->find(section); }
-    const Line* findKey(const QString& section, const QString& key) const;
+    Section* find(QStringView section);
+    const Section* find(QStringView section) const { return const_cast<Impl*>(this)->find(section); }
+    const Line* findKey(QStringView section, QStringView key) const;
     Line* lastLine();
     void checkWritable();
     [[noreturn]] void writeError() const
@@ -159,7 +240,7 @@ void TIniFile::Impl::parse(const QByteArray& bytes)
     sections.clear();
     sectionIndex.clear();
     newEol = EolCrLf;
-    const QString all = DecodeCp1252(bytes);
+    all = DecodeCp1252(bytes);
     const qsizetype n = all.size();
     bool eolKnown = false;
     std::vector<Line>* target = &preamble;
@@ -182,10 +263,10 @@ void TIniFile::Impl::parse(const QByteArray& bytes)
             newEol = line.eol;
             eolKnown = true;
         }
-        line.text = all.mid(start, end - start);
+        line.text = QStringView(all).mid(start, end - start);
         start = nl < 0 ? n : nl + 1;
 
-        QString name;
+        QStringView name;
         if (parseHeader(line.text, name)) {
             Section s;
             s.name = name;
@@ -205,17 +286,14 @@ void TIniFile::Impl::reindexSections()
     sectionIndex.clear();
     sectionIndex.reserve(sections.size());
     for (int i = 0; i < int(sections.size()); ++i) {
-        const QString& name = sections[size_t(i)].name;
-        if (sectionOf(name) < 0) sectionIndex.emplace(nameHash(name), i);
+        const QStringView name = sections[size_t(i)].name;
+        if (sectionOf(name) < 0) sectionIndex.add(nameHash(name), i);
     }
 }
 
 int TIniFile::Impl::sectionOf(QStringView name) const
 {
-    const auto [from, to] = sectionIndex.equal_range(nameHash(name));
-    for (auto it = from; it != to; ++it)
-        if (sameName(sections[size_t(it->second)].name, name)) return it->second;
-    return -1;
+    return sectionIndex.find(name, nameHash(name), [this](int i) { return sections[size_t(i)].name; });
 }
 
 int TIniFile::Impl::keyOf(const Section& s, QStringView key)
@@ -231,10 +309,7 @@ int TIniFile::Impl::keyOf(const Section& s, QStringView key)
         for (size_t i = 0; i < s.body.size(); ++i)
             if (s.body[i].eq >= 0) noteKey(s, int(i));
     }
-    const auto [from, to] = s.keyIndex->equal_range(nameHash(key));
-    for (auto it = from; it != to; ++it)
-        if (sameName(keyView(s.body[size_t(it->second)]), key)) return it->second;
-    return -1;
+    return s.keyIndex->find(key, nameHash(key), [&s](int i) { return keyView(s.body[size_t(i)]); });
 }
 
 // Line `line` of `s` holds a key: indexed unless an earlier line has it.
@@ -242,23 +317,22 @@ void TIniFile::Impl::noteKey(const Section& s, int line)
 {
     if (!s.keyIndex) return;
     const QStringView key = keyView(s.body[size_t(line)]);
-    const auto [from, to] = s.keyIndex->equal_range(nameHash(key));
-    for (auto it = from; it != to; ++it)
-        if (sameName(keyView(s.body[size_t(it->second)]), key)) return;
-    s.keyIndex->emplace(nameHash(key), line);
+    const size_t hash = nameHash(key);
+    if (s.keyIndex->find(key, hash, [&s](int i) { return keyView(s.body[size_t(i)]); }) < 0)
+        s.keyIndex->add(hash, line);
 }
 
-Section* TIniFile::Impl::find(const QString& section)
+Section* TIniFile::Impl::find(QStringView section)
 {
-    const int i = sectionOf(trimBlanks(QStringView(section)));
+    const int i = sectionOf(trimBlanks(section));
     return i < 0 ? nullptr : &sections[size_t(i)];
 }
 
-const Line* TIniFile::Impl::findKey(const QString& section, const QString& key) const
+const Line* TIniFile::Impl::findKey(QStringView section, QStringView key) const
 {
     const Section* s = find(section);
     if (!s) return nullptr;
-    const int i = keyOf(*s, trimBlanks(QStringView(key)));
+    const int i = keyOf(*s, trimBlanks(key));
     return i < 0 ? nullptr : &s->body[size_t(i)];
 }
 
@@ -372,6 +446,12 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
     return l ? valueOf(*l) : def;
 }
 
+QStringView TIniFile::ValueView(QStringView section, QStringView key) const
+{
+    const Line* l = d->findKey(section, key);
+    return l ? trimBlanks(l->text.mid(l->eq + 1)) : QStringView();
+}
+
 int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const
 {
     const Line* l = d->findKey(section, key);
@@ -399,8 +479,8 @@ QStringList TIniFile::ReadSections() const
 {
     QStringList out;
     for (int i = 0; i < int(d->sections.size()); ++i) {
-        const QString& name = d->sections[size_t(i)].name;
-        if (d->sectionOf(name) == i) out << name;
+        const QStringView name = d->sections[size_t(i)].name;
+        if (d->sectionOf(name) == i) out << name.toString();
     }
     return out;
 }
@@ -414,8 +494,22 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const QString sec = trimBlanks(QStringView(section)).toString();
-    const QString k = trimBlanks(QStringView(key)).toString();
+    auto trimmed = [](const QString& name) {
+        const QStringView t = trimBlanks(QStringView(name));
+        return t.size() == name.size() ? name : t.toString();
+    };
+    const QString sec = trimmed(section);
+    const QString k = trimmed(key);
+    if (!plainText(value, u"\n\r") || sec.isEmpty() || !plainText(sec, u"]\n\r") || k.isEmpty() ||
+        !plainText(k, u"=\n\r") || k.startsWith(QLatin1Char('[')) || k.startsWith(QLatin1Char(';')))
+        checkWrite(section, key, sec, k, value);
+    writeChecked(sec, k, value);
+}
+
+// The checks of WriteString, in the order they report.
+void TIniFile::checkWrite(const QString& section, const QString& key, const QString& sec, const QString& k,
+                          const QString& value) const
+{
     auto native = [&] { return QDir::toNativeSeparators(d->path); };
     if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
         throw EIniFileException(FmtLoadResString(SIniFileLineBreak, {native()}));
@@ -431,19 +525,27 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     d->checkText(sec);
     d->checkText(k);
     d->checkText(value);
+}
 
+void TIniFile::writeChecked(const QString& sec, const QString& k, const QString& value)
+{
     Section* s = d->find(sec);
     if (s) {
         const int i = Impl::keyOf(*s, k);
         if (i >= 0) {
             Line& l = s->body[size_t(i)];
-            const QStringView old = QStringView(l.text).mid(l.eq + 1);
+            const QStringView old = l.text.mid(l.eq + 1);
             if (old == value || (trimBlanks(old) == value && trimBlanks(QStringView(value)) == value)) return;  // unchanged
             if (!d->writableChecked) d->checkWritable();
             d->writableChecked = true;
-            const QString name = keyOf(l);
-            l.text = name + QLatin1Char('=') + value;
+            const QStringView name = keyView(l);
+            QString text;
+            text.reserve(name.size() + 1 + value.size());
+            text += name;
+            text += QLatin1Char('=');
+            text += value;
             l.eq = int(name.size());
+            l.setText(std::move(text));
             d->modified = true;
             return;
         }
@@ -459,18 +561,28 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
         before->eol = before->text.endsWith(QLatin1Char('\r')) ? EolCrLf : d->newEol;
     };
     Line line;
-    line.text = k + QLatin1Char('=') + value;
+    QString text;
+    text.reserve(k.size() + 1 + value.size());
+    text += k;
+    text += QLatin1Char('=');
+    text += value;
+    line.setText(std::move(text));
     line.eq = int(k.size());
     line.eol = d->newEol;
     if (!s) {
         terminate(d->lastLine());
         Section ns;
-        ns.name = sec;
-        ns.header.text = QLatin1Char('[') + sec + QLatin1Char(']');
+        QString header;
+        header.reserve(sec.size() + 2);
+        header += QLatin1Char('[');
+        header += sec;
+        header += QLatin1Char(']');
+        ns.header.setText(std::move(header));
+        ns.name = ns.header.text.mid(1, sec.size());
         ns.header.eol = d->newEol;
         ns.body.push_back(std::move(line));
         d->sections.push_back(std::move(ns));
-        d->sectionIndex.emplace(nameHash(sec), int(d->sections.size()) - 1);
+        d->sectionIndex.add(nameHash(sec), int(d->sections.size()) - 1);
     } else {
         // After the section's last line that is not blank (comments count).
         int pos = int(s->body.size());

@@ -22,6 +22,9 @@ public:
     const QString& FileName() const;
 
     QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    // The text ReadString gives (empty for a missing key) without copying
+    // it; it stays valid until this object changes or goes.
+    QStringView ValueView(QStringView section, QStringView key) const;
     int ReadInteger(const QString& section, const QString& key, int def) const;
     bool ReadBool(const QString& section, const QString& key, bool def) const;
     QStringList ReadSection(const QString& section) const;  // key names in file order
@@ -52,6 +55,9 @@ public:
     QByteArray Contents() const;
 
 private:
+    void checkWrite(const QString& section, const QString& key, const QString& sec, const QString& k,
+                    const QString& value) const;
+    void writeChecked(const QString& sec, const QString& k, const QString& value);
     struct Impl;
     std::unique_ptr<Impl> d;
     int m_uncaught;

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHash>
@@ -350,7 +351,91 @@ bool hasOwnProperty(const QObject* obj, const QString& name)
            && name.at(0).isUpper();
 }
 
+// ---- what a language file may set -------------------------------------------------
+
+// Texts that non-visual components offer to translation, by class (the
+// class itself or a base class); a component may also declare its own with
+// Q_CLASSINFO("TranslatedProperties", "Title,Filter").
+const QHash<QString, QStringList>& translatedByClass()
+{
+    static const QHash<QString, QStringList> table = {
+        {QStringLiteral("TFileDialogComponent"), {QStringLiteral("Title"), QStringLiteral("Filter")}},
+        {QStringLiteral("TOpenDialog"), {QStringLiteral("Title"), QStringLiteral("Filter")}},
+        {QStringLiteral("TSaveDialog"), {QStringLiteral("Title"), QStringLiteral("Filter")}},
+        {QStringLiteral("TPasswordDialog"), {QStringLiteral("Caption"), QStringLiteral("Language")}},
+        {QStringLiteral("TStrHolder"), {QStringLiteral("Strings.Strings")}},
+        {QStringLiteral("TSpeedbarSection"), {QStringLiteral("Caption")}},
+    };
+    return table;
+}
+
+QStringList declaredTranslated(const QObject* obj)
+{
+    QStringList names;
+    for (const QMetaObject* mo = obj->metaObject(); mo; mo = mo->superClass()) {
+        names += translatedByClass().value(QLatin1String(mo->className()));
+        const int info = mo->indexOfClassInfo("TranslatedProperties");
+        if (info >= 0 && mo->classInfo(info).enclosingMetaObject() == mo)
+            names += QString::fromLatin1(mo->classInfo(info).value()).split(u',', Qt::SkipEmptyParts);
+    }
+    for (QString& n : names) n = n.trimmed();
+    return names;
+}
+
+// The properties of controls, menus, actions and tabs that a language may
+// change: texts, geometry, alignment and the font's face and size.
+const QStringList& translatedOnControls()
+{
+    static const QStringList names = {
+        "Caption", "Hint", "Items.Strings", "Lines.Strings", "Left", "Top", "Width", "Height", "ClientWidth",
+        "ClientHeight", "Alignment", "Layout", "WordWrap", "AutoSize", "Font.Name", "Font.Size", "Font.Height",
+    };
+    return names;
+}
+
+bool isCollectionItemPath(const QString& name)
+{
+    static const QRegularExpression re(QStringLiteral(R"(^[A-Za-z_]\w*\.[A-Za-z_]\w*\(\d{1,9}\)\.[A-Za-z_]\w*$)"));
+    return re.match(name).hasMatch();
+}
+
+// Whether a language file may set `name` on `obj`; `why` says why not.
+// Everything else is refused: component references, Enabled, Visible,
+// ShortCut, HelpContext, colours, keys, file names, dynamic properties.
+bool translatable(const QObject* obj, const QString& name, QString& why)
+{
+    why = QStringLiteral("'%1' cannot be translated").arg(name);
+    const bool control = obj->isWidgetType() || qobject_cast<const QAction*>(obj);
+    if (control) {
+        if (isCollectionItemPath(name)) return true;  // item texts only, checked with the item
+        if (!translatedOnControls().contains(name, Qt::CaseInsensitive)) return false;
+        // A hyperlink label without a target opens its caption.
+        if (name.compare(u"Caption", Qt::CaseInsensitive) == 0) {
+            const QMetaProperty url = findMetaProperty(obj, QStringLiteral("URL"));
+            if (url.isValid() && url.read(obj).toString().isEmpty()) {
+                why = QStringLiteral("'Caption' is the target while 'URL' is empty");
+                return false;
+            }
+        }
+        return true;
+    }
+    return declaredTranslated(obj).contains(name, Qt::CaseInsensitive);
+}
+
 // ---- the setter ------------------------------------------------------------------
+
+bool getProperty(QObject* obj, const QString& name, DfmValue& out);
+
+// The form named `name` for a reference "Form.Component": the loading form
+// or one of its owners, else any top-level window of the application.
+QObject* findForm(QObject* form, const QString& name)
+{
+    for (QObject* o = form; o; o = o->parent())
+        if (o->objectName().compare(name, Qt::CaseInsensitive) == 0) return o;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName().compare(name, Qt::CaseInsensitive) == 0) return w;
+    return nullptr;
+}
 
 struct Setter {
     QObject* obj;
@@ -377,6 +462,8 @@ struct Setter {
                 return fail(QStringLiteral("'%1' cannot be translated").arg(name));
             if (v.kind == DfmValue::List && !name.endsWith(QLatin1String(".Strings"), Qt::CaseInsensitive))
                 return fail(QStringLiteral("'%1' cannot be translated").arg(name));
+            QString why;
+            if (!translatable(obj, name, why)) return fail(why);
         } else if (auto* component = dynamic_cast<TFormComponent*>(obj)) {
             if (component->ReadFormProperty(name, v)) return true;
         }
@@ -662,6 +749,17 @@ struct Setter {
         auto is = [&](const char* n) { return head.compare(QLatin1String(n), Qt::CaseInsensitive) == 0; };
         QStringList list;
         if (!stringsFromValue(v, list)) return badValue(head + QStringLiteral(".Strings"), v);
+        if (policy == PropertyPolicy::Translation) {
+            // Lists are fetched by index: a language replaces texts, never
+            // the number of items.  Missing items keep their text, surplus
+            // ones are dropped.
+            DfmValue current;
+            QStringList old;
+            if (!getProperty(obj, head + QStringLiteral(".Strings"), current) || !stringsFromValue(current, old))
+                return fail(QStringLiteral("'%1.Strings' names no list").arg(head));
+            for (qsizetype i = 0; i < old.size() && i < list.size(); ++i) old[i] = list.at(i);
+            list = old;
+        }
         if (is("Items") || is("Lines")) {
             // Replacing the items is no choice of the user: no change signals.
             if (auto* x = qobject_cast<QComboBox*>(obj)) {
@@ -703,7 +801,8 @@ struct Setter {
         QString key = findKey(item, itemProperty);
         if (policy == PropertyPolicy::Translation) {
             DfmValue current;
-            if (key.isEmpty() || !valueFromVariant(item.value(key), current) || current.kind != v.kind)
+            if (key.isEmpty() || !valueFromVariant(item.value(key), current) || current.kind != v.kind
+                || v.kind != DfmValue::String)
                 return fail(QStringLiteral("'%1' cannot be translated").arg(itemProperty));
         }
         if (key.isEmpty()) key = itemProperty;
@@ -774,9 +873,16 @@ struct Setter {
             else {
                 // "Form.Component" or "Component"
                 const QString target = v.text.section(u'.', -1);
-                QObject* found = FindComponentByName(form, target);
-                if (!found) return fail(QStringLiteral("no component '%1' for property '%2'").arg(v.text, name));
+                QObject* scope = form;
+                if (v.text.contains(u'.')) scope = findForm(form, v.text.section(u'.', 0, 0));
+                // A reference into a form that does not exist (yet) stays empty.
+                QObject* found = scope ? FindComponentByName(scope, target) : nullptr;
+                if (!found && scope) return fail(QStringLiteral("no component '%1' for property '%2'").arg(v.text, name));
                 out = QVariant::fromValue(found);
+            }
+            if (!out.value<QObject*>()) {
+                out = QVariant(type);  // an empty reference of the property's own type
+                return true;
             }
             if (!out.convert(type)) {
                 // The component is of another class than the property wants.
@@ -891,6 +997,19 @@ bool getProperty(QObject* obj, const QString& name, DfmValue& out)
     } else if (is("ItemIndex")) {
         if (auto* x = qobject_cast<QComboBox*>(obj)) { out = DfmValue::fromInt(x->currentIndex()); return true; }
         if (auto* x = qobject_cast<QListWidget*>(obj)) { out = DfmValue::fromInt(x->currentRow()); return true; }
+    } else if (is("Alignment") || is("Layout")) {
+        Qt::Alignment a;
+        bool found = true;
+        if (auto* x = qobject_cast<QLabel*>(obj)) a = x->alignment();
+        else if (auto* x = qobject_cast<QLineEdit*>(obj)) a = x->alignment();
+        else found = false;
+        if (found) {
+            const char* id = nullptr;
+            if (is("Alignment")) id = (a & Qt::AlignHCenter) ? "taCenter" : (a & Qt::AlignRight) ? "taRightJustify" : "taLeftJustify";
+            else id = (a & Qt::AlignVCenter) ? "tlCenter" : (a & Qt::AlignBottom) ? "tlBottom" : "tlTop";
+            out = DfmValue::fromIdent(QLatin1String(id));
+            return true;
+        }
     } else if (is("MaxLength")) {
         if (auto* x = qobject_cast<QLineEdit*>(obj)) { out = DfmValue::fromInt(x->maxLength() >= 32767 ? 0 : x->maxLength()); return true; }
     }

@@ -38,10 +38,17 @@ class QObject;
 enum class PropertyPolicy {
     // Everything a form resource may hold.
     FormResource,
-    // What a language file may set: properties of integer, enumeration,
-    // Boolean, floating-point and text kind and string lists ("X.Strings").
-    // Sets (Font.Style), binary data, whole collections, component
-    // entries and names that are no property of the component are refused.
+    // What a language file may set.  On controls, menus, actions and tabs:
+    // Caption, Hint, Items.Strings, Lines.Strings, Left, Top, Width,
+    // Height, ClientWidth, ClientHeight, Alignment, Layout, WordWrap,
+    // AutoSize, Font.Name, Font.Size, Font.Height and the texts of
+    // collection items.  Non-visual components only the texts they declare
+    // (file dialogs Title and Filter, password dialog Caption and Language,
+    // string holders Strings.Strings, or Q_CLASSINFO("TranslatedProperties",
+    // "A,B")).  A list keeps its number of items: missing items keep their
+    // text, surplus ones are dropped.  Everything else is refused: component
+    // references, Enabled, Visible, ShortCut, HelpContext, colours, sets,
+    // dynamic properties, a hyperlink label's Caption while its URL is empty.
     Translation,
 };
 

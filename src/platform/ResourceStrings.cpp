@@ -34,6 +34,7 @@ const Entry kResStrings[] = {
     {SMsgDlgAll, "&Alle"},
     {SMsgDlgHelp, "&Hilfe"},
     {SUrlNotOpened, "Die Adresse %s kann nicht geöffnet werden."},
+    {SOneInstanceNoLock, "Ein zweiter Start des Programms kann nicht erkannt werden (%s)."},
 };
 
 // String table of the executable: the preview window's texts.
@@ -99,7 +100,14 @@ ResStringHook SetResStringHook(ResStringHook h)
     return old;
 }
 
-QString LoadStr(int id) { return strTable().value(id); }
+QString LoadStr(int id)
+{
+    if (hook()) {
+        QString text;
+        if (hook()(id, text)) return text;
+    }
+    return strTable().value(id);
+}
 
 QString FormatStr(const QString& format, const QStringList& args)
 {

@@ -2,10 +2,10 @@
 // Numbered texts of the runtime and of the program's string table.
 //
 // Resource strings (the runtime's own messages, dialog captions and button
-// texts) are fetched with LoadResString; a hook installed with
-// SetResStringHook is asked first, so that a translation layer can answer
-// from a language file.  String-table texts (loaded by number, such as the
-// preview window's captions) come from LoadStr and are never redirected.
+// texts) are fetched with LoadResString, string-table texts (loaded by
+// number, such as the preview window's captions) with LoadStr.  A hook
+// installed with SetResStringHook is asked first by both, so that a
+// translation layer can answer from a language file.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -49,6 +49,9 @@ enum TResStringId : int {
 
     // Hyperlinks
     SUrlNotOpened = 65190,   // "Die Adresse %s kann nicht geöffnet werden."
+
+    // Single-instance guard
+    SOneInstanceNoLock = 65200,  // the guard cannot work: a second start goes unnoticed
 };
 
 // The text of resource string `id`: the hook's answer when a hook is
@@ -63,8 +66,9 @@ QString FmtLoadResString(int id, const QStringList& args);
 using ResStringHook = std::function<bool(int id, QString& text)>;
 ResStringHook SetResStringHook(ResStringHook hook);
 
-// The program's string table by number (preview texts 1001 to 1016);
-// empty for an unknown number.  Not redirected by the hook.
+// The program's string table by number (preview texts 1001 to 1016): the
+// hook's answer when it answers, else the built-in text; empty for an
+// unknown number.
 QString LoadStr(int id);
 
 // Replaces each "%s" of `format` in turn by the next argument; "%%" is a

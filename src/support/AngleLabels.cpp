@@ -486,7 +486,6 @@ bool TPresetButton::KindCancel(TPresetButtonKind kind)
 
 TPresetButton::TPresetButton(QWidget* parent) : QPushButton(parent)
 {
-    setAutoDefault(false);
     connect(this, &QAbstractButton::clicked, this, &TPresetButton::Click);
     watchWindow();
 }
@@ -494,7 +493,7 @@ TPresetButton::TPresetButton(QWidget* parent) : QPushButton(parent)
 TPresetButton::TPresetButtonKind TPresetButton::Kind() const
 {
     if (m_kind != pbkCustom
-        && (isDefault() != KindDefault(m_kind) || m_cancel != KindCancel(m_kind)
+        && (m_default != KindDefault(m_kind) || m_cancel != KindCancel(m_kind)
             || m_modalResult != KindModalResult(m_kind)))
         m_kind = pbkCustom;
     return m_kind;
@@ -505,7 +504,7 @@ void TPresetButton::SetKind(TPresetButtonKind kind)
     if (kind == m_kind) return;
     m_kind = kind;
     if (kind == pbkCustom) return;
-    setDefault(KindDefault(kind));
+    SetDefault(KindDefault(kind));
     m_cancel = KindCancel(kind);
     if (!m_loading || text().isEmpty()) setText(KindCaption(kind));
     m_modalResult = KindModalResult(kind);
@@ -562,7 +561,7 @@ QList<DfmProperty> TPresetButton::WriteFormProperties() const
         add("Kind", ident(QString::fromLatin1(QMetaEnum::fromType<TPresetButtonKind>().valueToKey(kind))));
     if (text() != KindCaption(kind)) add("Caption", DfmValue::fromString(text()));
     if (kind == pbkCustom) {
-        add("Default", ident(isDefault() ? QStringLiteral("True") : QStringLiteral("False")));
+        add("Default", ident(m_default ? QStringLiteral("True") : QStringLiteral("False")));
         add("Cancel", ident(m_cancel ? QStringLiteral("True") : QStringLiteral("False")));
     }
     if (m_modalResult != KindModalResult(kind)) add("ModalResult", DfmValue::fromInt(m_modalResult));

@@ -214,8 +214,14 @@ public:
     // preset; otherwise the kind becomes pbkCustom.
     TPresetButtonKind Kind() const;
     void SetKind(TPresetButtonKind kind);
-    bool Default() const { return isDefault(); }
-    void SetDefault(bool on) { setDefault(on); }
+    // The dialog's default button (Qt also makes a focused button the
+    // default for a while; that is no change of this property).
+    bool Default() const { return m_default; }
+    void SetDefault(bool on)
+    {
+        m_default = on;
+        setDefault(on);
+    }
     bool Cancel() const { return m_cancel; }
     void SetCancel(bool on) { m_cancel = on; }
     int ModalResult() const { return m_modalResult; }
@@ -237,6 +243,7 @@ private:
     void watchWindow();
 
     mutable TPresetButtonKind m_kind = pbkCustom;
+    bool m_default = false;
     bool m_cancel = false;
     int m_modalResult = mrNone;
     bool m_loading = false;

@@ -154,6 +154,36 @@ TEST_F(BaumForm, TheTreeIndentsAsItsResourceSaysAndScrollsLongCaptions)
     EXPECT_GE(tree->columnWidth(0), tree->fontMetrics().horizontalAdvance(name));
 }
 
+TEST_F(BaumForm, ARefusedDescriptionKeepsItsSectionSelectedWithOneMessage)
+{
+    newProject(2);
+    setInputs({"100", "1", "100"});
+    click(child(1, 1));
+    form->FormstueckPageCtrl->setCurrentWidget(form->SonstTab);
+    QApplication::processEvents();
+    TCellGrid* grid = form->FremdEinbGrid;
+    grid->setFocus();
+    grid->SetCol(1);
+    grid->SetRow(1);
+    const QString refused = QStringLiteral("Die Beschreibung darf kein „;“ enthalten.");
+    answerer().expectMessage(refused);
+    QTest::keyClicks(grid, QStringLiteral("klappe;k2"));
+    QTest::keyClick(grid, Qt::Key_Return);
+    QApplication::processEvents();
+    answerer().verifyDone();
+
+    // Leaving for another section: the message once more, and no second
+    // one from the section's own check; the section stays selected.
+    // (A click gives the tree the focus before it moves the selection.)
+    answerer().expectMessage(refused);
+    form->TSTreeView->setFocus();
+    click(node(2));
+    answerer().verifyDone();
+    EXPECT_EQ(current(), child(1, 1));
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("klappe;k2"));
+    EXPECT_TRUE(form->Projekt.Section(1).FremdEinbauten(1).Beschreibung.isEmpty());
+}
+
 TEST_F(BaumForm, MovingWithinASectionKeepsWhatTheTabsShow)
 {
     newProject(1);

@@ -220,16 +220,27 @@ TEST_F(EingabenForm, ADescriptionWithASemicolonStaysInTheOpenEditorUntilCorrecte
     answerer().verifyDone();
     editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
 
-    // The program's own commits (a command, a save) are refused without a
-    // second message while the text is unchanged; nothing is stored.
-    EXPECT_FALSE(form->CommitGridEdits());
-    EXPECT_FALSE(form->StoreSectionFromForm(1));
+    // A save commits the grids and then stores the section: one message,
+    // nothing stored, nothing written, the editor still open.
+    const QString file = folder.file(QStringLiteral("p.stb"));
+    form->Projekt.Projektdateiname = file;
+    answerer().expectMessage(refused);
+    QTest::keyPress(form->TSTreeView, Qt::Key_S, Qt::ControlModifier);  // Ctrl+S: the key, then its command
+    form->ProjektSaveBtnClick();
+    answerer().verifyDone();
     editorOpenOn(1, 5, QStringLiteral("Filter; neu"));
     EXPECT_TRUE(form->Projekt.Section(1).FremdEinbauten(5).Beschreibung.isEmpty());
-
-    // Moving to another cell is refused with the message again.
+    EXPECT_FALSE(QFile::exists(file));
+    // Within that action the message is not repeated; the next says it again.
+    EXPECT_FALSE(form->SaveProject(false));
     answerer().expectMessage(refused);
-    grid->SetCol(2);
+    QTest::keyPress(form->TSTreeView, Qt::Key_F5);  // a key the tree does not use
+    EXPECT_FALSE(form->StoreSectionFromForm(1));
+    answerer().verifyDone();
+
+    // A click on another cell is refused with the message again.
+    answerer().expectMessage(refused);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(2, 5).center());
     QApplication::processEvents();
     answerer().verifyDone();
     editorOpenOn(1, 5, QStringLiteral("Filter; neu"));

@@ -341,12 +341,13 @@ TEST_F(MainFormTest, NonVisualComponentsHoldTheirProperties)
     EXPECT_TRUE(form->OneInstance->SwitchToPrevious());
     EXPECT_TRUE(form->OneInstance->Terminate());
     EXPECT_TRUE(form->TranslationManager->TranslateResourceStrings());
-    EXPECT_EQ(form->FormTranslator->Manager(), QStringLiteral("TranslationManager"));
-    // The start points the translation at the program folder and the user's language.
-    QString dir = folder.path();
-    dir.chop(1);
-    EXPECT_EQ(form->TranslationManager->LangsDir(), dir);
-    EXPECT_EQ(form->TranslationManager->CurrentLang(), QStringLiteral("English"));
+    EXPECT_EQ(form->FormTranslator->Manager(), form->TranslationManager);
+    // The start points the translation at the program folder; a language
+    // without a file there is not chosen.
+    EXPECT_EQ(form->TranslationManager->LangsDir(), folder.path());
+    EXPECT_EQ(form->TranslationManager->CurrentLang(), QString());
+    EXPECT_EQ(form->TranslationManager->LangsCount(), 1);
+    EXPECT_EQ(form->TranslationManager->Langs(0), QStringLiteral("Deutsch"));
     EXPECT_TRUE(form->TipOfDayDlg->ShowWhenFormShown());
     EXPECT_EQ(form->HelpFile(), folder.file(QStringLiteral("Strombaurechner.hlp")));
 }

@@ -4,6 +4,8 @@
 // question that was never asked fails it at its end.
 #include "common/TestSupport.h"
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,6 +23,10 @@ class AnswererListener : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A runtime folder of this run's own: the program's single-instance
+    // guard never meets another test run or a running copy of the program.
+    QTemporaryDir runtimeDir;
+    if (runtimeDir.isValid()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     SetDialogAnswerer(&ScriptedAnswerer::instance());

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -71,6 +72,38 @@ private:
     QString m_caption;
 };
 
+// A non-visual component that declares its translated texts.
+class TitledDialog : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("TranslatedProperties", "Title")
+    Q_PROPERTY(QString Title READ Title WRITE SetTitle)
+    Q_PROPERTY(QString InitialDir READ InitialDir WRITE SetInitialDir)
+
+public:
+    using QObject::QObject;
+    QString Title() const { return m_title; }
+    void SetTitle(const QString& t) { m_title = t; }
+    QString InitialDir() const { return m_dir; }
+    void SetInitialDir(const QString& d) { m_dir = d; }
+
+private:
+    QString m_title, m_dir;
+};
+
+// A label that opens a link.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString URL READ URL WRITE SetURL)
+
+public:
+    using QLabel::QLabel;
+    QString URL() const { return m_url; }
+    void SetURL(const QString& u) { m_url = u; }
+
+private:
+    QString m_url;
+};
+
 DfmValue str(const char* s) { return DfmValue::fromString(QString::fromUtf8(s)); }
 DfmValue ident(const char* s) { return DfmValue::fromIdent(QString::fromUtf8(s)); }
 DfmValue strings(const QStringList& list)
@@ -98,6 +131,8 @@ struct TestForm {
     FakeGrid* innerGrid;
     Translator* translator;
     QObject* openDlg;
+    class TitledDialog* titled;
+    class LinkLabel* link;
 
     TestForm()
     {
@@ -131,6 +166,11 @@ struct TestForm {
         translator->setObjectName("FormTranslator");
         openDlg = new QObject(&form);
         openDlg->setObjectName("OpenDlg");
+        titled = new TitledDialog(&form);
+        titled->setObjectName("TitledDlg");
+        link = new LinkLabel(&form);
+        link->setObjectName("HomeLink");
+        link->setText("www.example.com");
         auto* mainMenu = new QObject(&form);
         mainMenu->setObjectName("RxMainMenu1");
     }
@@ -347,9 +387,12 @@ TEST(PropertyPathTest, TranslationSetsTextsAndRefusesTheRest)
     EXPECT_TRUE(set(&f.form, "TSCaptionLbl1.Caption", str("Länge"), tr));
     EXPECT_EQ(f.label->text(), QString::fromUtf8("Länge"));
     EXPECT_TRUE(set(&f.form, "FormCloseBtn.Hint", str("Quit"), tr));
+    f.holder->SetStrings({"eins", "zwei"});
     EXPECT_TRUE(set(&f.form, "MessStrHolder1.Strings.Strings", strings({"one", "two"}), tr));
     EXPECT_EQ(f.holder->item(1), "two");
-    EXPECT_TRUE(set(&f.form, "FormTranslator.LangsDir", str("x"), tr));
+    // Properties of non-visual components that declare no texts are refused.
+    EXPECT_FALSE(set(&f.form, "FormTranslator.LangsDir", str("x"), tr));
+    EXPECT_EQ(f.translator->langsDir(), "");
 
     // Sets, whole lists outside ".Strings", binary data and collections are refused.
     DfmValue style;
@@ -369,16 +412,116 @@ TEST(PropertyPathTest, TranslationSetsTextsAndRefusesTheRest)
     EXPECT_FALSE(f.edit->property("OnChange").isValid());
     EXPECT_FALSE(set(&f.form, "Nobody.Caption", str("x"), tr));
 
-    // A property the form resource gave the component may be translated,
-    // but only with a value of its kind.
+    // A text that a non-visual component declares may be translated, but
+    // only with a value of its kind; a dynamic entry of the resource may not.
+    EXPECT_TRUE(set(&f.form, "TitledDlg.Title", str("Open project file"), tr));
+    EXPECT_EQ(f.titled->Title(), "Open project file");
+    EXPECT_FALSE(set(&f.form, "TitledDlg.Title", DfmValue::fromInt(3), tr));
+    EXPECT_FALSE(set(&f.form, "TitledDlg.InitialDir", str("/tmp"), tr));
+    EXPECT_EQ(f.titled->InitialDir(), "");
     ASSERT_TRUE(set(&f.form, "OpenDlg.Title", str("Projektdatei öffnen")));
-    EXPECT_TRUE(set(&f.form, "OpenDlg.Title", str("Open project file"), tr));
-    EXPECT_EQ(f.openDlg->property("Title").toString(), "Open project file");
-    EXPECT_FALSE(set(&f.form, "OpenDlg.Title", DfmValue::fromInt(3), tr));
+    EXPECT_FALSE(set(&f.form, "OpenDlg.Title", str("Open project file"), tr));
+    EXPECT_EQ(f.openDlg->property("Title").toString(), QString::fromUtf8("Projektdatei öffnen"));
 
-    // Properties of number and enumeration kind follow the same rule as texts.
+    // Geometry, alignment and the font's face and size are a language's business.
     EXPECT_TRUE(set(&f.form, "FormCloseBtn.Width", DfmValue::fromInt(40), tr));
     EXPECT_EQ(f.button->width(), 40);
+    EXPECT_TRUE(set(&f.form, "TSCaptionLbl1.Alignment", ident("taRightJustify"), tr));
+    EXPECT_TRUE(f.label->alignment() & Qt::AlignRight);
+    EXPECT_EQ(get(&f.form, "TSCaptionLbl1.Alignment").text, "taRightJustify");
+    EXPECT_TRUE(set(&f.form, "TSCaptionLbl1.Font.Name", str("Liberation Serif"), tr));
+    EXPECT_EQ(f.label->font().family(), "Liberation Serif");
+    EXPECT_TRUE(set(&f.form, "TSCaptionLbl1.WordWrap", ident("True"), tr));
+    EXPECT_TRUE(f.label->wordWrap());
+}
+
+TEST(PropertyPathTest, TranslationRefusesWhatIsNoText)
+{
+    TestForm f;
+    const auto tr = PropertyPolicy::Translation;
+    ASSERT_TRUE(set(&f.form, "FormCloseBtn.HelpContext", DfmValue::fromInt(260)));
+    ASSERT_TRUE(set(&f.form, "mNeu.ShortCut", DfmValue::fromInt(0x4000 + 'N')));
+    const struct {
+        const char* path;
+        DfmValue value;
+    } refused[] = {
+        {"FormCloseBtn.Enabled", ident("False")},
+        {"FormCloseBtn.Visible", ident("False")},
+        {"mNeu.Enabled", ident("False")},
+        {"mNeu.ShortCut", DfmValue::fromInt(0)},
+        {"FormCloseBtn.HelpContext", DfmValue::fromInt(1)},
+        {"FormCloseBtn.Color", ident("clRed")},
+        {"TSCaptionLbl1.Font.Color", ident("clRed")},
+        {"FormTranslator.Manager", ident("FormCloseBtn")},
+        {"FormTranslator.Mode", ident("tmAll")},
+        {"TSLaengeEdit.Text", str("12")},
+        {"TSLaengeEdit.MaxLength", DfmValue::fromInt(2)},
+        {"FormCloseBtn.TabOrder", DfmValue::fromInt(3)},
+    };
+    for (const auto& r : refused) {
+        QString error;
+        EXPECT_FALSE(set(&f.form, r.path, r.value, tr, &error)) << r.path;
+        EXPECT_FALSE(error.isEmpty()) << r.path;
+    }
+    EXPECT_TRUE(f.button->isEnabled());
+    EXPECT_TRUE(f.action->isEnabled());
+    EXPECT_EQ(f.action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(f.button->property("HelpContext").toInt(), 260);
+    EXPECT_EQ(f.translator->manager(), nullptr);
+    EXPECT_EQ(f.translator->mode(), Translator::tmNone);
+    EXPECT_EQ(f.edit->text(), "");
+
+    // A link label's caption is its target while it has no URL of its own.
+    EXPECT_FALSE(set(&f.form, "HomeLink.Caption", str("https://example.org"), tr));
+    EXPECT_EQ(f.link->text(), "www.example.com");
+    f.link->SetURL("https://example.com");
+    EXPECT_TRUE(set(&f.form, "HomeLink.Caption", str("Homepage"), tr));
+    EXPECT_EQ(f.link->text(), "Homepage");
+}
+
+TEST(PropertyPathTest, TranslatedListsKeepTheirNumberOfItems)
+{
+    TestForm f;
+    const auto tr = PropertyPolicy::Translation;
+    ASSERT_TRUE(set(&f.form, "KanalartCombo.Items.Strings", strings({"Blech", "Flex", "Holz"})));
+    ASSERT_TRUE(set(&f.form, "KanalartCombo.ItemIndex", DfmValue::fromInt(2)));
+    // Too few: the rest keep their text; the selection stays.
+    EXPECT_TRUE(set(&f.form, "KanalartCombo.Items.Strings", strings({"Sheet"}), tr));
+    EXPECT_EQ(get(&f.form, "KanalartCombo.Items.Strings").items.size(), 3);
+    EXPECT_EQ(f.combo->itemText(0), "Sheet");
+    EXPECT_EQ(f.combo->itemText(2), "Holz");
+    EXPECT_EQ(f.combo->currentIndex(), 2);
+    // Too many: the surplus is dropped.
+    EXPECT_TRUE(set(&f.form, "KanalartCombo.Items.Strings", strings({"a", "b", "c", "d", "e"}), tr));
+    EXPECT_EQ(f.combo->count(), 3);
+    EXPECT_EQ(f.combo->itemText(2), "c");
+
+    f.holder->SetStrings({"", "Information", "x"});
+    EXPECT_TRUE(set(&f.form, "MessStrHolder1.Strings.Strings", strings({"", "Info"}), tr));
+    EXPECT_EQ(f.holder->Strings(), QStringList({"", "Info", "x"}));
+}
+
+TEST(PropertyPathTest, ReferenceIntoAnotherForm)
+{
+    QDialog mainForm;
+    mainForm.setObjectName("MainForm");
+    auto* manager = new QObject(&mainForm);
+    manager->setObjectName("TranslationManager");
+    auto* dialog = new QDialog(&mainForm);
+    dialog->setObjectName("DruckkopfDlg");
+    auto* translator = new Translator(dialog);
+    translator->setObjectName("FormTranslator");
+    EXPECT_TRUE(set(dialog, "FormTranslator.Manager", ident("MainForm.TranslationManager")));
+    EXPECT_EQ(translator->manager(), manager);
+    // A component missing from a form that exists is an error ...
+    EXPECT_FALSE(set(dialog, "FormTranslator.Manager", ident("MainForm.Nobody")));
+    // ... a form that does not exist leaves the reference empty.
+    QDialog alone;
+    auto* lonely = new Translator(&alone);
+    lonely->setObjectName("FormTranslator");
+    lonely->setManager(&alone);
+    EXPECT_TRUE(set(&alone, "FormTranslator.Manager", ident("OtherForm.TranslationManager")));
+    EXPECT_EQ(lonely->manager(), nullptr);
 }
 
 TEST(ApplyFormResourceTest, AppliesEveryObjectByName)

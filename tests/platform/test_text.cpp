@@ -70,13 +70,16 @@ TEST(ResourceStringsTest, BuiltInTextsHookAndFormatting)
 
     ResStringHook old = SetResStringHook([](int id, QString& text) {
         if (id == SMsgDlgWarning) { text = "Warning"; return true; }
+        if (id == 1014) { text = "of"; return true; }
         return false;
     });
     EXPECT_EQ(LoadResString(SMsgDlgWarning), "Warning");
     EXPECT_EQ(LoadResString(SMsgDlgError), "Fehler");  // hook declined
-    EXPECT_EQ(LoadStr(1014), "von");                   // string table is not redirected
+    EXPECT_EQ(LoadStr(1014), "of");                    // the string table asks the hook too
+    EXPECT_EQ(LoadStr(1015), "Seite");
     SetResStringHook(old);
     EXPECT_EQ(LoadResString(SMsgDlgWarning), "Warnung");
+    EXPECT_EQ(LoadStr(1014), "von");
 
     EXPECT_EQ(LoadStr(1001), "Druckvorschau");
     EXPECT_EQ(LoadStr(1010), QStringLiteral("nächste Seite"));

@@ -205,6 +205,17 @@ TEST(PresetButtonClick, EnterClicksTheDefaultButton)
     EXPECT_EQ(d.dlg.result(), int(mrNoToAll));
 }
 
+TEST(PresetButtonClick, EnterOnAFocusedButtonClicksThatButton)
+{
+    TestDialog t{B::pbkOk, B::pbkCancel};
+    t.buttons[1]->setFocus();
+    EXPECT_EQ(t.buttons[1]->Kind(), B::pbkCancel);  // focus makes it default for Qt only
+    EXPECT_FALSE(t.buttons[1]->Default());
+    QTest::keyClick(t.buttons[1], Qt::Key_Return);
+    EXPECT_EQ(t.dlg.result(), int(mrCancel));
+    EXPECT_EQ(t.buttons[0]->Kind(), B::pbkOk);
+}
+
 TEST(PresetButtonClick, ButtonsWithoutResultLeaveTheDialogOpen)
 {
     TestDialog t{B::pbkNext, B::pbkPrev};

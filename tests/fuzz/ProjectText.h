@@ -1,0 +1,42 @@
+#pragma once
+// The whole content of a project as one list of texts, for comparing a
+// project with what a save and a new read give back.  A fitting or further
+// component whose count is empty or not above 0 is not in the file at all:
+// it stands as "-".  The node names are left out: a save writes them from
+// the records' names, which a damaged file may give otherwise.
+#include "app/ProjektDatei.h"
+#include "platform/Numbers.h"
+#include <QStringList>
+
+namespace fuzz {
+
+inline QStringList ProjectText(const TProjektInhalt& p)
+{
+    const TProjektdaten& d = p.Projektdaten;
+    QStringList t{d.Name1.str(), d.Name2.str(), d.Strasse.str(), d.PLZ.str(), d.Ort.str(), d.Ansprechp.str(),
+                  d.Projekt.str(), d.Telefon.str(), d.Fax.str(), d.Email.str(), d.Vortext, d.Nachtext,
+                  QString::number(p.TSAnzahl)};
+    for (int k = 1; k <= p.TSAnzahl && k < int(p.Teilstrecken.size()); ++k) {
+        const TTeilstrecke& r = p.Teilstrecken[size_t(k)];
+        t << r.Nummer.str() << r.Materialart.str() << r.DNRohr.str() << r.KanalHoehe.str() << r.Laenge.str()
+          << r.Volumenstrom.str() << r.Kanalform.str() << r.Geschw.str() << r.HydrDurchm.str() << r.Flaeche.str()
+          << r.DpRohr.str() << r.DpFormstueck.str() << r.DpGesamt.str() << r.Bezeichnung.str();
+        const auto absent = [](const QString& anzahl) {
+            int n = 0;
+            return anzahl.trimmed().isEmpty() || (TryStrToInt(anzahl.trimmed(), n) && n <= 0);
+        };
+        for (int i = 1; i <= EinbautenAnzahl; ++i) {
+            const TEinbauEintrag& e = r.Einbauten(i);
+            if (absent(e.Anzahl.str())) t << QStringLiteral("-");
+            else t << e.Code.str() << e.Zeta.str() << e.Anzahl.str();
+        }
+        for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
+            const TFremdEinbauEintrag& e = r.FremdEinbauten(j);
+            if (absent(e.Anzahl.str())) t << QStringLiteral("-");
+            else t << e.Beschreibung.str() << e.Dp.str() << e.Anzahl.str();
+        }
+    }
+    return t;
+}
+
+}  // namespace fuzz
