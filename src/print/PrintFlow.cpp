@@ -3,6 +3,7 @@
 #include "platform/Numbers.h"
 #include "print/PrintObject.h"
 #include "print/PrnPages.h"
+#include "platform/Printer.h"
 
 #include <cmath>
 
@@ -74,7 +75,7 @@ void TPrintObject::NewPage()
         m_currentY = m_detailTop - LineHeightInches();
         m_currentX = leftInches;
     } else if (!m_previewMode && m_autoPageFeed) {
-        // The printer's next sheet is started by the printing layer.
+        if (m_printer) m_printer->NewPage();
         m_currentY = m_detailTop - LineHeightInches();
         m_currentX = leftInches;
     }
