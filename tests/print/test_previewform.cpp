@@ -7,6 +7,8 @@
 #include "print/PrnPages.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -100,6 +102,11 @@ void Key(QWidget* window, Qt::Key key, const QString& text = QString())
 
 int Page(TPreviewForm& f) { return f.PgNumb->text().toInt(); }
 
+// The screen's pixels per inch (96 offscreen, 144 in the high-resolution run).
+int ScreenPpi() { return qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchY()); }
+// A4 (8,3 x 11,7 inches) at zoom `z` on this screen: 414 x 584 at "60 %", 797 x 1123 at "100 %" on 96 dpi.
+QSize A4At(double z) { return QSize(qRound(ScreenPpi() * 8.3 * z), qRound(ScreenPpi() * 11.7 * z)); }
+
 // Runs a preview of `pages` pages; `body` gets the shown window.
 void WithPreview(int pages, const std::function<void(TPreviewForm&, TPrintObject&)>& body,
                  TPrintObject* reuse = nullptr)
@@ -133,9 +140,10 @@ TEST(PreviewForm, GeometryCaptionAndButtonsOfTwelvePages)
 {
     WithPreview(12, [](TPreviewForm& f, TPrintObject& po) {
         EXPECT_EQ(f.ZoomFactor->currentText(), "60 %");
-        EXPECT_EQ(f.PictureWidth(), 414);
-        EXPECT_EQ(f.PictureHeight(), 584);
-        EXPECT_EQ(f.ScrollBox->VertRange(), 12 * 584 + 11 * 5 + 20);
+        const QSize a4 = A4At(0.52);
+        if (ScreenPpi() == 96) EXPECT_EQ(a4, QSize(414, 584));
+        EXPECT_EQ(QSize(f.PictureWidth(), f.PictureHeight()), a4);
+        EXPECT_EQ(f.ScrollBox->VertRange(), 12 * a4.height() + 11 * 5 + 20);
         EXPECT_EQ(f.windowTitle(), "Bericht [12 Seiten]");
         EXPECT_EQ(f.btnLast->toolTip(), "letzte Seite (12)");
         EXPECT_EQ(f.btnPrint->Caption(), "&Drucken");
@@ -150,7 +158,7 @@ TEST(PreviewForm, GeometryCaptionAndButtonsOfTwelvePages)
         EXPECT_TRUE(f.btnLast->isEnabled());
         // Centred on the grey at "60 %".
         const int vw = f.ScrollBox->viewport()->width();
-        EXPECT_EQ(f.SlotLabel(1)->x(), (vw - 414) / 2);
+        EXPECT_EQ(f.SlotLabel(1)->x(), a4.width() < vw ? (vw - a4.width()) / 2 : 5);
         EXPECT_EQ(f.ScrollBox->viewport()->palette().color(QPalette::Window), QColor(128, 128, 128));
         ExpectConsistent(f, po, "start");
 
@@ -222,8 +230,8 @@ TEST(PreviewForm, ZoomKeysAndList)
         f.PgNumbExit();
         for (int i = 0; i < 4; ++i) Key(&f, Qt::Key_Plus, "+");
         EXPECT_EQ(f.ZoomFactor->currentText(), "100 %");
-        EXPECT_EQ(f.PictureWidth(), 797);
-        EXPECT_EQ(f.PictureHeight(), 1123);
+        EXPECT_EQ(QSize(f.PictureWidth(), f.PictureHeight()), A4At(1.0));
+        if (ScreenPpi() == 96) EXPECT_EQ(A4At(1.0), QSize(797, 1123));
         EXPECT_EQ(Page(f), 4);  // back at the page it showed
         ExpectConsistent(f, po, "100 %");
         Key(&f, Qt::Key_Plus, "+");
@@ -235,7 +243,7 @@ TEST(PreviewForm, ZoomKeysAndList)
         f.ZoomFactor->setCurrentIndex(2);
         emit f.ZoomFactor->activated(2);
         EXPECT_EQ(Page(f), 7);
-        EXPECT_EQ(f.PictureWidth(), qRound(96 * po.Pages()->PaperWidth * 0.78));
+        EXPECT_EQ(f.PictureWidth(), A4At(0.78).width());
         ExpectConsistent(f, po, "80 % from the list");
         EXPECT_EQ(f.ScrollBox->VertPosition(), 6 * (f.PictureHeight() + 5));
     });
