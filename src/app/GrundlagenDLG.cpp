@@ -7,6 +7,7 @@
 #include "platform/StrHolder.h"
 #include "support/Translation.h"
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -174,6 +175,22 @@ TGrundlagenForm::TGrundlagenForm(QWidget* parent) : TAppDialog(parent)
         g->OnValidateEdit = [this](QObject* s, int c, int r, bool& ok) { validateCell(s, c, r, ok); };
     }
     connect(SaveBtn, &QPushButton::clicked, this, [this] { SaveBtnClick(); });
+    // Escape in a grid without an open editor closes the dialog as it does
+    // everywhere else in it.
+    for (TCellGrid* g : Grids()) g->installEventFilter(this);
+}
+
+bool TGrundlagenForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* grid = qobject_cast<TCellGrid*>(watched);
+        if (grid && key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && !grid->EditorVisible()) {
+            reject();
+            return true;
+        }
+    }
+    return TAppDialog::eventFilter(watched, event);
 }
 
 std::array<TCurrencyEdit*, 7> TGrundlagenForm::Edits() const

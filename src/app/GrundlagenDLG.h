@@ -116,6 +116,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void validateCell(QObject* Sender, int ACol, int ARow, bool& Result);
