@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -173,8 +175,19 @@ bool ExecuteFileDialog(FileDialogRequest& r)
 bool ExecutePrintDialog(PrintDialogRequest& r)
 {
     if (answerer()) return answerer()->printDialog(r);
-    QPrinter printer;
-    if (!r.printerName.isEmpty()) printer.setPrinterName(r.printerName);
+    QPrinter printer(QPrinter::HighResolution);
+    const bool pdf = r.printerName == QLatin1String("PDF") || (r.printerName.isEmpty() && !r.pdfFileName.isEmpty());
+    if (pdf) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(r.pdfFileName);
+    } else if (!r.printerName.isEmpty()) {
+        printer.setPrinterName(r.printerName);
+    }
+    if (r.paperCode > 0) {
+        const QPageSize::PageSizeId id = QPageSize::id(r.paperCode);
+        if (id != QPageSize::Custom) printer.setPageSize(QPageSize(id));
+    }
+    printer.setPageOrientation(r.orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
     printer.setFromTo(r.fromPage, r.toPage);
     printer.setCopyCount(r.copies);
     QPrintDialog dlg(&printer, QApplication::activeWindow());
@@ -185,7 +198,16 @@ bool ExecutePrintDialog(PrintDialogRequest& r)
     r.fromPage = printer.fromPage();
     r.toPage = printer.toPage();
     r.copies = printer.copyCount();
-    r.printerName = printer.printerName();
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        r.printerName = QStringLiteral("PDF");
+        r.pdfFileName = printer.outputFileName();
+    } else {
+        r.printerName = printer.printerName();
+        r.pdfFileName.clear();
+    }
+    const QPageLayout layout = printer.pageLayout();
+    r.paperCode = layout.pageSize().windowsId();
+    r.orientation = layout.orientation() == QPageLayout::Landscape ? 2 : 1;
     return true;
 }
 

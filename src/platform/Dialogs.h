@@ -53,7 +53,10 @@ struct PrintDialogRequest {
     bool pageRangeEnabled = true;
     bool printRange = false;  // out: the user chose a page range
     int copies = 1;
-    QString printerName;      // in/out
+    QString printerName;      // in/out; TPrinter's PDF name for PDF output
+    QString pdfFileName;      // in/out: where PDF output goes
+    int paperCode = 0;        // in/out: Windows paper code (9 = A4); 0 unknown
+    int orientation = 1;      // in/out: 1 portrait, 2 landscape
 };
 bool ExecutePrintDialog(PrintDialogRequest& request);
 

@@ -3,6 +3,8 @@
 #include "platform/Numbers.h"
 #include "print/PrintObject.h"
 #include "print/PrnPages.h"
+#include "platform/Printer.h"
+#include "print/PreviewWindow.h"
 
 #include <cmath>
 
@@ -74,7 +76,7 @@ void TPrintObject::NewPage()
         m_currentY = m_detailTop - LineHeightInches();
         m_currentX = leftInches;
     } else if (!m_previewMode && m_autoPageFeed) {
-        // The printer's next sheet is started by the printing layer.
+        if (m_printer) m_printer->NewPage();
         m_currentY = m_detailTop - LineHeightInches();
         m_currentX = leftInches;
     }
@@ -140,6 +142,8 @@ double TPrintObject::GetPageHeight() const
 int TPrintObject::GetPageNumber() const
 {
     if (m_recording) return m_pages ? m_pages->PageCounter : 0;
+    if (m_previewMode && m_previewWindow) return m_previewWindow->CurrentPage();
+    if (!m_previewMode && m_printer && m_printer->Printing()) return m_printer->PageNumber();
     return m_pages ? m_pages->CurrentPage : 0;
 }
 

@@ -5,6 +5,9 @@
 #include "platform/Exceptions.h"
 #include "platform/Numbers.h"
 #include "print/PrnPages.h"
+#include "platform/Printer.h"
+#include "print/DisplayPanel.h"
+#include "print/PreviewWindow.h"
 
 #include <cmath>
 
@@ -89,6 +92,8 @@ TPrintObject::TPrintObject(QObject* owner) : QObject(owner)
     m_ppiX = 96;
     m_ppiY = 96;
     m_canvas = &m_measureCanvas;
+    if (PreviewFactory()) m_previewWindow = PreviewFactory()();
+    m_displayPanel = new TPrnDisplayPanel(this);
     recomputePaperSizeArea();
 }
 
@@ -147,6 +152,9 @@ void TPrintObject::ResetState()
     m_pageNumberFormat.clear();
     m_pageNumberFont.reset();
     SetTab(0.0);
+    m_progressBar.clear();
+    m_statusText.clear();
+    if (m_displayPanel) m_displayPanel->FreePanel();
     m_ppiX = 96;
     m_ppiY = 96;
 }
@@ -245,7 +253,7 @@ double TPrintObject::fromPixels(quint16 axis, double value) const
 double TPrintObject::GetTextWidth(const QString& text)
 {
     if (text.isEmpty() || !m_canvas) return 0.0;
-    long long px = Round(m_canvas->TextWidth(text) / m_scale);
+    long long px = Round(textWidthPixels(text) / m_scale);
     if (s_largeFont) px = Round(px / kLargeFontFactor);
     return fromPixels(1, double(px));
 }
@@ -371,121 +379,4 @@ void TPrintObject::SetScale(double scale)
     ReadDeviceMetrics();
 }
 
-// ---------------------------------------------------- job start and end
-
-bool TPrintObject::Start()
-{
-    m_firstPageFired = false;
-    m_lastPageFired = false;
-    // The printer check, the display panel and the printer's own settings
-    // belong to the printing layer.
-    m_drawingEnabled = true;
-    m_printingStarted = true;
-    m_pageOpen = true;
-
-    const bool recording = !m_printDirect;
-    m_previewMode = recording;
-    if (recording) {
-        const TPaperSize& row = PaperSizeRow(m_paperSize);
-        m_measureCanvas.SetPaper(row.Width, row.Height, m_orientation == 1);
-        m_canvas = measuringCanvas();
-    }
-
-    m_pages = std::make_unique<TPrnPages>();
-    m_pages->NewPage();
-    m_pages->CurrentPage = 1;
-    m_pages->PrintFrom = 1;
-    m_pages->PrintTo = 1;
-    m_pages->PageCounter = 1;
-    m_pages->PaperHeight = PaperSizeRow(m_paperSize).Height;
-    m_pages->PaperWidth = PaperSizeRow(m_paperSize).Width;
-
-    m_recording = recording;
-    m_scale = 1.0;
-
-    ReadDeviceMetrics();
-    m_pageNumberFormat.clear();
-
-    SetMarginsFromEdges(fromPixels(1, m_printableOffsetX), fromPixels(0, m_printableOffsetY),
-                        fromPixels(1, m_unprintableRight), fromPixels(0, m_unprintableBottom));
-    SetDetail(fromPixels(0, m_printableOffsetY), fromPixels(0, m_pageHeightPx - m_unprintableBottom));
-
-    clearBandsAndLines();
-    m_tab = 0.0;
-    m_currentY = 0.0;
-    m_currentX = 0.0;
-
-    SetAutomaticPaging(m_automaticPaging);
-    SetOrientation(m_orientation);
-    SetPaperSize(m_paperSize);
-    return true;
-}
-
-void TPrintObject::clearBandsAndLines()
-{
-    for (int i = 1; i <= 10; ++i) {
-        m_headerLines[size_t(i)].Text.clear();
-        m_footerLines[size_t(i)].Text.clear();
-    }
-    m_headerDim.Box = 0;
-    m_headerDim.Color = 0;
-    m_footerDim.Box = 0;
-    m_footerDim.Color = 0;
-}
-
-void TPrintObject::EndReport()
-{
-    if (m_printingStarted) {
-        m_pageOpen = false;
-        try {
-            PrintHeaderBand();
-            PrintFooterBand();
-            PrintPageNumber();
-            DoNewPage();
-            FireLastPage();
-        } catch (...) {
-            showInfo(QStringLiteral("Error in completing last page."));
-        }
-        try {
-            if (m_pages) {
-                m_pages->CurrentPage = 1;
-                m_pages->PageCounter = m_pages->PageCount();
-                m_pages->PrintFrom = 1;
-                m_pages->PrintTo = m_pages->PageCount();
-            }
-        } catch (...) {
-            showInfo(QStringLiteral("Error preparing final report."));
-        }
-        if (m_recording) {
-            m_recording = false;
-            const bool keptPaging = m_automaticPaging;
-            m_automaticPaging = false;
-            m_fontAngle = 0;
-            const MeasureType keptMeasure = m_measurement;
-            m_measurement = mtInches;
-            m_pageOpen = false;
-            try {
-                if (m_preview)
-                    ShowPreview();
-                else
-                    PrintAllPages();
-            } catch (...) {
-                showInfo(QStringLiteral("Error showing/printing final report."));
-            }
-            m_measurement = keptMeasure;
-            m_automaticPaging = keptPaging;
-        }
-    }
-    try {
-        ResetState();
-        m_pages.reset();
-    } catch (const std::exception& e) {
-        showInfo(QStringLiteral("Error cleaning up report pages.") + QLatin1Char('\n') + exceptionText(e));
-    } catch (...) {
-        showInfo(QStringLiteral("Error cleaning up report pages.") + QLatin1Char('\n'));
-    }
-    m_printingStarted = false;
-    m_drawingEnabled = false;
-    m_recording = false;
-    if (PrintDone) PrintDone(this);
-}
+// Job start and end are in PrintJob.cpp.

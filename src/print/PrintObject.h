@@ -13,18 +13,27 @@
 #include "platform/Graphics.h"
 #include "print/PrintTypes.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TPrnPages;
 class TPrnPageList;
+class TPrnPrintCommand;
 class TPrnDisplayPanel;
+class TPrinter;
+class TPreviewWindow;
 class QObject;
+class QProgressBar;
+class QWidget;
 
 class TPrintObject : public QObject {
     Q_OBJECT
@@ -268,6 +277,29 @@ public:
     // ----------------------------------------------------------------- replay
     void PrintAllPages();
     void ReplayPage(TPrnPageList* page, int pageNo, bool enabled);
+    // The print dialog over the recorded pages; false when cancelled.
+    bool PrintDialogForPages();
+    // The page-number text of page `pageNo`, with the total when asked;
+    // false when the format cannot be filled.
+    bool FormatPageNumber(int pageNo, QString& text) const;
+    // Pages whose replay state is kept (all pages once EndReport has
+    // prepared them for the preview or the printer).
+    int SnapshotCount() const { return int(m_snapshots.size()); }
+
+    // ------------------------------------------------- printer and preview
+    TPrinter* Printer();
+    // Replaces the printer (tests hand in one of their own).
+    void SetPrinter(std::unique_ptr<TPrinter> printer);
+    TPreviewWindow* PreviewWindow() const { return m_previewWindow.get(); }
+    void ReadPrinterDefaults();
+    void ApplyPrinterSettings(bool restore);
+    void SetPreviewMode(bool on);
+    // Copies the settings of `panel` into the object's own panel.
+    void SetDisplayPanel(const TPrnDisplayPanel& panel);
+    // An attached progress bar and status text (not owned).
+    void SetProgressBar(QProgressBar* bar);
+    void SetStatusText(QWidget* status);
+    QProgressBar* ProgressBar() const;
 
     // ------------------------------------------------- surface and state
     // The surface drawing calls measure and draw on (not owned).
@@ -424,4 +456,97 @@ protected:
     TCanvas* m_recordingCanvas = nullptr;
 
     static bool s_largeFont;
+
+    // ------------------------------ text, bands, replay and printing state
+    // Text widths in device pixels of the surface's current font, cached
+    // per surface and font.
+    int textWidthPixels(const QString& text);
+    // Column left, width and right in device pixels.
+    int columnLeftPixels(quint16 column) const;
+    int columnWidthPixels(quint16 column) const;
+    // The text cut to the column's width when ClipColumns is set.
+    QString clipToColumn(quint16 column, const QString& text);
+    // Runs WriteText with the tab offset held at 0.
+    void writeTextNoTab(const QString& text, double x, double y);
+    void printBandBox(const TBandDim& band);
+    // Kind 4 at replay: the page number into the text command that
+    // follows; returns how many commands the main loop passes over.
+    int replayPageNumber(const TPrnPageList* page, int index, int pageNo);
+    // One command at replay; throws what the operation throws.
+    void replayCommand(const TPrnPrintCommand* command);
+
+    // The state a page's replay starts from (positions in inches).
+    struct TReplayState {
+        struct Line {
+            QString Text;
+            double Y = 0;
+            quint16 Align = 0;
+            std::optional<TFont> Font;
+        };
+        TFont font;
+        TPen pen;
+        TBrush brush;
+        double currentX = 0, currentY = 0;
+        QPointF linePos;
+        int yDepth = 0;
+        std::array<double, 11> savedY{};
+        int fontDepth = 0;
+        std::array<std::optional<TFont>, 11> savedFonts;
+        bool automaticPaging = false;
+        std::array<TColumn, 51> columns{};
+        std::array<double, 4> marginInches{};  // left, top, right, bottom
+        double detailTop = 0, detailBottom = 0;
+        TBandDim headerDim, footerDim;
+        std::array<Line, 11> headerLines, footerLines;
+        QString pageNumberFormat;
+        double pageNumberY = 0;
+        quint16 pageNumberAlign = 0;
+        std::optional<TFont> pageNumberFont;
+        bool showTotalPages = true;
+        double tab = 0, indent = 0;
+        bool transparent = false;
+        int fontAngle = 0;
+    };
+    void captureState(TReplayState& state) const;
+    void restoreState(const TReplayState& state);
+    void buildSnapshots();
+    void showReplayFailures();
+    void hideProgress();
+    std::array<double, 4> currentMarginInches() const;
+
+    std::unique_ptr<TPrinter> m_printer;
+    std::unique_ptr<TPreviewWindow> m_previewWindow;
+    short m_savedPaperCode = 0;
+    short m_savedOrientation = 0;
+    bool m_savedPrinterValid = false;
+    QPointer<QWidget> m_progressBar;  // a QProgressBar
+    QPointer<QWidget> m_statusText;
+    std::vector<TReplayState> m_snapshots;
+    // The state right after Start, where the first page's replay begins.
+    TReplayState m_startState;
+    bool m_haveStartState = false;
+    bool m_buildingSnapshots = false;
+    int m_replayDepth = 0;
+    QStringList m_replayFailures;
+    bool m_pageNumberErrorShown = false;
+    // Margins as the last margin command gave them (inches: left, top,
+    // right, bottom), to set them again on another surface.
+    std::array<double, 4> m_marginInches{};
+    bool m_marginInchesSet = false;
+    // Widths of texts in the current font, for one surface and font.
+    struct TWidthCache {
+        const TCanvas* canvas = nullptr;
+        int dpi = 0;
+        QString name;
+        int height = 0;
+        TFontStyles style = 0;
+        bool cacheable = false;
+        QHash<QString, int>* widths = nullptr;
+        std::map<QString, QHash<QString, int>> tables;
+        // The text measured last: the same string is often measured two
+        // or three times in a row (cut to the column, aligned, written).
+        QString lastText;
+        int lastWidth = -1;
+    };
+    TWidthCache m_widthCache;
 };

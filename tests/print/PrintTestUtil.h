@@ -4,6 +4,7 @@
 #include "print/PrintObject.h"
 #include "print/PrnPages.h"
 #include "print/FakeCanvas.h"
+#include "print/FakePrinter.h"
 
 #include <vector>
 
@@ -48,8 +49,11 @@ struct FakeJob {
         canvas.textHeight = textHeight;
         canvas.page = QSize(qRound(8.3 * ppi), qRound(11.7 * ppi));
         po.SetUseLargeFontAdjust(largeFontAdjust);
+        po.SetPreview(true);  // no preview window is registered: EndReport shows and prints nothing
         po.SetPaperSize(PAPER_A4);
         po.SetRecordingCanvas(&canvas);
+        // A direct job draws on the same logging surface.
+        po.SetPrinter(std::make_unique<TFakePrinter>(&canvas));
     }
     bool start()
     {

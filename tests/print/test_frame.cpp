@@ -22,6 +22,7 @@ struct FrameJob {
     TPrintObject po;
     FrameJob()
     {
+        po.SetPreview(true);  // no preview window: EndReport prints nothing
         po.SetMeasurement(mtMM);
         po.setObjectName(QStringLiteral("Strombau_Prn"));
         po.SetOrientation(0);

@@ -20,6 +20,7 @@ QImage logoImage(int seed = 0)
 TEST(PrnPages, OnePageJobCountersAndPageLookup)
 {
     TPrintObject po;
+    po.SetPreview(true);  // no preview window: EndReport prints nothing
     ASSERT_TRUE(po.Start());
     TPrnPages* pages = po.Pages();
     ASSERT_NE(pages, nullptr);

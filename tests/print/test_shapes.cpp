@@ -261,6 +261,7 @@ TEST(Shapes, DrawnOnThePreviewImage)
     TPrintObject po;
     po.SetPaperSize(PAPER_A4);
     po.SetPrintDirect(true);
+    po.SetPrinter(std::make_unique<TFakePrinter>(&image));  // the direct job's sheet
     po.SetDrawingCanvas(&image);
     po.SetMeasurement(mtPixels);
     ASSERT_TRUE(po.Start());

@@ -28,6 +28,7 @@ TEST(PrintUnits, ConversionCases)
 TEST(PrintUnits, TenMillimetresAtNinetySixDpi)
 {
     TPrintObject po;  // 96 pixels per inch until a job measures otherwise
+    po.SetPreview(true);  // no preview window: EndReport prints nothing
     EXPECT_DOUBLE_EQ(po.ConvertUnits(mtMM, mtPixels, 1, 10.0), 38.0);
     EXPECT_NEAR(po.ConvertUnits(mtPixels, mtMM, 1, 38.0), 10.0541666, 1e-6);
     // Halves round to the even neighbour: 0.5 inch at 5 ppi is 2.5 pixels.
@@ -104,6 +105,8 @@ TEST(PrintPaper, TableAndPaperSizes)
     EXPECT_EQ(PaperSizeOfCode(99), -1);
 
     TPrintObject po;
+
+    po.SetPreview(true);  // no preview window: EndReport prints nothing
     po.SetPaperSize(PAPER_A4);
     ASSERT_TRUE(po.Start());
     EXPECT_DOUBLE_EQ(po.PageWidthInches(), 797.0 / 96);
@@ -123,6 +126,7 @@ TEST(PrintPaper, TableAndPaperSizes)
 TEST(PrintPaper, PaperSizeArea)
 {
     TPrintObject po;
+    po.SetPreview(true);  // no preview window: EndReport prints nothing
     EXPECT_EQ(po.PaperSizeArea(), QStringLiteral("(215 X 279)"));  // Letter, millimetres
     po.SetPaperSize(PAPER_A4);
     EXPECT_EQ(po.PaperSizeArea(), QStringLiteral("(210 X 297)"));
@@ -184,6 +188,7 @@ TEST(PrintObjectCancel, CancelAsksAndStops)
 {
     ScriptedAnswerer& answers = ScriptedAnswerer::instance();
     TPrintObject po;
+    po.SetPreview(true);  // no preview window: EndReport prints nothing
     int cancelled = 0;
     po.OnCancel = [&](QObject* sender) {
         EXPECT_EQ(sender, &po);
@@ -217,6 +222,7 @@ TEST(PrintObjectCancel, CancelAsksAndStops)
 TEST(PrintObjectCancel, QuitEndsTheJobAndTheObjectRunsAnother)
 {
     TPrintObject po;
+    po.SetPreview(true);  // no preview window: EndReport prints nothing
     int done = 0;
     po.PrintDone = [&](QObject*) { ++done; };
     ASSERT_TRUE(po.Start());
@@ -236,6 +242,7 @@ TEST(PrintObjectEvents, DestroyAndLastPageOnce)
     int destroyed = 0, last = 0, created = 0;
     {
         TPrintObject po;
+        po.SetPreview(true);  // no preview window: EndReport prints nothing
         po.OnDestroy = [&](QObject*) { ++destroyed; };
         po.OnCreate = [&](QObject*) { ++created; };
         po.Loaded();
