@@ -115,13 +115,22 @@ private:
 
 // The pictures of the tree's nodes by index.  Image 0 would be the section
 // nodes' and stays empty; image 1 marks "Formstücke", image 2 "Zubehör".
+// The pictures are made when the first node asks for one, not at start.
 class TTreeImageList : public QObject {
 public:
-    TTreeImageList(QObject* owner, QList<QIcon> images) : QObject(owner), m_images(std::move(images)) {}
-    QIcon Image(int index) const { return index >= 0 && index < m_images.size() ? m_images.at(index) : QIcon(); }
+    TTreeImageList(QObject* owner, std::function<QList<QIcon>()> make) : QObject(owner), m_make(std::move(make)) {}
+    QIcon Image(int index) const
+    {
+        if (m_make) {
+            m_images = m_make();
+            m_make = nullptr;
+        }
+        return index >= 0 && index < m_images.size() ? m_images.at(index) : QIcon();
+    }
 
 private:
-    QList<QIcon> m_images;
+    mutable std::function<QList<QIcon>()> m_make;
+    mutable QList<QIcon> m_images;
 };
 
 // ---- wiring --------------------------------------------------------------------
@@ -196,8 +205,10 @@ void TMainForm::connectTreeEvents()
 
     // The tree's pictures come from the image list that its resource entry
     // "Images" names.
-    auto* images = new TTreeImageList(this, {QIcon(), style()->standardIcon(QStyle::SP_FileDialogListView),
-                                             style()->standardIcon(QStyle::SP_FileDialogInfoView)});
+    auto* images = new TTreeImageList(this, [this]() -> QList<QIcon> {
+        return {QIcon(), style()->standardIcon(QStyle::SP_FileDialogListView),
+                style()->standardIcon(QStyle::SP_FileDialogInfoView)};
+    });
     images->setObjectName(QStringLiteral("BaumlistImages"));
     m_treeImages = dynamic_cast<TTreeImageList*>(FindComponentByName(this, TSTreeView->property("Images").toString()));
 }

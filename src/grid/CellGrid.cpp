@@ -376,6 +376,8 @@ void TCellGrid::InitValues()
     m_fixedFont.Assign(TFont());
     watch(m_fixedBrush);
     watch(m_fixedFont);
+    OnCompareCol = OwnCompare{this, true};
+    OnCompareRow = OwnCompare{this, false};
 }
 
 void TCellGrid::watch(TFont& font)

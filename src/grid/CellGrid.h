@@ -338,6 +338,15 @@ private:
     void swapRows(int r1, int r2);
     void swapCols(int c1, int c2);
     bool cellEditable(int c, int r) const;
+    // Records, hints and the editor's edited row (column) to the index `map` gives.
+    void remapRowRecords(const std::function<int(int)>& map);
+    void remapColRecords(const std::function<int(int)>& map);
+    // The preset compare handlers: the grid's own order of the texts.
+    struct OwnCompare {
+        TCellGrid* grid;
+        bool byCol;
+        t_relation operator()(QObject*, int colrow, int a, int b) const;
+    };
     friend class TCellProperties;
     friend class TNewInplaceEdit;
     using Key = std::pair<int, int>;

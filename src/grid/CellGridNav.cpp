@@ -200,16 +200,12 @@ bool TCellGrid::InsertCol(int index)
 {
     if (index < 0 || index > ColCount() || ColCount() >= MaxGridCount) return false;
     index = qMax(index, FixedCols());
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     SetColCount(ColCount() + 1);
     auto shift = [index](int c) { return c >= index ? c + 1 : c; };
     remapColData(shift);  // texts, objects, current cell, selection
-    remapKeys(m_cols, shift);
-    remapKeys(m_cellProps, [&shift](const Key& k) { return Key(shift(k.first), k.second); });
-    remapKeys(m_hints, [&shift](const Key& k) { return Key(shift(k.first), k.second); });
-    if (TNewInplaceEdit* ed = editor(); ed && ed->EditCol >= 0) ed->EditCol = shift(ed->EditCol);
-    if (shown) UpdateEdit();
+    remapColRecords(shift);
+    ResumeEdit(edit);
     InvalidateGrid();
     return true;
 }
@@ -218,37 +214,42 @@ bool TCellGrid::InsertRow(int index)
 {
     if (index < 0 || index > RowCount() || RowCount() >= MaxGridCount) return false;
     index = qMax(index, FixedRows());
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     SetRowCount(RowCount() + 1);
     auto shift = [index](int r) { return r >= index ? r + 1 : r; };
     remapRowData(shift);
-    remapKeys(m_rows, shift);
-    remapKeys(m_cellProps, [&shift](const Key& k) { return Key(k.first, shift(k.second)); });
-    remapKeys(m_hints, [&shift](const Key& k) { return Key(k.first, shift(k.second)); });
-    if (TNewInplaceEdit* ed = editor(); ed && ed->EditRow >= 0) ed->EditRow = shift(ed->EditRow);
-    if (shown) UpdateEdit();
+    remapRowRecords(shift);
+    ResumeEdit(edit);
     InvalidateGrid();
     return true;
 }
 
-void TCellGrid::RowMoved(int fromIndex, int toIndex)
+void TCellGrid::remapRowRecords(const std::function<int(int)>& map)
 {
-    auto map = [fromIndex, toIndex](int r) { return MovedIndex(r, fromIndex, toIndex); };
     remapKeys(m_rows, map);
     remapKeys(m_cellProps, [&map](const Key& k) { return Key(k.first, map(k.second)); });
     remapKeys(m_hints, [&map](const Key& k) { return Key(k.first, map(k.second)); });
     if (TNewInplaceEdit* ed = editor(); ed && ed->EditRow >= 0) ed->EditRow = map(ed->EditRow);
+}
+
+void TCellGrid::remapColRecords(const std::function<int(int)>& map)
+{
+    remapKeys(m_cols, map);
+    remapKeys(m_cellProps, [&map](const Key& k) { return Key(map(k.first), k.second); });
+    remapKeys(m_hints, [&map](const Key& k) { return Key(map(k.first), k.second); });
+    if (TNewInplaceEdit* ed = editor(); ed && ed->EditCol >= 0) ed->EditCol = map(ed->EditCol);
+}
+
+void TCellGrid::RowMoved(int fromIndex, int toIndex)
+{
+    // The texts have moved already; the records follow them once.
+    remapRowRecords([fromIndex, toIndex](int r) { return MovedIndex(r, fromIndex, toIndex); });
     TStringGrid::RowMoved(fromIndex, toIndex);
 }
 
 void TCellGrid::ColumnMoved(int fromIndex, int toIndex)
 {
-    auto map = [fromIndex, toIndex](int c) { return MovedIndex(c, fromIndex, toIndex); };
-    remapKeys(m_cols, map);
-    remapKeys(m_cellProps, [&map](const Key& k) { return Key(map(k.first), k.second); });
-    remapKeys(m_hints, [&map](const Key& k) { return Key(map(k.first), k.second); });
-    if (TNewInplaceEdit* ed = editor(); ed && ed->EditCol >= 0) ed->EditCol = map(ed->EditCol);
+    remapColRecords([fromIndex, toIndex](int c) { return MovedIndex(c, fromIndex, toIndex); });
     TStringGrid::ColumnMoved(fromIndex, toIndex);
 }
 
@@ -283,20 +284,18 @@ void TCellGrid::swapCols(int c1, int c2)
 void TCellGrid::ExchangeRows(int r1, int r2)
 {
     if (r1 == r2 || r1 < 0 || r2 < 0 || r1 >= RowCount() || r2 >= RowCount()) return;
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     swapRows(r1, r2);
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
 }
 
 void TCellGrid::ExchangeCols(int c1, int c2)
 {
     if (c1 == c2 || c1 < 0 || c2 < 0 || c1 >= ColCount() || c2 >= ColCount()) return;
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     swapCols(c1, c2);
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
 }
 
@@ -325,6 +324,12 @@ t_relation TCellGrid::CompareTexts(const QString& a, const QString& b)
     return rel_equal;
 }
 
+t_relation TCellGrid::OwnCompare::operator()(QObject*, int colrow, int a, int b) const
+{
+    return byCol ? CompareTexts(grid->CellText(colrow, a), grid->CellText(colrow, b))
+                 : CompareTexts(grid->CellText(a, colrow), grid->CellText(b, colrow));
+}
+
 void TCellGrid::SortColRow(int colrow, int first, int last, bool byCol, bool descending)
 {
     const int count = byCol ? RowCount() : ColCount();
@@ -333,19 +338,33 @@ void TCellGrid::SortColRow(int colrow, int first, int last, bool byCol, bool des
     if (last - first < 1) return;
     const t_relation target = descending ? rel_greater : rel_smaller;
     TCompareFunction event = byCol ? OnCompareCol : OnCompareRow;
+    // With the grid's own order nobody looks at the grid while it sorts: the
+    // items are sorted as a list of positions, and everything is moved once
+    // at the end.  A handler of the form's own sees every exchange at once.
+    const bool own = !event || event.target<OwnCompare>();
+    std::vector<int> order;         // order[position - first] = the item's old position - first
+    std::vector<const QString*> key;  // by old position - first
     std::function<t_relation(int, int)> compare;
-    if (event) {
-        compare = [this, event, colrow](int a, int b) { return event(this, colrow, a, b); };
-    } else if (byCol) {
-        compare = [this, colrow](int a, int b) { return CompareTexts(CellText(colrow, a), CellText(colrow, b)); };
+    std::function<void(int, int)> exchange;
+    if (own) {
+        order.resize(size_t(last - first + 1));
+        key.resize(order.size());
+        for (int i = first; i <= last; ++i) {
+            order[size_t(i - first)] = i - first;
+            key[size_t(i - first)] = byCol ? &CellText(colrow, i) : &CellText(i, colrow);
+        }
+        compare = [&order, &key, first](int a, int b) {
+            return CompareTexts(*key[size_t(order[size_t(a - first)])], *key[size_t(order[size_t(b - first)])]);
+        };
+        exchange = [&order, first](int a, int b) { std::swap(order[size_t(a - first)], order[size_t(b - first)]); };
     } else {
-        compare = [this, colrow](int a, int b) { return CompareTexts(CellText(a, colrow), CellText(b, colrow)); };
+        compare = [this, event, colrow](int a, int b) { return event(this, colrow, a, b); };
+        exchange = [this, byCol](int a, int b) {
+            if (a == b) return;
+            if (byCol) swapRows(a, b);
+            else swapCols(a, b);
+        };
     }
-    auto exchange = [this, byCol](int a, int b) {
-        if (a == b) return;
-        if (byCol) swapRows(a, b);
-        else swapCols(a, b);
-    };
     // The pivot is the middle item, moved to hi; both scans stay in lo..hi.
     auto partition = [&](int lo, int hi) {
         exchange(lo + (hi - lo) / 2, hi);
@@ -361,8 +380,7 @@ void TCellGrid::SortColRow(int colrow, int first, int last, bool byCol, bool des
         exchange(i, hi);
         return i;
     };
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     // Recursion into the smaller part only, a loop over the larger one.
     std::function<void(int, int)> quicksort = [&](int lo, int hi) {
         while (hi - lo > 0) {
@@ -377,7 +395,19 @@ void TCellGrid::SortColRow(int colrow, int first, int last, bool byCol, bool des
         }
     };
     quicksort(first, last);
-    if (shown) UpdateEdit();
+    if (own) {
+        std::vector<int> newPosition(order.size());
+        for (size_t p = 0; p < order.size(); ++p) newPosition[size_t(order[p])] = int(p);
+        auto map = [&newPosition, first, last](int i) { return i < first || i > last ? i : first + newPosition[size_t(i - first)]; };
+        if (byCol) {
+            remapRowData(map);
+            remapRowRecords(map);
+        } else {
+            remapColData(map);
+            remapColRecords(map);
+        }
+    }
+    ResumeEdit(edit);
     InvalidateGrid();
 }
 
@@ -426,7 +456,7 @@ void TCellGrid::StreamToGrid(QIODevice* stream, QChar separator, TGridRect range
     if (zero >= 0) bytes.truncate(zero);
     const QString text = QString::fromUtf8(bytes);
     if (text.isEmpty()) return;
-    if (EditorVisible()) HideEditor();  // the pasted texts are not typed over by an open editor
+    if (EditorVisible()) commitEdit();  // the open edit ends first; the pasted texts are not typed over
 
     qsizetype at = 0;
     for (int r = range.Top; r <= bottom && at < text.size(); ++r) {

@@ -174,7 +174,12 @@ bool TInplaceEdit::event(QEvent* event)
     const bool result = QLineEdit::event(event);
     // A key left ignored (a modifier alone, Ctrl+S, F1, ...) goes on to the
     // parents: the grid lets it pass to the window.
-    if (self && !event->isAccepted()) grid->m_keyPassedByEditor = event;
+    if (self && !event->isAccepted()) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        grid->m_keyPassedByEditor = event;
+        grid->m_keyPassedKey = key->key();
+        grid->m_keyPassedTime = key->timestamp();
+    }
     return result;
 }
 
@@ -804,26 +809,45 @@ void TStringGrid::exchangeColData(int c1, int c2)
     if (m_inplaceCol >= 0) m_inplaceCol = swapped(m_inplaceCol);
 }
 
+TStringGrid::EditSuspension TStringGrid::SuspendEdit()
+{
+    EditSuspension state;
+    if (!EditorVisible()) return state;
+    state.shown = true;
+    state.selStart = m_inplaceEdit->selectionStart();
+    state.selLength = m_inplaceEdit->selectionLength();
+    state.cursor = m_inplaceEdit->cursorPosition();
+    HideEdit();
+    return state;
+}
+
+void TStringGrid::ResumeEdit(const EditSuspension& state)
+{
+    if (!state.shown) return;
+    UpdateEdit();
+    if (!EditorVisible()) return;
+    if (state.selStart >= 0 && state.selLength > 0) m_inplaceEdit->setSelection(state.selStart, state.selLength);
+    else m_inplaceEdit->setCursorPosition(state.cursor);
+}
+
 void TStringGrid::MoveRow(int fromIndex, int toIndex)
 {
     if (fromIndex < 0 || toIndex < 0 || fromIndex >= m_rowCount || toIndex >= m_rowCount || fromIndex == toIndex) return;
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();  // stores the text; the editor opens again on the moved cell
+    const EditSuspension edit = SuspendEdit();
     const int height = m_rowHeights[fromIndex];
     m_rowHeights.remove(fromIndex);
     m_rowHeights.insert(toIndex, height);
     remapRowData([fromIndex, toIndex](int i) { return MovedIndex(i, fromIndex, toIndex); });
     RowMoved(fromIndex, toIndex);
     updateScrollBars();
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
 }
 
 void TStringGrid::MoveColumn(int fromIndex, int toIndex)
 {
     if (fromIndex < 0 || toIndex < 0 || fromIndex >= m_colCount || toIndex >= m_colCount || fromIndex == toIndex) return;
-    const bool shown = EditorVisible();
-    if (shown) HideEdit();
+    const EditSuspension edit = SuspendEdit();
     const int width = m_colWidths[fromIndex];
     m_colWidths.remove(fromIndex);
     m_colWidths.insert(toIndex, width);
@@ -833,7 +857,7 @@ void TStringGrid::MoveColumn(int fromIndex, int toIndex)
     remapColData([fromIndex, toIndex](int i) { return MovedIndex(i, fromIndex, toIndex); });
     ColumnMoved(fromIndex, toIndex);
     updateScrollBars();
-    if (shown) UpdateEdit();
+    ResumeEdit(edit);
     InvalidateGrid();
 }
 
@@ -1084,7 +1108,8 @@ void TStringGrid::CharTyped(QChar ch)
 void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
     // A key is handled once: by the editor or by the grid.
-    if (event == m_keyPassedByEditor) {  // the editor had it and left it
+    if (event == m_keyPassedByEditor && event->key() == m_keyPassedKey && event->timestamp() == m_keyPassedTime) {
+        // the editor had it and left it
         m_keyPassedByEditor = nullptr;
         event->ignore();
         return;

@@ -288,6 +288,15 @@ protected:
     void exchangeColData(int c1, int c2);
     // The stored text of a cell without a copy (an empty text when none).
     const QString& CellText(int c, int r) const;
+    // Around a change that moves cells: the open editor is closed (its text
+    // stored) and opened again on its moved cell with caret and selection
+    // as they were.
+    struct EditSuspension {
+        bool shown = false;
+        int selStart = -1, selLength = 0, cursor = 0;
+    };
+    EditSuspension SuspendEdit();
+    void ResumeEdit(const EditSuspension& state);
 
     void UpdateEdit();
     void HideEdit();
@@ -365,6 +374,8 @@ private:
     // The key event the editor has just left ignored; on its way up to the
     // window it passes the grid, which must not hand it to the editor again.
     const QEvent* m_keyPassedByEditor = nullptr;
+    int m_keyPassedKey = 0;
+    quint64 m_keyPassedTime = 0;
     TFont m_font;
     TBrush m_brush;
     TGridCanvas m_canvas;

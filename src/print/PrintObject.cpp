@@ -375,6 +375,9 @@ void TPrintObject::SetRecordingCanvas(TCanvas* canvas)
 
 void TPrintObject::SetScale(double scale)
 {
+    // Every conversion multiplies or divides by the scale: none but a
+    // positive one is taken.
+    if (!(scale > 0.0)) return;
     m_scale = scale;
     ReadDeviceMetrics();
 }

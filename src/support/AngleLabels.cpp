@@ -347,7 +347,8 @@ void TCustomAngleLabel::adjustBounds()
     QRect bound = wordWrap() ? QRect(0, 0, width(), 1 << 20) : QRect(0, 0, 1 << 20, 1 << 20);
     const QRect t = fm.boundingRect(bound, TextFlags() & ~(Qt::AlignHCenter | Qt::AlignRight), text());
     const int w = wordWrap() ? width() : t.width();
-    const int hgt = qMax(t.height(), fm.height());
+    const int lines = qMax(1, qRound(double(t.height()) / qMax(1, fm.lineSpacing())));
+    const int hgt = lines * fm.height();
     int x = this->x();
     const Qt::Alignment h = alignment() & Qt::AlignHorizontal_Mask;
     if (!wordWrap() && (h & Qt::AlignRight)) x += width() - w;

@@ -1,9 +1,9 @@
 #include "support/LangIniFile.h"
 #include "platform/Cp1252.h"
 #include "platform/Dialogs.h"
+#include "platform/FileReplace.h"
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -191,8 +191,7 @@ bool TLangIniFile::UpdateFile()
     const QString text = Text();
     QByteArray bytes;
     if (!m_ansi || !TryEncodeCp1252(text, bytes)) bytes = text.toUtf8();
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) return false;
+    if (!ReplaceFileContents(m_fileName, bytes)) return false;  // the file is as it was
     m_modified = false;
     return true;
 }

@@ -8,7 +8,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
 #include <QWidget>

@@ -258,22 +258,34 @@ void TTranslationCore::TranslateComponent(QObject* container)
             m_skipped.append({section, key, QStringLiteral("'%1' names nothing").arg(key)});
             continue;
         }
+        // A font given in points comes back exactly only through its pixel
+        // height, which the designer stores.
+        DfmValue height;
+        const bool fontSize = key.endsWith(QLatin1String("Font.Size"), Qt::CaseInsensitive);
+        const QString heightPath = key.chopped(4) + QStringLiteral("Height");
+        const bool keepHeight = fontSize && GetPropertyPath(container, heightPath, height);
         if (!valueOfKind(current.kind, key, kv.second, value, why)
             || !SetPropertyPath(container, key, value, PropertyPolicy::Translation, &why)) {
             m_skipped.append({section, key, why});
             continue;
         }
-        QList<TKept>& kept = m_kept[container];
-        if (kept.isEmpty())
-            QObject::connect(container, &QObject::destroyed, m_watcher.get(), [this, container] {
-                QMutexLocker l(&m_langLock);
-                m_kept.remove(container);
-            });
-        const bool known = std::any_of(kept.cbegin(), kept.cend(), [&](const TKept& k) {
-            return k.path.compare(key, Qt::CaseInsensitive) == 0;
-        });
-        if (!known) kept.append({key, current});
+        Keep(container, key, current);
+        if (keepHeight) Keep(container, heightPath, height);
     }
+}
+
+void TTranslationCore::Keep(QObject* container, const QString& path, const DfmValue& value)
+{
+    QList<TKept>& kept = m_kept[container];
+    if (kept.isEmpty())
+        QObject::connect(container, &QObject::destroyed, m_watcher.get(), [this, container] {
+            QMutexLocker l(&m_langLock);
+            m_kept.remove(container);
+        });
+    const bool known = std::any_of(kept.cbegin(), kept.cend(), [&](const TKept& k) {
+        return k.path.compare(path, Qt::CaseInsensitive) == 0;
+    });
+    if (!known) kept.append({path, value});
 }
 
 void TTranslationCore::RegisterManager(TTranslationManager* manager)

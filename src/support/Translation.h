@@ -37,9 +37,7 @@
 #include "platform/ResourceStrings.h"
 #include <QHash>
 #include <QList>
-#include <QMutex>
 #include <QObject>
-#include <QPointer>
 #include <QRecursiveMutex>
 #include <QString>
 #include <QStringList>
@@ -124,6 +122,8 @@ private:
     };
     void TranslateComponent(QObject* container);
     void RestoreKept(QObject* container);
+    // Remembers the German value of `path` unless it is kept already.
+    void Keep(QObject* container, const QString& path, const DfmValue& value);
     QString ResolvedFolder(const QString& folder) const;
     void TranslateAllManagers();
     void ReportPendingReadError();

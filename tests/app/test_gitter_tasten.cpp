@@ -3,6 +3,7 @@
 // by, and Ctrl+S stores the open cell and saves the project.
 #include "test_projektbefehle_hilfen.h"
 #include "platform/IniFile.h"
+#include <QClipboard>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -177,4 +178,48 @@ TEST_F(GitterTasten, FurtherComponentTypedWithShiftIsSavedByCtrlS)
     // The component typed before stays as it was.
     EXPECT_EQ(savedValue(QStringLiteral("TS1-Einbauten"), QStringLiteral("FremdEinbauten1")),
               QStringLiteral("Brandschutzklappe;15;1;"));
+}
+
+TEST_F(GitterTasten, CountCellCopiedWithCtrlInsertAndPastedWithShiftInsert)
+{
+    form->ProjektSaveBtnClick();
+    answerer().verifyDone();
+    ASSERT_TRUE(P().ProjektGespeichert);
+    waehleTeilstrecke(1);
+    TCellGrid* grid = form->ZetaBogenGlattGrid;
+    bringIntoView(grid);
+    grid->setFocus();
+    QApplication::processEvents();
+    grid->SetCol(3);  // two bends of R/D 1,0 in the example
+    grid->SetRow(1);
+    ASSERT_EQ(grid->Cells(3, 1), QStringLiteral("2"));
+    press(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2\t\r\n"));
+    EXPECT_TRUE(P().ProjektGespeichert);  // copying changes nothing
+
+    grid->SetCol(5);
+    ASSERT_EQ(grid->GetColorCell(5, 1), clWindow);
+    press(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(grid->Cells(5, 1), QStringLiteral("2"));
+    EXPECT_EQ(grid->GetColorCell(5, 1), clYellow);
+    EXPECT_FALSE(P().ProjektGespeichert);
+    EXPECT_FALSE(grid->EditorVisible());
+
+    // A pasted text that is no count is refused with the count message.
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    grid->SetCol(6);
+    answerer().expectMessage(QStringLiteral("„x“ ist keine ganze Zahl"));
+    press(Qt::Key_Insert, Qt::ShiftModifier);
+    answerer().verifyDone();
+    EXPECT_EQ(grid->Cells(6, 1), QStringLiteral("0"));
+    EXPECT_EQ(grid->GetColorCell(6, 1), clWindow);
+
+    // Cut takes the count out as if the user had emptied the cell.
+    grid->SetCol(5);
+    press(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2\t\r\n"));
+    EXPECT_EQ(grid->Cells(5, 1), QStringLiteral("0"));
+    EXPECT_EQ(grid->GetColorCell(5, 1), clWindow);
+    // The fixed heading row cannot be cut.
+    EXPECT_EQ(grid->Cells(5, 0), QStringLiteral("3"));
 }

@@ -445,4 +445,60 @@ TEST_F(IniFileTest, EraseSectionAndDeleteKey)
     EXPECT_EQ(ini.Contents(), QByteArray("[a]\r\nz=9\r\n"));
 }
 
+// Long sections and many sections are searched through an index: the same
+// answers as for short ones, also while keys are added and removed.
+TEST_F(IniFileTest, LongSectionsAndManySectionsAnswerAsShortOnes)
+{
+    QByteArray text = "[Lang]\r\n";
+    for (int i = 1; i <= 40; ++i) {
+        text += "Key" + QByteArray::number(i) + " = " + QByteArray::number(i * 10) + "\r\n";
+        if (i == 30) text += "KEY5=doppelt\r\n; Key7=Kommentar\r\n";
+    }
+    for (int n = 1; n <= 300; ++n) text += "[S" + QByteArray::number(n) + "]\r\nv=" + QByteArray::number(n) + "\r\n";
+    text += "[s150]\r\nv=zweite\r\nw=nur hier\r\n[LANG]\r\nKey1=zweite\r\n";
+    put(text);
+    TIniFile ini(path());
+
+    EXPECT_EQ(ini.ReadString("lang", "key5", ""), "50");  // the first of the duplicates
+    EXPECT_EQ(ini.ReadString("Lang", " Key40 ", ""), "400");
+    EXPECT_EQ(ini.ValueView(u"LANG", u"key1"), u"10");
+    EXPECT_TRUE(ini.ValueView(u"Lang", u"Key41").isEmpty());
+    EXPECT_TRUE(ini.ValueView(u"Fehlt", u"Key1").isEmpty());
+    EXPECT_FALSE(ini.ValueExists("Lang", "; Key7"));
+    const QStringList keys = ini.ReadSection("Lang");
+    ASSERT_EQ(keys.size(), 40);  // the duplicate once, the comment not at all
+    EXPECT_EQ(keys.first(), "Key1");
+    EXPECT_EQ(keys.last(), "Key40");
+    EXPECT_EQ(ini.ReadString("S150", "v", ""), "150");
+    EXPECT_EQ(ini.ReadString("s150", "w", ""), "");  // the second [s150] is not read
+    EXPECT_EQ(ini.ReadString("s300", "V", ""), "300");
+    EXPECT_EQ(ini.ReadSections().size(), 301);
+
+    // Written keys are found at once, in long and in new sections.
+    ini.WriteString("Lang", "Neu", "n");
+    ini.WriteString("lang", "key20", "zwanzig");
+    for (int n = 301; n <= 340; ++n) ini.WriteString(QStringLiteral("S%1").arg(n), "v", QString::number(n));
+    EXPECT_EQ(ini.ReadString("LANG", "NEU", ""), "n");
+    EXPECT_EQ(ini.ValueView(u"Lang", u"Key20"), u"zwanzig");
+    EXPECT_EQ(ini.ReadString("s340", "v", ""), "340");
+    EXPECT_EQ(ini.ReadString("S1", "v", ""), "1");
+
+    // Deleting the first duplicate lets the second answer; erasing the
+    // first [s150] lets the second one answer.
+    ini.DeleteKey("Lang", "Key5");
+    EXPECT_EQ(ini.ReadString("Lang", "key5", ""), "doppelt");
+    EXPECT_EQ(ini.ReadString("Lang", "Key31", ""), "310");
+    ini.EraseSection("S150");
+    EXPECT_EQ(ini.ReadString("S150", "w", ""), "nur hier");
+    EXPECT_EQ(ini.ReadString("S151", "v", ""), "151");
+
+    ini.UpdateFile();
+    const QByteArray saved = get();
+    EXPECT_TRUE(saved.contains("Key19 = 190\r\nKey20=zwanzig\r\nKey21 = 210\r\n"));
+    EXPECT_TRUE(saved.contains("Key40 = 400\r\nNeu=n\r\n[S1]\r\n"));
+    EXPECT_TRUE(saved.endsWith("[S340]\r\nv=340\r\n"));
+    EXPECT_FALSE(saved.contains("[S150]"));
+    EXPECT_EQ(TIniFile(path()).ReadString("s150", "v", ""), "zweite");
+}
+
 }  // namespace

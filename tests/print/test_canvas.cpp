@@ -236,3 +236,36 @@ TEST(Canvas, UnderlineStaysInTheTextCell)
         if (isInk(c.Image(), 10 + w / 2, y) && isInk(c.Image(), 11, y) && isInk(c.Image(), 10 + w - 2, y)) barRow = y;
     EXPECT_GE(barRow, 40 + ascent);
 }
+
+#include <QTemporaryDir>
+
+TEST(Canvas, PictureFromFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QImage img(40, 13, QImage::Format_RGB32);
+    img.fill(qRgb(10, 20, 30));
+    ASSERT_TRUE(img.save(dir.filePath(QStringLiteral("Logo.bmp")), "BMP"));
+    TPicture pic;
+    ASSERT_TRUE(pic.LoadFromFile(dir.filePath(QStringLiteral("Logo.bmp"))));
+    EXPECT_EQ(pic.kind(), TPicture::Bitmap);
+    EXPECT_EQ(pic.Width(), 40);
+    EXPECT_EQ(pic.Height(), 13);
+    EXPECT_EQ(pic.Image().pixel(3, 3), qRgb(10, 20, 30));
+    pic.SetSize(80, 26);  // the holder on the screen, not the picture
+    EXPECT_EQ(pic.Image().size(), QSize(40, 13));
+    if (img.save(dir.filePath(QStringLiteral("Main.ico")), "ICO")) {
+        TPicture icon;
+        ASSERT_TRUE(icon.LoadFromFile(dir.filePath(QStringLiteral("Main.ico"))));
+        EXPECT_EQ(icon.kind(), TPicture::Icon);
+    }
+    // A missing or damaged file leaves an empty picture.
+    EXPECT_FALSE(pic.LoadFromFile(dir.filePath(QStringLiteral("missing.bmp"))));
+    EXPECT_TRUE(pic.IsEmpty());
+    QFile bad(dir.filePath(QStringLiteral("bad.bmp")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("BM not really a picture");
+    bad.close();
+    EXPECT_FALSE(pic.LoadFromFile(bad.fileName()));
+    EXPECT_TRUE(pic.IsEmpty());
+}

@@ -2,6 +2,9 @@
 // text 50 pixels high).
 #include "print/PrintTestUtil.h"
 
+#include "common/TestSupport.h"
+#include "platform/Exceptions.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -267,4 +270,39 @@ TEST(PageFlow, StacksOfYAndFonts)
     po.RestoreFont();
     EXPECT_EQ(po.Canvas()->Font().Size(), 9);
     EXPECT_EQ(po.SavedFontDepth(), 9);
+}
+
+TEST(PageFlow, FailingPageEventAtTheEndStillFreesTheJob)
+{
+    ScriptedAnswerer& answers = ScriptedAnswerer::instance();
+    FiveMillimetreJob job;
+    TPrintObject& po = job.po;
+    int done = 0, last = 0;
+    po.OnNewPage = [&](QObject*) { throw Exception(QStringLiteral("frame failed")); };
+    po.OnLastPage = [&](QObject*) { ++last; };
+    po.PrintDone = [&](QObject*) { ++done; };
+    ASSERT_TRUE(job.start());
+    // Inside the job the failure reaches the caller; paging is back on.
+    EXPECT_THROW(po.NewPage(), Exception);
+    EXPECT_TRUE(po.AutomaticPaging());
+    answers.expectMessage(QStringLiteral("Error in completing last page."));
+    po.EndReport();
+    EXPECT_EQ(last, 0);  // the last-page event comes after the failing one
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(po.Pages(), nullptr);
+    EXPECT_FALSE(po.PrintingStarted());
+    EXPECT_TRUE(po.AutomaticPaging());
+}
+
+TEST(PageFlow, OnlyAPositiveScaleIsTaken)
+{
+    FiveMillimetreJob job;
+    TPrintObject& po = job.po;
+    ASSERT_TRUE(job.start());
+    po.SetScale(0.0);
+    po.SetScale(-1.0);
+    EXPECT_DOUBLE_EQ(po.GetScale(), 1.0);
+    po.SetScale(0.5);
+    EXPECT_DOUBLE_EQ(po.GetScale(), 0.5);
+    EXPECT_EQ(po.PageWidthPixels(), qRound(8.3 * 254) / 2);
 }

@@ -48,6 +48,25 @@ TEST(AngleLabelProperties, AngleAndOffsetsSwitchAutoSizeOff)
     EXPECT_FALSE(c.AutoSize());
 }
 
+TEST(AngleLabelProperties, AutoSizeFitsTheCaption)
+{
+    TAngleLabel label;
+    label.setFont(QFont(QStringLiteral("Liberation Sans"), 12));
+    label.setGeometry(10, 10, 5, 5);
+    label.SetCaption(QStringLiteral("Ein Text"));
+    const QFontMetrics fm(label.font());
+    EXPECT_EQ(label.pos(), QPoint(10, 10));
+    EXPECT_GE(label.width(), fm.horizontalAdvance(QStringLiteral("Ein Text")) - 1);
+    EXPECT_LE(label.width(), fm.horizontalAdvance(QStringLiteral("Ein Text")) + 2);
+    EXPECT_EQ(label.height(), fm.height());
+
+    // Without AutoSize the size stays.
+    label.SetAutoSize(false);
+    label.resize(40, 30);
+    label.SetCaption(QStringLiteral("Ein viel längerer Text"));
+    EXPECT_EQ(label.size(), QSize(40, 30));
+}
+
 TEST(AngleLabelProperties, EachShadowStyleSetsItsPreset)
 {
     struct Row {
@@ -377,7 +396,7 @@ TEST(AngleLabelDrawing, TurnedTextMatchesTheUprightTextTurned)
     prepare(upright, "Winkel", {400, 400});
     const QImage base = grabOf(upright, "angle_0");
     ASSERT_GT(countOf(base, Black), 100);
-    for (int angle : {45, 90, 180, 270}) {
+    for (int angle : {45, 90, 135, 180, 225, 270, 315}) {
         TAngleLabel label;
         prepare(label, "Winkel", {400, 400});
         label.SetAngle(angle);

@@ -1,5 +1,6 @@
 // Reading and writing language files.
 #include "common/TestSupport.h"
+#include "platform/FileReplace.h"
 #include "support/LangIniFile.h"
 #include <QDir>
 #include <QFile>
@@ -133,6 +134,30 @@ TEST_F(LangIniFileTest, UnreadableFileIsNeverWritten)
         EXPECT_FALSE(f.UpdateFile());
     }
     EXPECT_TRUE(QFileInfo(path("folder.lng")).isDir());
+}
+
+}  // namespace
+
+namespace {
+
+// A disk that fills up while a language file is saved: the save reports
+// failure, the old file stays byte for byte, the changes stay pending.
+TEST_F(LangIniFileTest, SaveOnAFullDiskKeepsTheOldFile)
+{
+    const QByteArray before("[TMainForm]\r\nCaption='Alt'\r\n");
+    put("voll.lng", before);
+    TLangIniFile f(path("voll.lng"));
+    f.WriteString("TMainForm", "Caption", "'Neu'");
+    for (int n = 1; n <= 2; ++n) {
+        SetFailingFileWrite(n);
+        EXPECT_FALSE(f.UpdateFile()) << n;
+        EXPECT_TRUE(f.Modified());
+        EXPECT_EQ(get("voll.lng"), before);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"voll.lng"}));
+    }
+    SetFailingFileWrite(0);
+    EXPECT_TRUE(f.UpdateFile());
+    EXPECT_EQ(get("voll.lng"), QByteArray("[TMainForm]\r\nCaption='Neu'\r\n"));
 }
 
 }  // namespace

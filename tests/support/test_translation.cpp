@@ -392,6 +392,28 @@ TEST_F(TranslationTest, EnglishThenPartialThenDeutschGivesEveryGermanTextBack)
     EXPECT_EQ(form->Button1->text(), QString::fromUtf8("Schließen"));
 }
 
+TEST_F(TranslationTest, FontsComeBackExactly)
+{
+    QFont pixels(QStringLiteral("Liberation Sans"));
+    pixels.setPixelSize(11);
+    form->Label1->setFont(pixels);
+    QFont points(QStringLiteral("Liberation Serif"));
+    points.setPointSize(9);
+    form->Button1->setFont(points);
+    write("Fonts.lng", "[TSampleForm]\nLabel1.Font.Size=14\nLabel1.Font.Name='DejaVu Sans'\n"
+                       "Button1.Font.Height=-20\nButton1.Font.Style=[fsBold]\n");
+    useProgramFolder();
+    manager->SetCurrentLang("Fonts");
+    EXPECT_EQ(form->Label1->font().pointSize(), 14);
+    EXPECT_EQ(form->Label1->font().family(), "DejaVu Sans");
+    EXPECT_EQ(form->Button1->font().pixelSize(), 20);
+    EXPECT_FALSE(form->Button1->font().bold());
+    manager->SetCurrentLang("Deutsch");
+    EXPECT_EQ(form->Label1->font().pixelSize(), 11);
+    EXPECT_EQ(form->Label1->font().family(), "Liberation Sans");
+    EXPECT_EQ(form->Button1->font().pixelSize(), 12);  // 9 points at 96 dots per inch
+}
+
 TEST_F(TranslationTest, ListsKeepTheirNumberOfItems)
 {
     write("Short.lng", "[TSampleForm]\nKanalartCombo.Items.Strings='Sheet'\nMessStrHolder1.Strings.Strings=''\n");
