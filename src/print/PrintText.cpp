@@ -49,13 +49,12 @@ int TPrintObject::textWidthPixels(const QString& text)
         c.name = f.Name();
         c.lastWidth = -1;
         // Surfaces that measure with real fonts give the same width for the
-        // same font and text every time; those are remembered.
+        // same font, resolution and text every time; those are remembered,
+        // shared by every such surface.
         c.cacheable = m_canvas == &m_measureCanvas || dynamic_cast<const TPainterCanvas*>(m_canvas);
         c.widths = nullptr;
         if (c.cacheable) {
-            const QString key =
-                QStringLiteral("%1|%2|%3|%4|").arg(quintptr(m_canvas)).arg(dpi).arg(f.Height()).arg(f.Style())
-                + f.Name();
+            const QString key = QStringLiteral("%1|%2|%3|").arg(dpi).arg(f.Height()).arg(f.Style()) + f.Name();
             c.widths = &c.tables[key];
         }
     }

@@ -6,6 +6,8 @@
 #include "print/PrintTestUtil.h"
 #include "print/DisplayPanel.h"
 
+#include <QLabel>
+#include <QProgressBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -426,4 +428,32 @@ TEST(Printing, PageNumberDuringThePreviewIsThePreviewsPage)
     EXPECT_EQ(j.po.GetPageNumber(), 3);  // recording: the pages so far
     j.po.EndReport();
     EXPECT_EQ(during, registration.last->CurrentPage());
+}
+
+TEST(Printing, AttachedProgressBarAndStatusText)
+{
+    QWidget window;
+    auto* bar = new QProgressBar(&window);
+    auto* status = new QLabel(QStringLiteral("Drucke..."), &window);
+    bar->setRange(0, 20);
+    bar->setValue(0);
+    bar->hide();
+    status->hide();
+    PrintJob j;
+    j.po.SetShowPrintDialog(false);
+    j.po.SetShowProgress(true);
+    j.po.SetProgressBar(bar);
+    j.po.SetStatusText(status);
+    j.record(2);
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_FALSE(status->isHidden());
+    j.po.UpdateProgress(3);
+    EXPECT_EQ(bar->value(), 3);
+    j.po.EndReport();
+    EXPECT_EQ(bar->value(), 20);  // stepped to its end
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_TRUE(status->isHidden());
+    EXPECT_TRUE(status->text().isEmpty());  // printing ends with an empty status
+    EXPECT_EQ(j.po.ProgressBar(), nullptr);  // the job lets go of them
+    EXPECT_EQ(j.printedPages.size(), 2u);
 }
