@@ -444,11 +444,6 @@ void TStrombauBericht::PrintTotalsBlock()
 {
     TPrintObject& po = *m_po;
     TFont font;
-    po.SetColumn(1, 0.0, 92.0);
-    po.SetColumn(2, po.GetColumnRight(1) + 3.0, 50.0);
-    po.SetColumn(3, po.GetColumnRight(2) + 3.0, 25.0);
-    po.SetColumn(4, po.GetColumnRight(3) + 3.0, 12.0);
-
     font.SetStyle(fsBold | fsUnderline);
     font.SetSize(12);
     po.SetFont(font);
@@ -461,6 +456,13 @@ void TStrombauBericht::PrintTotalsBlock()
     // Text written after the body may reach down into the block: the block
     // then goes to a page of its own.
     if (po.GetY() > rowY(5) - 2.0) po.NewPage();
+
+    // The block's own columns (after a new page, whose frame sets the
+    // report's columns).
+    po.SetColumn(1, 0.0, 92.0);
+    po.SetColumn(2, po.GetColumnRight(1) + 3.0, 50.0);
+    po.SetColumn(3, po.GetColumnRight(2) + 3.0, 25.0);
+    po.SetColumn(4, po.GetColumnRight(3) + 3.0, 12.0);
 
     po.DrawLine(1, 0.0, rowY(5) - 1.0, 192.0, rowY(5) - 1.0);
     po.DrawLine(1, 0.0, rowY(5) - 2.0, 192.0, rowY(5) - 2.0);

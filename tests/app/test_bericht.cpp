@@ -568,6 +568,11 @@ TEST(BerichtSumme, TextAfterTheResultsNeverRunsUnderTheTotals)
         for (const Text& x : t.page->texts)
             if (x.text.startsWith(QStringLiteral("Bemerkung"))) lowest = std::max(lowest, x.y + x.height());
         EXPECT_LE(lowest, t.upperRule + 0.01);
+        // The block's own columns, also on a page of its own.
+        EXPECT_NEAR(t.caption->x, kLeft + kInset, kPx);
+        EXPECT_NEAR(t.rows[0]->x, kLeft + 95.0 + kInset, kPx);
+        EXPECT_EQ(RowOf(*t.page, QStringLiteral("erf. Wellenleistung:")),
+                  (std::vector<QString>{"erf. Wellenleistung:", "0,37", "kW"}));
         // The text reached its end.
         bool last = false;
         for (const Page& p : r.rec.pages) last = last || p.find(QStringLiteral("Bemerkung %1").arg(lines));
