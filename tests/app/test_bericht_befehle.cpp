@@ -5,6 +5,7 @@
 #include "test_projektbefehle_hilfen.h"
 
 #include "platform/SpeedBar.h"
+#include "print/PreviewForm.h"
 #include <QAction>
 
 using namespace projektbefehle_test;
@@ -68,6 +69,28 @@ TEST_F(BerichtBefehleTest, PreviewCommandShowsTheHeaderDialogThenThePreviewWindo
     form->PreviewBtn->click();
     answerer().verifyDone();
     EXPECT_EQ(shows, 2);
+}
+
+TEST_F(BerichtBefehleTest, PreviewCommandOpensTheRealPreviewWindow)
+{
+    oeffnen();
+    // The program's own preview window, as the program start registers it.
+    const TPreviewFactory before = PreviewFactory();
+    RegisterPreviewForm();
+    erwarteKopfdaten(QStringLiteral("Stadtwerke"), QStringLiteral("Halle 7"));
+    QString shownClass;
+    int pageCount = 0;
+    answerer().expectForm([&](QWidget* w) {
+        shownClass = QString::fromLatin1(w->metaObject()->className());
+        if (auto* f = qobject_cast<TPreviewForm*>(w)) pageCount = f->PageCount();
+        return int(mrCancel);
+    });
+    form->mPreviewClick();
+    answerer().verifyDone();
+    SetPreviewFactory(before);
+    EXPECT_EQ(shownClass, QStringLiteral("TPreviewForm"));
+    EXPECT_EQ(pageCount, 1);
+    EXPECT_EQ(shows, 0);  // not the test's window
 }
 
 TEST_F(BerichtBefehleTest, PrintCommandAsksThePrintDialog)
