@@ -49,9 +49,8 @@ TEST_F(BerichtBefehleTest, PreviewCommandShowsTheHeaderDialogThenThePreviewWindo
     erwarteKopfdaten(QStringLiteral("Stadtwerke"), QStringLiteral("Halle 7"));
     form->mPreview->trigger();
     answerer().verifyDone();
+    // One preview window, shown once (it went with the run's print object).
     EXPECT_EQ(shows, 1);
-    ASSERT_TRUE(preview.last);
-    EXPECT_EQ(preview.last->shows, 1);
     ASSERT_EQ(rec.pages.size(), 1u);
     // What the header dialog showed is the header of the report.
     EXPECT_TRUE(rec.pages[0].find(QStringLiteral("Stadtwerke")));
