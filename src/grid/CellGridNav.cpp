@@ -473,12 +473,13 @@ void TCellGrid::StreamToGrid(QIODevice* stream, QChar separator, TGridRect range
         }
         if (r >= RowCount()) SetRowCount(r + 1);
         line += separator;
+        qsizetype from = 0;
         for (int c = range.Left; c <= right; ++c) {
-            if (line.size() <= 1) break;  // an empty last field is not pasted
+            if (line.size() - from <= 1) break;  // an empty last field is not pasted
             if (c >= ColCount()) SetColCount(c + 1);
-            const qsizetype sep = line.indexOf(separator);
-            const QString field = line.left(sep);
-            line.remove(0, sep + 1);
+            const qsizetype sep = line.indexOf(separator, from);
+            const QString field = line.mid(from, sep - from);
+            from = sep + 1;
             if (!cellEditable(c, r)) continue;
             GetEditText(c, r);  // as a typed edit: the cell's edit text is asked first
             SetEditText(c, r, field);

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
@@ -34,7 +35,9 @@ TEventScrollBox::TEventScrollBox(QWidget* parent) : QAbstractScrollArea(parent)
     setFocusPolicy(Qt::NoFocus);
     QPalette pal = viewport()->palette();
     pal.setColor(QPalette::Window, QColor(128, 128, 128));
+    pal.setColor(QPalette::Base, QColor(128, 128, 128));
     viewport()->setPalette(pal);
+    viewport()->setBackgroundRole(QPalette::Window);
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setTracking(true);
     verticalScrollBar()->setSingleStep(kLineStep);
@@ -101,6 +104,38 @@ void TEventScrollBox::scrollContentsBy(int dx, int dy)
     // The pictures move with the content, as a scroll box moves its children.
     for (QObject* o : viewport()->children())
         if (auto* w = qobject_cast<QWidget*>(o)) w->move(w->pos() + QPoint(dx, dy));
+}
+
+// ---- page picture --------------------------------------------------------------------
+
+void TPageImage::Clear()
+{
+    m_page = 0;
+    m_pending = false;
+    m_image = QImage();
+    update();
+}
+
+void TPageImage::SetPage(int page)
+{
+    m_page = page;
+    m_pending = true;
+    update();
+}
+
+const QImage& TPageImage::Image()
+{
+    if (m_pending && m_render) m_render(this);
+    m_pending = false;
+    return m_image;
+}
+
+void TPageImage::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QImage& img = Image();
+    if (img.isNull() || m_page == 0) p.fillRect(rect(), Qt::white);
+    else p.drawImage(0, 0, img);
 }
 
 // ---- preview window ------------------------------------------------------------------
@@ -276,19 +311,17 @@ void TPreviewForm::makeImages()
     m_lastScrollPos = 0;
     ScrollBox->SetVertPosition(0);
     for (int i = 0; i < 5; ++i) {
-        m_images[size_t(i)] = new QLabel(ScrollBox->viewport());
+        m_images[size_t(i)] = new TPageImage(ScrollBox->viewport(), [this](TPageImage* image) { RenderPage(image); });
         m_images[size_t(i)]->hide();
-        m_imagePage[size_t(i)] = 0;
     }
 }
 
 void TPreviewForm::freeImages()
 {
-    for (QLabel*& image : m_images) {
+    for (TPageImage*& image : m_images) {
         delete image;
         image = nullptr;
     }
-    m_imagePage.fill(0);
 }
 
 void TPreviewForm::done(int result)
@@ -322,7 +355,7 @@ void TPreviewForm::ZoomFactorChange()
     m_h = qRound(r * (m_orientation == 0 ? ph : pw) * z);
     ScrollBox->SetVertRange(m_h * n + (n - 1) * kGap + 2 * kMargin);
     for (int i = 0; i < 5; ++i) {
-        QLabel* image = m_images[size_t(m_slots[size_t(i)])];
+        TPageImage* image = m_images[size_t(m_slots[size_t(i)])];
         if (!image) continue;
         image->resize(m_w, m_h);
         image->move(image->x(), kMargin + i * (m_h + kGap));
@@ -336,18 +369,18 @@ void TPreviewForm::ZoomFactorChange()
 
 void TPreviewForm::ClearPageImage(int image)
 {
-    QLabel* label = m_images[size_t(image)];
-    if (!label) return;
-    QPixmap white(qMax(1, m_w), qMax(1, m_h));
-    white.fill(Qt::white);
-    label->setPixmap(white);
-    m_imagePage[size_t(image)] = 0;
+    if (TPageImage* picture = m_images[size_t(image)]) picture->Clear();
 }
 
 void TPreviewForm::DrawPage(int image, int page)
 {
-    QLabel* label = m_images[size_t(image)];
-    if (!label || !m_printObject || !m_printObject->Pages()) return;
+    if (TPageImage* picture = m_images[size_t(image)]) picture->SetPage(page);
+}
+
+void TPreviewForm::RenderPage(TPageImage* image)
+{
+    const int page = image->Page();
+    if (!m_printObject || !m_printObject->Pages() || page < 1) return;
     const TPrnPages* pages = m_printObject->Pages();
     const double pw = m_orientation == 0 ? pages->PaperWidth : pages->PaperHeight;
     const double ph = m_orientation == 0 ? pages->PaperHeight : pages->PaperWidth;
@@ -362,8 +395,7 @@ void TPreviewForm::DrawPage(int image, int page)
     m_printObject->SetDrawingCanvas(nullptr);
     QImage img = canvas.Image();
     if (img.size() != QSize(m_w, m_h)) img = img.scaled(m_w, m_h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    label->setPixmap(QPixmap::fromImage(img));
-    m_imagePage[size_t(image)] = page;
+    image->SetImage(img);
 }
 
 void TPreviewForm::DrawAllSlots()
@@ -427,7 +459,7 @@ void TPreviewForm::ScrollBoxVScroll()
     if (changed) {
         for (int i = 1; i <= 5; ++i) {
             const int image = m_slots[size_t(i - 1)];
-            QLabel* label = m_images[size_t(image)];
+            TPageImage* label = m_images[size_t(image)];
             if (i >= lo && i <= hi) {
                 ClearPageImage(image);
                 const int p = m_firstPage + i - 1;
@@ -459,7 +491,7 @@ void TPreviewForm::FormResize()
     ScrollBox->SetHorzPosition(hpos);
     const int vw = ScrollBox->viewport()->width();
     const int left = m_w < vw ? (vw - m_w) / 2 : 5;
-    for (QLabel* image : m_images)
+    for (TPageImage* image : m_images)
         if (image) image->move(left - ScrollBox->HorzPosition(), image->y());
     btnClose->move(width() - qRound(1.25 * btnClose->width()), btnClose->y());
 }
@@ -545,7 +577,7 @@ void TPreviewForm::PrintBtnClick()
     ScrollBox->SetVertPosition(0);
     m_lastScrollPos = 0;
     // The pictures go back to the top of the column before they are redrawn.
-    for (QLabel* image : m_images)
+    for (TPageImage* image : m_images)
         if (image) image->move(image->x(), 0);
     ZoomFactorChange();
     ScrollBox->SetVertPosition(vpos);
@@ -629,7 +661,7 @@ bool TPreviewForm::eventFilter(QObject* watched, QEvent* event)
 
 // ---- inspection ------------------------------------------------------------------------
 
-QLabel* TPreviewForm::SlotLabel(int slot) const
+TPageImage* TPreviewForm::SlotLabel(int slot) const
 {
     if (slot < 1 || slot > 5) return nullptr;
     return m_images[size_t(m_slots[size_t(slot - 1)])];
@@ -637,13 +669,13 @@ QLabel* TPreviewForm::SlotLabel(int slot) const
 
 int TPreviewForm::SlotPage(int slot) const
 {
-    const QLabel* label = SlotLabel(slot);
-    if (!label || label->isHidden()) return 0;
-    return m_imagePage[size_t(m_slots[size_t(slot - 1)])];
+    const TPageImage* image = SlotLabel(slot);
+    if (!image || image->isHidden()) return 0;
+    return image->Page();
 }
 
 QImage TPreviewForm::SlotImage(int slot) const
 {
-    const QLabel* label = SlotLabel(slot);
-    return label ? label->pixmap().toImage() : QImage();
+    TPageImage* image = SlotLabel(slot);
+    return image ? image->Image() : QImage();
 }

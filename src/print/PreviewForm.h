@@ -55,6 +55,32 @@ private:
     bool m_settingPosition = false;
 };
 
+// One page picture.  Its page is replayed when the picture is first
+// painted (or asked for), so a picture scrolled past unseen costs nothing.
+class TPageImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPageImage(QWidget* parent, std::function<void(TPageImage*)> render)
+        : QWidget(parent), m_render(std::move(render)) {}
+    int Page() const { return m_page; }
+    // White, no page.
+    void Clear();
+    // Shows page `page`; it is drawn when it is needed.
+    void SetPage(int page);
+    // The picture, drawn now if it is still pending.
+    const QImage& Image();
+    void SetImage(const QImage& image) { m_image = image; m_pending = false; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    std::function<void(TPageImage*)> m_render;
+    QImage m_image;
+    int m_page = 0;
+    bool m_pending = false;
+};
+
 class TPreviewForm : public QDialog, public TPreviewWindow {
     Q_OBJECT
 public:
@@ -100,7 +126,7 @@ public:
     // the picture of that slot.
     int SlotPage(int slot) const;
     QImage SlotImage(int slot) const;
-    QLabel* SlotLabel(int slot) const;
+    TPageImage* SlotLabel(int slot) const;
     int FirstPage() const { return m_firstPage; }
     int LastPage() const { return m_lastPage; }
     int PageCount() const;
@@ -124,6 +150,7 @@ private:
     void DrawAllSlots();
     void ClearPageImage(int image);
     void DrawPage(int image, int page);
+    void RenderPage(TPageImage* image);
     void makeImages();
     void freeImages();
     int resolution() const;  // R
@@ -139,8 +166,7 @@ private:
     int m_startZoom = 0;
     int m_w = 0, m_h = 0;
     std::array<int, 5> m_slots{0, 1, 2, 3, 4};   // slot -> image index
-    std::array<QLabel*, 5> m_images{};            // the five page pictures
-    std::array<int, 5> m_imagePage{};             // page drawn in each image, 0 none
+    std::array<TPageImage*, 5> m_images{};        // the five page pictures
     QString m_oneWord = QStringLiteral("Seite");
     QString m_manyWord = QStringLiteral("Seiten");
     QString m_lastHint = QStringLiteral("letzte Seite");

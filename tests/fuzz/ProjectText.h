@@ -3,7 +3,9 @@
 // project with what a save and a new read give back.  A fitting or further
 // component whose count is empty or not above 0 is not in the file at all:
 // it stands as "-".  The node names are left out: a save writes them from
-// the records' names, which a damaged file may give otherwise.
+// the records' names, which a damaged file may give otherwise.  Texts are
+// compared without blanks at their ends: the file's values are read
+// trimmed, so a field cut to its width right after a blank loses it.
 #include "app/ProjektDatei.h"
 #include "platform/Numbers.h"
 #include <QStringList>
@@ -36,6 +38,7 @@ inline QStringList ProjectText(const TProjektInhalt& p)
             else t << e.Beschreibung.str() << e.Dp.str() << e.Anzahl.str();
         }
     }
+    for (QString& text : t) text = text.trimmed();
     return t;
 }
 

@@ -7,6 +7,7 @@
 #include "print/PrnPages.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QLabel>
@@ -312,4 +313,32 @@ TEST(PreviewForm, PrintButtonPrintsARangeAndComesBack)
     info.start("pdfinfo", {pdf});
     ASSERT_TRUE(info.waitForFinished(20000));
     EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+2\\n")));
+}
+
+TEST(PreviewForm, WindowGrabsShowWhitePagesOnGrey)
+{
+    WithPreview(3, [](TPreviewForm& f, TPrintObject&) {
+        f.resize(900, 700);
+        QCoreApplication::processEvents();
+        for (const char* zoom : {"60 %", "100 %"}) {
+            const int entry = f.ZoomFactor->findText(QLatin1String(zoom));
+            f.ZoomFactor->setCurrentIndex(entry);
+            emit f.ZoomFactor->activated(entry);
+            const QImage img = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            img.save(QDir::temp().filePath(QStringLiteral("strombau-preview-%1.png").arg(QString::fromLatin1(zoom).remove(u' ').remove(u'%'))));
+            const QRect page = f.SlotLabel(1)->geometry().translated(f.ScrollBox->geometry().topLeft());
+            // Grey beside and above the page, white inside it, the number's ink on it.
+            EXPECT_EQ(img.pixelColor(page.left() - 3, page.top() + 40), QColor(128, 128, 128)) << zoom;
+            EXPECT_EQ(img.pixelColor(page.left() + 3, page.top() - 4), QColor(128, 128, 128)) << zoom;
+            EXPECT_EQ(img.pixelColor(page.left() + 5, page.top() + 5), QColor(Qt::white)) << zoom;
+            if (QLatin1String(zoom) == QLatin1String("60 %")) {
+                const int vw = f.ScrollBox->viewport()->width();
+                EXPECT_EQ(f.SlotLabel(1)->x(), (vw - f.PictureWidth()) / 2);
+            }
+            int ink = 0;
+            for (int y = page.top(); y < qMin(page.bottom(), img.height()); ++y)
+                for (int x = page.left(); x < qMin(page.right(), img.width()); ++x) ink += img.pixelColor(x, y).lightness() < 100;
+            EXPECT_GT(ink, 100) << zoom;
+        }
+    });
 }
