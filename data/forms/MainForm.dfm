@@ -2728,6 +2728,7 @@ object MainForm: TMainForm
       object mTechnik: TMenuItem
         Caption = 'techn. Daten'
         Visible = False
+        OnClick = mTechnikClick
       end
       object N4: TMenuItem
         Caption = '-'
@@ -2735,6 +2736,7 @@ object MainForm: TMainForm
       end
       object Benutzereinstellungen1: TMenuItem
         Caption = 'Benutzereinstellungen'
+        OnClick = Benutzereinstellungen1Click
       end
     end
     object Hilfe1: TMenuItem
@@ -2749,6 +2751,7 @@ object MainForm: TMainForm
       end
       object mAbout: TMenuItem
         Caption = #220'ber ...'
+        OnClick = mAboutClick
       end
     end
   end

@@ -37,17 +37,6 @@ QString MemoText(QString text)
     return text;
 }
 
-const DfmValue* Value(const DfmObject& object, const char* name)
-{
-    const DfmProperty* p = object.property(QString::fromLatin1(name));
-    return p ? &p->value : nullptr;
-}
-
-bool IsIdent(const DfmValue* v, const char* ident)
-{
-    return v && v->kind == DfmValue::Identifier && v->text.compare(QLatin1String(ident), Qt::CaseInsensitive) == 0;
-}
-
 // Restores the owner's pointers when a showing ends, also by an exception.
 struct ShowingScope {
     TProjektdaten*& projekt;
@@ -58,7 +47,7 @@ struct ShowingScope {
 }  // namespace
 
 TDruckkopfDlg::TDruckkopfDlg(QWidget* parent)
-    : QDialog(parent)
+    : TAppDialog(parent)
 {
     setObjectName(QStringLiteral("DruckkopfDlg"));
 
@@ -105,71 +94,7 @@ TDruckkopfDlg::TDruckkopfDlg(QWidget* parent)
     FormTranslator = new TFormTranslator(this);
     FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
 
-    const DfmObject form = LoadFormResource(QString::fromLatin1(kFormResource));
-    ApplyFormResource(this, form);
-    ApplyResourceExtras(form);
-    ApplyTabOrder(this);
-}
-
-// The parts of the resource that have no plain Qt property.
-void TDruckkopfDlg::ApplyResourceExtras(const DfmObject& object)
-{
-    QObject* target = object.name.compare(objectName(), Qt::CaseInsensitive) == 0
-        ? static_cast<QObject*>(this)
-        : FindComponentByName(this, object.name);
-
-    if (target == this) {
-        const DfmValue* pos = Value(object, "Position");
-        // A dialog placed by position comes up centred on its owner.
-        if (IsIdent(pos, "poOwnerFormCenter") || IsIdent(pos, "poMainFormCenter") || IsIdent(pos, "poScreenCenter"))
-            setAttribute(Qt::WA_Moved, false);
-        const DfmValue* border = Value(object, "BorderStyle");
-        if (IsIdent(border, "bsDialog") || IsIdent(border, "bsSingle") || IsIdent(border, "bsToolWindow")) {
-            setFixedSize(size());
-            setSizeGripEnabled(false);
-        }
-    } else if (auto* panel = qobject_cast<QFrame*>(target); panel && object.className == QLatin1String("TPanel")) {
-        const DfmValue* bevel = Value(object, "BevelOuter");
-        if (IsIdent(bevel, "bvNone"))
-            panel->setFrameStyle(QFrame::NoFrame);
-        else if (IsIdent(bevel, "bvLowered"))
-            panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        else
-            panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    } else if (auto* button = qobject_cast<QPushButton*>(target)) {
-        const DfmValue* kind = Value(object, "Kind");
-        if (IsIdent(kind, "bkOK")) {
-            button->setDefault(true);
-            connect(button, &QPushButton::clicked, this, &QDialog::accept, Qt::UniqueConnection);
-        } else if (IsIdent(kind, "bkCancel") || IsIdent(kind, "bkClose")) {
-            connect(button, &QPushButton::clicked, this, &QDialog::reject, Qt::UniqueConnection);
-        }
-    }
-
-    for (const DfmObject& child : object.children) ApplyResourceExtras(child);
-}
-
-// The focus moves through the controls of each container in the order of
-// their TabOrder, a container's own controls before the next container.
-void TDruckkopfDlg::ApplyTabOrder(QWidget* parent)
-{
-    QList<QWidget*> chain;
-    std::function<void(QWidget*)> collect = [&](QWidget* container) {
-        QList<QWidget*> kids;
-        for (QObject* o : container->children()) {
-            auto* w = qobject_cast<QWidget*>(o);
-            if (w && w->property("TabOrder").isValid()) kids << w;
-        }
-        std::stable_sort(kids.begin(), kids.end(), [](QWidget* a, QWidget* b) {
-            return a->property("TabOrder").toInt() < b->property("TabOrder").toInt();
-        });
-        for (QWidget* w : kids) {
-            if (w->focusPolicy() & Qt::TabFocus) chain << w;
-            collect(w);
-        }
-    };
-    collect(parent);
-    for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    LoadForm(QString::fromLatin1(kFormResource));
 }
 
 bool TDruckkopfDlg::Execute(TProjektdaten& projekt, const TUserdaten& user)
@@ -189,21 +114,10 @@ bool TDruckkopfDlg::Execute(TProjektdaten& projekt, const TUserdaten& user)
 
 void TDruckkopfDlg::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    TAppDialog::showEvent(event);
     // Only coming up loads the record: returning from a message box or from
     // a minimised window must keep what was typed.
     if (!m_geladen) FormActivate();
-}
-
-void TDruckkopfDlg::keyPressEvent(QKeyEvent* event)
-{
-    // The inputs pass F1 on to the dialog.
-    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
-        QWidget* focus = QApplication::focusWidget();
-        emit HilfeAngefordert(focus && focus->window() == this ? focus : this);
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TDruckkopfDlg::FormActivate()

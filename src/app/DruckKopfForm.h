@@ -1,8 +1,8 @@
 #pragma once
 // The project header dialog: names, address, contact, project title and the
 // two texts printed before and after the results.
+#include "app/DialogForm.h"
 #include "app/Projektdaten.h"
-#include <QDialog>
 
 class QFrame;
 class QLabel;
@@ -10,9 +10,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class TFormTranslator;
-struct DfmObject;
 
-class TDruckkopfDlg : public QDialog {
+class TDruckkopfDlg : public TAppDialog {
     Q_OBJECT
 
 public:
@@ -52,8 +51,6 @@ public:
 
 signals:
     void ProjektdatenGeaendert();
-    // F1 went down on `control` (its help context, else the dialog's).
-    void HilfeAngefordert(const QWidget* control);
 
 public slots:
     // However the dialog is closed (button, close box, Escape), the shown
@@ -62,13 +59,10 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormActivate();
     void FormClose();
-    void ApplyResourceExtras(const DfmObject& object);
-    void ApplyTabOrder(QWidget* parent);
 
     TProjektdaten* m_projekt = nullptr;
     const TUserdaten* m_user = nullptr;

@@ -1,4 +1,5 @@
 #include "app/SBWert.h"
+#include "app/ProjektDatei.h"
 #include "app/Teilstrecke.h"
 #include "platform/Dialogs.h"
 #include "platform/Exceptions.h"
@@ -170,7 +171,7 @@ bool ReadUserdaten(TUserdaten& u, bool melden)
     u.Telefon = get("Telefon");
     u.Fax = get("Fax");
     u.EMail = get("EMail");
-    u.Vortext = get("Vortext");
+    u.Vortext = UnescapeLineBreaks(get("Vortext"));
     u.Sprache = get("Sprache");
     u.HL = ini.ReadString(QString::fromLatin1(SektionHL), QString::fromLatin1(SchluesselHL), QString());
     return true;
@@ -207,9 +208,49 @@ bool WriteUserdaten(const TUserdaten& u, bool tip)
         put("Telefon", u.Telefon);
         put("Fax", u.Fax);
         put("EMail", u.EMail);
-        put("Vortext", u.Vortext);
+        put("Vortext", EscapeLineBreaks(u.Vortext));
         put("Sprache", u.Sprache);
         ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), tip);
+    });
+}
+
+bool ReadUserEingaben(TUserEingaben& e)
+{
+    e = TUserEingaben{};
+    if (!WertDateiVorhanden()) return false;
+    const TIniFile ini(WertDateiPfad());
+    const auto get = [&](const char* key) { return ini.ReadString(kUser, QString::fromLatin1(key), QString()); };
+    e.Firma = get("Firma");
+    e.Nutzer = get("Nutzer");
+    e.Strasse = get("Strasse");
+    e.PLZ = get("PLZ");
+    e.Ort = get("Ort");
+    e.Telefon = get("Telefon");
+    e.Fax = get("Fax");
+    e.EMail = get("EMail");
+    e.Vortext = UnescapeLineBreaks(get("Vortext"));
+    e.Sprache = get("Sprache");
+    e.Tip = ini.ReadBool(kUser, QString::fromLatin1(SchluesselTip), false);
+    return true;
+}
+
+bool WriteUserEingaben(const TUserEingaben& e)
+{
+    return writeValueFile([&](TIniFile& ini) {
+        const auto put = [&](const char* key, const QString& value) {
+            ini.WriteString(kUser, QString::fromLatin1(key), value);
+        };
+        put("Firma", e.Firma);
+        put("Nutzer", e.Nutzer);
+        put("Strasse", e.Strasse);
+        put("PLZ", e.PLZ);
+        put("Ort", e.Ort);
+        put("Telefon", e.Telefon);
+        put("Fax", e.Fax);
+        put("EMail", e.EMail);
+        put("Vortext", EscapeLineBreaks(e.Vortext));
+        put("Sprache", e.Sprache);
+        ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), e.Tip);
     });
 }
 

@@ -117,6 +117,19 @@ bool WriteTip(bool tip);
 // is created when missing.  A failure is shown and nothing is written.
 bool WriteUserdaten(const TUserdaten& u, bool tip);
 
+// The user settings dialog's inputs, whole (no field width), with the
+// stored language and the tip setting.  "Vortext" keeps its line breaks in
+// the file as EscapeLineBreaks writes them.
+struct TUserEingaben {
+    QString Firma, Nutzer, Strasse, PLZ, Ort, Telefon, Fax, EMail, Vortext, Sprache;
+    bool Tip = false;
+};
+// False (and `e` emptied) without a file; nothing is shown then.
+bool ReadUserEingaben(TUserEingaben& e);
+// "Firma" to "Sprache" and "Tip" in one operation; the file is created when
+// missing.  A failure is shown and nothing is written.
+bool WriteUserEingaben(const TUserEingaben& e);
+
 // ---- technical data --------------------------------------------------------
 
 // The constant texts of the technical-data dialog: one text of at most five

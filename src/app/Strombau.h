@@ -47,6 +47,7 @@ class TSpeedItem;
 class TSpeedbarSection;
 class TTipOfDay;
 class TDruckkopfDlg;
+class TGrundlagenForm;
 
 // A file dialog as a component: its resource properties feed ExecuteFileDialog.
 class TFileDialogComponent : public QObject {
@@ -362,6 +363,11 @@ public:
 
     // The project header dialog, made by the program start after this window.
     TDruckkopfDlg* DruckkopfDlg = nullptr;
+    // The technical-data dialog, made by the program start after this window
+    // and before the header dialog; it lives for the whole run.
+    TGrundlagenForm* GrundlagenForm = nullptr;
+    // The access code of the technical-data dialog.
+    static constexpr const char* TechnikZugangscode = "QZ-Planung";
 
     // ---- Components (named as in the form resource) ------------------------
     QWidget* ClientArea = nullptr;  // the client area below the menu
@@ -495,6 +501,12 @@ public:
 public slots:
     void FormCloseBtnClick();
     void mHilfeClick();
+    // The access gate: the password dialog until the code is right (then the
+    // technical-data dialog) or the password dialog is cancelled.
+    void mTechnikClick();
+    // The user settings dialog and the program information box.
+    void Benutzereinstellungen1Click();
+    void mAboutClick();
 
 protected:
     bool event(QEvent* event) override;

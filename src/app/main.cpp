@@ -2,6 +2,7 @@
 // main window, the technical-data dialog and the project-header dialog in
 // this order, then the message loop until the main window is closed.
 #include "app/DruckKopfForm.h"
+#include "app/GrundlagenDLG.h"
 #include "app/Strombau.h"
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
@@ -30,9 +31,7 @@ int ProgramMain(int argc, char** argv)
         mainForm = std::make_unique<TMainForm>();
         // Another copy of the program runs and has been asked to show itself.
         if (mainForm->OneInstance->TerminateRequested()) return 0;
-        // The technical-data dialog (TGrundlagenForm) is created here, after
-        // the main window and before the project-header dialog, once it is
-        // part of the program.
+        mainForm->GrundlagenForm = new TGrundlagenForm(mainForm.get());
         mainForm->DruckkopfDlg = new TDruckkopfDlg(mainForm.get());
     } catch (const std::exception& e) {
         HandleException(e);

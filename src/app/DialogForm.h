@@ -1,0 +1,37 @@
+#pragma once
+// What the program's dialogs share: loading their form resource (with the
+// border, the position, panel bevels, button kinds and the tab order that
+// plain Qt properties do not carry) and passing F1 on to the main window.
+#include <QDialog>
+
+struct DfmObject;
+class QShowEvent;
+class QKeyEvent;
+
+class TAppDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TAppDialog(QWidget* parent = nullptr);
+
+signals:
+    // F1 went down on `control` (its help context, else the dialog's).
+    void HilfeAngefordert(const QWidget* control);
+
+protected:
+    // Applies the embedded form resource to the components made so far;
+    // labels, bevels and pictures the code does not need to know are made
+    // from the resource.  Throws EFormResourceError when it is damaged.
+    void LoadForm(const QString& resourcePath);
+    // The focus moves through the controls of each container in the order
+    // of their TabOrder, a container's own controls before the next one.
+    void ApplyTabOrder(QWidget* parent);
+
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createStaticControls(const DfmObject& object, QWidget* parent);
+    void applyResourceExtras(const DfmObject& object);
+    bool m_screenCenter = false;
+};

@@ -1,0 +1,475 @@
+#include "app/GrundlagenDLG.h"
+#include "grid/CellGrid.h"
+#include "platform/CurrencyEdit.h"
+#include "platform/Dialogs.h"
+#include "platform/Numbers.h"
+#include "platform/SpeedBar.h"
+#include "platform/StrHolder.h"
+#include "support/Translation.h"
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSvgRenderer>
+#include <QTabWidget>
+#include <cmath>
+
+namespace {
+
+const char* const kFormResource = ":/forms/GrundlagenForm.dfm";
+
+// Items of ZetaStrHolder beyond the component names.
+enum TText {
+    txKeineDatei = 13,
+    txNichtGespeichert = 14,
+    txJetztSpeichern = 15,
+    txKeineZahl = 16,
+    txZuLang = 17,
+    txLadefehler = 18,
+};
+
+const char* const kDefaultTexts[] = {
+    "Einbauteile", "selbstt. Verschlussklappe(n)", "Wetterschutzgitter", "Filterbox", "Kanalfilter", "Filter",
+    "E-Heizregister Rohr", "E-Heizregister Kanal", "WW-Heizregister Rohr", "WW-Heizregiser Kanal",
+    "Rohrschalldämpfer", "Flex. Rohrschalldämpfer", "Kanalschalldämpfer", "Datei für Konstante nicht vorhanden",
+    "Die Änderungen wurden noch nicht gespeichert!!", "Wollen Sie die Änderungen jetzt speichern?",
+    "ist kein gültiger Wert: erlaubt sind eine Dezimalzahl mit Komma (z. B. 0,15) oder ein leeres Feld.",
+    "Der Wert hat mehr als fünf Zeichen und lässt sich nicht ohne Verlust kürzen:",
+    "Diese Werte der Datei sind keine Zahlen (ihr Feld zeigt 0,00):",
+};
+
+template <class T, class P>
+T* make(P* parent, const char* name)
+{
+    T* o = new T(parent);
+    o->setObjectName(QLatin1String(name));
+    return o;
+}
+
+QWidget* makeTab(QTabWidget* pages, const char* name)
+{
+    auto* w = new QWidget(pages);
+    w->setObjectName(QLatin1String(name));
+    pages->addTab(w, QString());
+    return w;
+}
+
+const char* const kImages[][2] = {
+    {"BogenGlattImage", "zeta_bogen_glatt"},
+    {"BogenSegmentImage", "zeta_bogen_segment"},
+    {"FlachHImage", "zeta_flach_horizontal"},
+    {"FlachVImage", "zeta_flach_vertikal"},
+    {"AbzweigImage", "zeta_abzweig"},
+    {"RedScharfWeitImage", "zeta_erweiterung_scharf"},
+    {"RedScharfEngImage", "zeta_verengung_scharf"},
+    {"RedKonWeitImage", "zeta_erweiterung_konisch"},
+    {"RedKonEngImage", "zeta_verengung_konisch"},
+};
+
+// Edits settle their value to their decimal places when they are left;
+// saving takes it the same way, also while the focus is still inside.
+double settled(const TCurrencyEdit* edit)
+{
+    const double scale = std::pow(10.0, edit->DecimalPlaces());
+    const double v = std::round(edit->Value() * scale) / scale;
+    return std::isfinite(v) ? v : 0.0;
+}
+
+}  // namespace
+
+TGrundlagenForm::TGrundlagenForm(QWidget* parent) : TAppDialog(parent)
+{
+    setObjectName(QStringLiteral("GrundlagenForm"));
+
+    VorgabenPageControl = make<QTabWidget>(this, "VorgabenPageControl");
+    VorgabenTab = makeTab(VorgabenPageControl, "VorgabenTab");
+    ZetaBogenTab = makeTab(VorgabenPageControl, "ZetaBogenTab");
+    ZetaFlachTab = makeTab(VorgabenPageControl, "ZetaFlachTab");
+    ZetaAbzweigTab = makeTab(VorgabenPageControl, "ZetaAbzweigTab");
+    ZetaRedScharfTab = makeTab(VorgabenPageControl, "ZetaRedScharfTab");
+    ZetaRedKonTab = makeTab(VorgabenPageControl, "ZetaRedKonTab");
+    EinbautenTab = makeTab(VorgabenPageControl, "EinbautenTab");
+
+    BlechGefalztEdit = make<TCurrencyEdit>(VorgabenTab, "BlechGefalztEdit");
+    FlexrohrEdit = make<TCurrencyEdit>(VorgabenTab, "FlexrohrEdit");
+    GemauertEdit = make<TCurrencyEdit>(VorgabenTab, "GemauertEdit");
+    HolzkanalEdit = make<TCurrencyEdit>(VorgabenTab, "HolzkanalEdit");
+    BetonkanalEdit = make<TCurrencyEdit>(VorgabenTab, "BetonkanalEdit");
+    FaserzementEdit = make<TCurrencyEdit>(VorgabenTab, "FaserzementEdit");
+    EtaVentilatorEdit = make<TCurrencyEdit>(VorgabenTab, "EtaVentilatorEdit");
+
+    ZetaBogenGlattGrid = make<TCellGrid>(ZetaBogenTab, "ZetaBogenGlattGrid");
+    ZetaBogenSegmentGrid = make<TCellGrid>(ZetaBogenTab, "ZetaBogenSegmentGrid");
+    ZetaBogenFlachGrid = make<TCellGrid>(ZetaFlachTab, "ZetaBogenFlachGrid");
+    ZetaBogenFlachVertGrid = make<TCellGrid>(ZetaFlachTab, "ZetaBogenFlachVertGrid");
+    ZetaAbzweigGrid = make<TCellGrid>(ZetaAbzweigTab, "ZetaAbzweigGrid");
+    ZetaRedScharfWeitGrid = make<TCellGrid>(ZetaRedScharfTab, "ZetaRedScharfWeitGrid");
+    ZetaRedScharfEngGrid = make<TCellGrid>(ZetaRedScharfTab, "ZetaRedScharfEngGrid");
+    ZetaRedKonWeitGrid = make<TCellGrid>(ZetaRedKonTab, "ZetaRedKonWeitGrid");
+    ZetaRedKonEngGrid = make<TCellGrid>(ZetaRedKonTab, "ZetaRedKonEngGrid");
+    ZubehoerGrid = make<TCellGrid>(EinbautenTab, "ZubehoerGrid");
+
+    auto* panel = make<QFrame>(this, "Panel1");
+    Panel1 = panel;
+    SaveBtn = make<QPushButton>(panel, "SaveBtn");
+    CloseBtn = make<QPushButton>(panel, "CloseBtn");
+    SaveBtn->setAutoDefault(false);
+    CloseBtn->setAutoDefault(false);
+
+    ZetaStrHolder = new TStrHolder(this, QStringLiteral("ZetaStrHolder"));
+    FormTranslator = new TFormTranslator(this);
+    FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
+
+    LoadForm(QString::fromLatin1(kFormResource));
+    setPictures();
+
+    // Where every technical key is shown.
+    const std::array<TCurrencyEdit*, 7> material = {BlechGefalztEdit, FlexrohrEdit, GemauertEdit, HolzkanalEdit,
+                                                    BetonkanalEdit, FaserzementEdit, EtaVentilatorEdit};
+    const char* const materialKeys[7] = {"EBlech", "EFlex", "EEGemauert", "EHolz", "EBeton", "EFaserzement",
+                                         "EtaVentilator"};
+    for (int i = 0; i < 7; ++i) m_felder.insert(QString::fromLatin1(materialKeys[i]).toLower(), TFeld{material[size_t(i)]});
+    auto cell = [this](const QString& key, TCellGrid* grid, int c, int r) {
+        m_felder.insert(key.toLower(), TFeld{nullptr, grid, c, r});
+        m_keyOfCell[{grid, c * 100 + r}] = key;
+    };
+    for (int c = 1; c <= 6; ++c) {
+        cell(QStringLiteral("ZBog%1").arg(c), ZetaBogenGlattGrid, c, 1);
+        cell(QStringLiteral("ZSeg3_%1").arg(c), ZetaBogenSegmentGrid, c, 1);
+        cell(QStringLiteral("ZSeg5_%1").arg(c), ZetaBogenSegmentGrid, c, 2);
+        cell(QStringLiteral("ZFlachH%1").arg(c), ZetaBogenFlachGrid, c, 2);
+        cell(QStringLiteral("ZFlachV%1").arg(c), ZetaBogenFlachVertGrid, c, 2);
+        cell(QStringLiteral("ZRedErwS%1").arg(c), ZetaRedScharfWeitGrid, c, 1);
+        cell(QStringLiteral("ZRedEngS%1").arg(c), ZetaRedScharfEngGrid, c, 1);
+        cell(QStringLiteral("ZRedEngK%1").arg(c), ZetaRedKonEngGrid, c, 1);
+        cell(QStringLiteral("zEinbauten%1").arg(c), ZubehoerGrid, 1, c);
+        cell(QStringLiteral("zEinbauten%1").arg(c + 6), ZubehoerGrid, 3, c);
+    }
+    for (int c = 1; c <= 7; ++c) {
+        cell(QStringLiteral("ZAbzw90%1").arg(c), ZetaAbzweigGrid, c, 1);
+        cell(QStringLiteral("ZAbzw60%1").arg(c), ZetaAbzweigGrid, c, 2);
+        cell(QStringLiteral("ZAbzw45%1").arg(c), ZetaAbzweigGrid, c, 3);
+    }
+    for (int k = 1; k <= 18; ++k) cell(QStringLiteral("ZRedErwK%1").arg(k), ZetaRedKonWeitGrid, (k - 1) % 6 + 1, (k - 1) / 6 + 1);
+
+    for (TCurrencyEdit* e : material) connect(e, &TCurrencyEdit::Change, this, &TGrundlagenForm::SpeichernMoeglich);
+    for (TCellGrid* g : Grids()) {
+        g->OnSetEditText = [this](QObject* s, int c, int r, const QString& v) { ZetaBogenGlattGridSetEditText(s, c, r, v); };
+        g->OnGetEditText = [this, g](QObject* s, int c, int r, QString& v) {
+            m_editStart[s] = {{c, r}, v};
+            // Typing into a cell is a change at once, so that Alt+S saves it.
+            QLineEdit* editor = g->InplaceEditor();
+            if (editor && !m_watchedEditors.contains(editor)) {
+                m_watchedEditors.insert(editor);
+                connect(editor, &QLineEdit::textChanged, this, [this, g](const QString& now) {
+                    const auto start = m_editStart.find(g);
+                    if (g->EditorVisible() && (start == m_editStart.end() || start->second.second != now))
+                        SpeichernMoeglich();
+                });
+            }
+        };
+        g->OnValidateEdit = [this](QObject* s, int c, int r, bool& ok) { validateCell(s, c, r, ok); };
+    }
+    connect(SaveBtn, &QPushButton::clicked, this, [this] { SaveBtnClick(); });
+}
+
+std::array<TCurrencyEdit*, 7> TGrundlagenForm::Edits() const
+{
+    return {BlechGefalztEdit, FlexrohrEdit, GemauertEdit, HolzkanalEdit, BetonkanalEdit, FaserzementEdit,
+            EtaVentilatorEdit};
+}
+
+std::array<TCellGrid*, 10> TGrundlagenForm::Grids() const
+{
+    return {ZetaBogenGlattGrid, ZetaBogenSegmentGrid, ZetaBogenFlachGrid, ZetaBogenFlachVertGrid, ZetaAbzweigGrid,
+            ZetaRedScharfWeitGrid, ZetaRedScharfEngGrid, ZetaRedKonWeitGrid, ZetaRedKonEngGrid, ZubehoerGrid};
+}
+
+QString TGrundlagenForm::Bild(const QString& image)
+{
+    for (const auto& entry : kImages)
+        if (image.compare(QLatin1String(entry[0]), Qt::CaseInsensitive) == 0)
+            return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(entry[1]));
+    return QString();
+}
+
+void TGrundlagenForm::setPictures()
+{
+    for (const auto& entry : kImages) {
+        auto* picture = findChild<TImage*>(QLatin1String(entry[0]));
+        if (!picture) continue;
+        QSvgRenderer renderer(Bild(QLatin1String(entry[0])));
+        if (!renderer.isValid() || picture->width() <= 0 || picture->height() <= 0) continue;
+        const qreal ratio = picture->devicePixelRatioF();
+        const int side = std::min(picture->width(), picture->height());
+        QPixmap pixmap(QSize(side, side) * ratio);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            renderer.render(&painter);
+        }
+        pixmap.setDevicePixelRatio(ratio);
+        picture->setPixmap(pixmap);
+        picture->setAlignment(Qt::AlignCenter);
+    }
+}
+
+QString TGrundlagenForm::text(int index) const
+{
+    const QString t = ZetaStrHolder->item(index);
+    if (!t.isEmpty() || index < 0 || index >= int(std::size(kDefaultTexts))) return t;
+    return QString::fromUtf8(kDefaultTexts[index]);
+}
+
+TGrundlagenForm::TFeld TGrundlagenForm::FeldVon(const QString& key) const
+{
+    return m_felder.value(key.toLower());
+}
+
+QString TGrundlagenForm::FeldName(const QString& key) const
+{
+    const TFeld f = FeldVon(key);
+    auto labelOf = [this](const QWidget* w) -> QString {
+        // The label that stands closest above or to the left of the control.
+        const QLabel* best = nullptr;
+        int bestDistance = 1 << 30;
+        for (const QLabel* l : w->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            const int dy = w->y() - l->y();
+            const int dx = w->x() - l->x();
+            if (dy < -6 || dx < -6 || (dy > 24 && dx > 24)) continue;
+            const int d = dx + dy;
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = l;
+            }
+        }
+        return best ? best->text().trimmed() : w->objectName();
+    };
+    if (f.edit) return labelOf(f.edit);
+    if (!f.grid) return key;
+    QString rowHead, colHead;
+    if (f.grid == ZubehoerGrid) {
+        rowHead = f.grid->Cells(f.col - 1, f.row);
+    } else {
+        rowHead = f.grid->Cells(0, f.row);
+        for (int r = f.grid->FixedRows() - 1; r >= 0 && colHead.isEmpty(); --r) colHead = f.grid->Cells(f.col, r);
+    }
+    QString name = labelOf(f.grid);
+    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    if (!rowHead.isEmpty()) name += QStringLiteral(", ") + rowHead;
+    if (!colHead.isEmpty()) name += QStringLiteral(" / ") + colHead;
+    return name;
+}
+
+// ---- checking -------------------------------------------------------------------
+
+TGrundlagenForm::TPruefung TGrundlagenForm::PruefeWert(const QString& text, QString* cut)
+{
+    const QString t = text.trimmed();
+    if (cut) *cut = t.left(TTechnikDaten::Breite);
+    if (t.isEmpty()) return TPruefung::Ok;
+    double full = 0;
+    if (!TryStrToFloat(t, full)) return TPruefung::KeineZahl;
+    if (t.size() <= TTechnikDaten::Breite) return TPruefung::Ok;
+    // Cutting drops decimals; it must not change the whole number, turn the
+    // value into 0 or leave no number (an exponent cut off).
+    double part = 0;
+    if (!TryStrToFloat(t.left(TTechnikDaten::Breite), part)) return TPruefung::ZuLang;
+    if (part == 0.0 && full != 0.0) return TPruefung::ZuLang;
+    if (Trunc(part) != Trunc(full)) return TPruefung::ZuLang;
+    return TPruefung::Ok;
+}
+
+void TGrundlagenForm::validateCell(QObject* Sender, int ACol, int ARow, bool& Result)
+{
+    auto* grid = qobject_cast<TCellGrid*>(Sender);
+    if (!grid) return;
+    const auto keyIt = m_keyOfCell.find({grid, ACol * 100 + ARow});
+    if (keyIt == m_keyOfCell.end()) return;
+    const QString typed = grid->Cells(ACol, ARow);
+    const TPruefung p = PruefeWert(typed);
+    if (p == TPruefung::Ok) {
+        if (typed.trimmed() != typed) grid->SetCells(ACol, ARow, typed.trimmed());
+        return;
+    }
+    // Refused: the cell gets its text from before the edit back.
+    QString before = m_konstanten.Value(keyIt->second);
+    const auto start = m_editStart.find(grid);
+    if (start != m_editStart.end() && start->second.first == std::make_pair(ACol, ARow)) before = start->second.second;
+    grid->SetCells(ACol, ARow, before);
+    const QString message = p == TPruefung::KeineZahl
+        ? FeldName(keyIt->second) + QStringLiteral(": \"") + typed + QStringLiteral("\" ") + text(txKeineZahl)
+        : text(txZuLang) + QLatin1Char('\r') + FeldName(keyIt->second) + QStringLiteral(": ") + typed;
+    MessageDlg(message, mtError, mbOK);
+    Result = false;
+}
+
+// ---- loading ----------------------------------------------------------------------
+
+void TGrundlagenForm::showEvent(QShowEvent* event)
+{
+    TAppDialog::showEvent(event);
+    // Coming up loads; returning from a message box or a minimised window
+    // keeps what was typed.
+    if (!m_geladen) {
+        m_geladen = true;
+        FormActivate();
+    }
+}
+
+void TGrundlagenForm::FormActivate()
+{
+    SaveBtn->setEnabled(m_geaendert);
+    QStringList bad;
+    if (!WertDateiVorhanden()) {
+        MessageDlg(text(txKeineDatei), mtInformation, mbOK);
+    } else if (ReadConstantsFile()) {
+        bad = ConstantsToDialog();
+    }
+    FillZubehoerGridNames();
+    VorgabenPageControl->setCurrentWidget(VorgabenTab);
+    BlechGefalztEdit->setFocus(Qt::OtherFocusReason);
+    if (!bad.isEmpty()) MessageDlg(text(txLadefehler) + QLatin1Char('\r') + bad.join(QLatin1Char('\r')), mtError, mbOK);
+}
+
+bool TGrundlagenForm::ReadConstantsFile()
+{
+    return ReadTechnikdaten(m_konstanten);
+}
+
+QStringList TGrundlagenForm::ConstantsToDialog()
+{
+    QStringList bad;
+    ++m_laden;
+    for (int i = 0; i < m_konstanten.Count(); ++i) {
+        const TFeld f = FeldVon(m_konstanten.Key(i));
+        const QString value = m_konstanten.Value(i);
+        if (f.edit) {
+            double v = 0;
+            if (!TryStrToFloat(value, v)) {
+                bad << m_konstanten.Key(i) + QStringLiteral(" = \"") + value + QLatin1Char('"');
+                v = 0;
+            }
+            f.edit->SetValue(v);
+        } else if (f.grid) {
+            f.grid->SetCells(f.col, f.row, value);
+        }
+    }
+    --m_laden;
+    return bad;
+}
+
+void TGrundlagenForm::FillZubehoerGridNames()
+{
+    ZubehoerGrid->SetCells(0, 0, text(0));
+    ZubehoerGrid->SetCells(2, 0, text(0));
+    for (int r = 1; r <= 6; ++r) {
+        ZubehoerGrid->SetCells(0, r, text(r));
+        ZubehoerGrid->SetCells(2, r, text(r + 6));
+    }
+}
+
+// ---- changes ----------------------------------------------------------------------
+
+void TGrundlagenForm::SpeichernMoeglich()
+{
+    if (m_laden > 0) return;
+    m_geaendert = true;
+    SaveBtn->setEnabled(true);
+}
+
+void TGrundlagenForm::ZetaBogenGlattGridSetEditText(QObject*, int, int, const QString&)
+{
+    SpeichernMoeglich();
+}
+
+// ---- saving -----------------------------------------------------------------------
+
+bool TGrundlagenForm::CommitGridEdits()
+{
+    for (TCellGrid* g : Grids())
+        if (!g->commitEdit()) return false;
+    return true;
+}
+
+bool TGrundlagenForm::DialogToConstants(TTechnikDaten& daten)
+{
+    for (int i = 0; i < daten.Count(); ++i) {
+        const QString key = daten.Key(i);
+        const TFeld f = FeldVon(key);
+        QString full;
+        if (f.edit) full = FloatToStr(settled(f.edit));
+        else if (f.grid) full = f.grid->Cells(f.col, f.row);
+        QString cut;
+        const TPruefung p = PruefeWert(full, &cut);
+        if (p != TPruefung::Ok) {
+            if (f.grid) {
+                VorgabenPageControl->setCurrentWidget(f.grid->parentWidget());
+                f.grid->SetCol(f.col);
+                f.grid->SetRow(f.row);
+                f.grid->setFocus(Qt::OtherFocusReason);
+            } else if (f.edit) {
+                VorgabenPageControl->setCurrentWidget(VorgabenTab);
+                f.edit->setFocus(Qt::OtherFocusReason);
+            }
+            const QString message = p == TPruefung::KeineZahl
+                ? FeldName(key) + QStringLiteral(": \"") + full + QStringLiteral("\" ") + text(txKeineZahl)
+                : text(txZuLang) + QLatin1Char('\r') + FeldName(key) + QStringLiteral(": ") + full;
+            MessageDlg(message, mtError, mbOK);
+            return false;
+        }
+        daten.SetValue(i, cut);
+    }
+    return true;
+}
+
+bool TGrundlagenForm::WriteConstantsFile()
+{
+    return WriteTechnikdaten(m_konstanten);
+}
+
+bool TGrundlagenForm::SaveBtnClick()
+{
+    // A value still in a cell's editor belongs to what is saved.
+    if (!CommitGridEdits()) return false;
+    TTechnikDaten daten;
+    if (!DialogToConstants(daten)) return false;
+    // The flag clears only once the file holds the values.
+    if (!WriteTechnikdaten(daten)) return false;
+    m_konstanten = daten;
+    m_geaendert = false;
+    SaveBtn->setEnabled(false);
+    return true;
+}
+
+// ---- closing ----------------------------------------------------------------------
+
+void TGrundlagenForm::FormCloseQuery(bool& CanClose)
+{
+    CanClose = true;
+    if (!CommitGridEdits()) {
+        CanClose = false;
+        return;
+    }
+    if (!m_geaendert) return;
+    const int answer =
+        MessageDlg(text(txNichtGespeichert) + QLatin1Char('\r') + text(txJetztSpeichern), mtConfirmation, mbYesNo);
+    // A Yes whose save failed keeps the dialog open with what was typed.
+    if (answer == mrYes && !SaveBtnClick()) CanClose = false;
+}
+
+void TGrundlagenForm::done(int result)
+{
+    if (!isVisible()) {
+        TAppDialog::done(result);
+        return;
+    }
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (!canClose) return;
+    m_geladen = false;
+    TAppDialog::done(result);
+}
