@@ -138,6 +138,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = mPreviewClick
       SectionName = 'Datei'
     end
     object PrintBtn: TSpeedItem
@@ -150,6 +151,7 @@ object MainForm: TMainForm
       Width = 24
       Height = 23
       Visible = True
+      OnClick = mPrintClick
       SectionName = 'Datei'
     end
     object BerechnenTSBtn: TSpeedItem
@@ -2691,10 +2693,12 @@ object MainForm: TMainForm
       object mPrint: TMenuItem
         Caption = 'Drucken'
         Enabled = False
+        OnClick = mPrintClick
       end
       object mPreview: TMenuItem
         Caption = 'Druckvorschau'
         Enabled = False
+        OnClick = mPreviewClick
       end
       object N3: TMenuItem
         Caption = '-'

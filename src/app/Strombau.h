@@ -265,6 +265,26 @@ public slots:
     void mProjektSaveAsClick();
 
 public:
+    // ---- Report (Strombau_Bericht.cpp) ---------------------------------------
+    // Runs one report of the open project: on the printer, or in the
+    // preview window when the preview command started it.
+    void PrintOrPreview();
+
+public slots:
+    // "Drucken" and "Druckvorschau" (menu items and tool buttons): store
+    // the shown section, show the header dialog, run the report; a failure
+    // ends in "Fehler beim Drucken!" / "Fehler bei der Druckvorschau!".
+    void mPrintClick();
+    void mPreviewClick();
+
+private:
+    void runReportCommand(bool preview);
+    // The command that started the report: true for the preview.
+    bool m_reportPreview = false;
+    // The command has shown "Zetawerte nicht vorhanden" already.
+    bool m_reportValueFileReported = false;
+
+public:
     // ---- end of project commands -----------------------------------------
 
     // ---- Section tree and section commands (Strombau_Baum.cpp) ------------

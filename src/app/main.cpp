@@ -7,6 +7,7 @@
 #include "platform/Application.h"
 #include "platform/Dialogs.h"
 #include "platform/Exceptions.h"
+#include "print/PreviewForm.h"
 #include "support/Translation.h"
 #include <QFont>
 #include <memory>
@@ -22,6 +23,8 @@ int ProgramMain(int argc, char** argv)
     InstallQtTranslations(&app);
     // Every form names its face; this is only the fallback of the desktop.
     app.setFont(QFont(QStringLiteral("Arial"), 8));
+    // "Druckvorschau" shows the recorded pages in the preview window.
+    RegisterPreviewForm();
 
     std::unique_ptr<TMainForm> mainForm;
     try {

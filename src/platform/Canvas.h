@@ -140,9 +140,11 @@ protected:
 
     // The current font at the surface's resolution, made once per font.
     const QRawFont& rawFont() const;
-    // Kerned advances of `text` in `font`, and their sum.
-    static double Advances(const QRawFont& font, const QString& text, QVector<quint32>* glyphs = nullptr,
-                           QVector<QPointF>* advances = nullptr);
+    // Kerned advances of `text` in `font`, and their sum.  Each advance is
+    // a whole number of pixels at 96 dpi (as a screen lays text out), taken
+    // to this surface's resolution, so text lands where it was measured.
+    double Advances(const QRawFont& font, const QString& text, QVector<quint32>* glyphs = nullptr,
+                    QVector<QPointF>* advances = nullptr) const;
 
 private:
     struct MetricsEntry {

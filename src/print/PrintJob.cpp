@@ -47,6 +47,7 @@ void TPrintObject::SetPrinter(std::unique_ptr<TPrinter> printer)
 void TPrintObject::ReadPrinterDefaults()
 {
     if (!m_printingStarted) return;
+    m_printerDefaultsTried = true;
     TPrinterSettings s;
     for (int i = 0; i < kSettingsTries; ++i) {
         if (Printer()->GetSettings(s)) {
@@ -74,6 +75,7 @@ void TPrintObject::ApplyPrinterSettings(bool restore)
         s.copies = 1;
         s.quality = DMRES_HIGH;
     } else {
+        m_printerSettingsApplied = true;
         const int code = PaperSizeRow(m_paperSize).Code;
         if (code > 0) s.paperCode = short(code);
         s.orientation = m_orientation == 1 ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
@@ -170,8 +172,15 @@ bool TPrintObject::Start()
     m_printingStarted = true;
     m_pageOpen = true;
 
-    ReadPrinterDefaults();
-    ApplyPrinterSettings(false);
+    // Recording for the preview needs no printer: its settings are read
+    // and set when the job prints.
+    m_savedPrinterValid = false;
+    m_printerDefaultsTried = false;
+    m_printerSettingsApplied = false;
+    if (!m_preview || m_printDirect) {
+        ReadPrinterDefaults();
+        ApplyPrinterSettings(false);
+    }
 
     if (recording && m_previewWindow) {
         QHash<int, QString> texts;
@@ -213,7 +222,7 @@ bool TPrintObject::Start()
             m_recording = false;
             m_pages.reset();
             if (m_displayPanel) m_displayPanel->FreePanel();
-            ApplyPrinterSettings(true);
+            if (m_printerSettingsApplied) ApplyPrinterSettings(true);
             return false;
         }
         m_canvas = printer->Canvas();
@@ -329,6 +338,6 @@ void TPrintObject::EndReport()
     m_printingStarted = false;
     m_drawingEnabled = false;
     m_recording = false;
-    ApplyPrinterSettings(true);
+    if (m_printerSettingsApplied) ApplyPrinterSettings(true);
     if (PrintDone) PrintDone(this);
 }

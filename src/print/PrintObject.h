@@ -519,6 +519,9 @@ protected:
     short m_savedPaperCode = 0;
     short m_savedOrientation = 0;
     bool m_savedPrinterValid = false;
+    // This job has asked for the printer's own settings / given it its own.
+    bool m_printerDefaultsTried = false;
+    bool m_printerSettingsApplied = false;
     QPointer<QWidget> m_progressBar;  // a QProgressBar
     QPointer<QWidget> m_statusText;
     std::vector<TReplayState> m_snapshots;

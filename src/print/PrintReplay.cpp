@@ -558,6 +558,7 @@ void TPrintObject::PrintAllPages()
 {
     if (!m_pages) return;
     m_automaticPaging = false;
+    if (!m_printerDefaultsTried) ReadPrinterDefaults();
     ApplyPrinterSettings(false);
     if (Printer()->Printers().isEmpty()) {
         MessageDlg(QStringLiteral("There are no printers installed."), mtInformation, mbOK);

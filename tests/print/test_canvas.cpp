@@ -189,7 +189,8 @@ TEST(Canvas, FloodFillBoundedByBorderOrReplacingSurface)
 #include <QRawFont>
 
 // The font file itself, at points x 96 / 72 pixels, gives the widths the
-// measuring surface reports, whatever the screen's resolution.
+// measuring surface reports (each advance in whole pixels), whatever the
+// screen's resolution.
 TEST(Canvas, WidthsComeFromTheFaceAtTheUnroundedPixelSize)
 {
     const QString path = QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf");
@@ -202,9 +203,11 @@ TEST(Canvas, WidthsComeFromTheFaceAtTheUnroundedPixelSize)
         const QList<quint32> glyphs = raw.glyphIndexesForString(text);
         const QList<QPointF> adv = raw.advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
         double w = 0;
-        for (const QPointF& a : adv) w += a.x();
-        EXPECT_NEAR(m.TextWidth(text), w, 1.0) << text.toStdString();
+        for (const QPointF& a : adv) w += std::round(a.x());
+        EXPECT_EQ(m.TextWidth(text), qRound(w)) << text.toStdString();
     }
+    // Each advance in whole pixels: 11 + 4 + 4 + 7, where the exact sum would round to 27.
+    EXPECT_EQ(m.TextWidth(QStringLiteral("m³/h")), 26);
     EXPECT_EQ(m.TextHeight(QStringLiteral("A")), qRound(raw.ascent() + raw.descent()));
 }
 

@@ -367,11 +367,12 @@ TEST(Printing, PreviewGetsItsTextsAndStartZoom)
     EXPECT_EQ(preview->texts.value(1010), QStringLiteral("nächste Seite"));
     EXPECT_EQ(preview->texts.value(1016), QStringLiteral("Seiten"));
     EXPECT_EQ(preview->shows, 0);  // recording touches neither printer nor preview
-    EXPECT_TRUE(j.printer->log.filter(QStringLiteral("begin")).isEmpty());
+    EXPECT_TRUE(j.printer->log.isEmpty());
+    EXPECT_EQ(j.printer->settingsReads, 0);
     j.po.EndReport();
     EXPECT_EQ(preview->shows, 1);
     EXPECT_EQ(preview->startZoom, 1);
-    EXPECT_TRUE(j.printer->log.filter(QStringLiteral("begin")).isEmpty());
+    EXPECT_TRUE(j.printer->log.isEmpty());  // a preview that prints nothing needs no printer
 }
 
 TEST(Printing, DisplayPanelFromStartToEndReport)
@@ -456,4 +457,22 @@ TEST(Printing, AttachedProgressBarAndStatusText)
     EXPECT_TRUE(status->text().isEmpty());  // printing ends with an empty status
     EXPECT_EQ(j.po.ProgressBar(), nullptr);  // the job lets go of them
     EXPECT_EQ(j.printedPages.size(), 2u);
+}
+
+TEST(Printing, PrintingFromThePreviewSetsAndRestoresThePrinter)
+{
+    PreviewRegistration registration;
+    PrintJob j;
+    j.po.SetPreview(true);
+    j.po.SetShowPrintDialog(false);
+    j.po.SetPaperSize(PAPER_A4);
+    registration.last->onShow = [&](TPrintObject& p) {
+        p.PrintAllPages();
+        EXPECT_EQ(j.printer->settings().paperCode, 9);
+    };
+    j.record(2);
+    j.po.EndReport();
+    EXPECT_EQ(j.printedPages, (std::vector<int>{1, 2}));
+    EXPECT_EQ(j.printer->settings().paperCode, 1);  // the printer's own paper back
+    EXPECT_EQ(j.printer->log.last(), QStringLiteral("settings 1 1 1 -4"));
 }

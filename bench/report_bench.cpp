@@ -1,0 +1,149 @@
+// The pressure-loss report of a large project: the 1000 sections of the
+// project benchmark (5 fittings and a further component each), calculated,
+// recorded and written to a PDF file without any dialog.  Targets: under
+// 2 s for the whole, under 300 MB peak memory.  Prints the page count and
+// the time of each phase (best of three runs); a figure over its target
+// prints "SLOW" and the benchmark exits with 2.
+#include "app/Berechnung.h"
+#include "app/Bericht.h"
+#include "app/ProjektDatei.h"
+#include "platform/Printer.h"
+#include "platform/ProgramFolder.h"
+#include "print/PrintObject.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHash>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+class TableValues : public IValueSource {
+public:
+    QHash<QString, QString> values;
+    bool Available() const override { return true; }
+    QString ReadValue(const QString& section, const QString& key) const override
+    {
+        return values.value((section + "/" + key).toLower());
+    }
+};
+
+// The project of the project benchmark.
+TProjekt bigProject()
+{
+    constexpr int kSections = 1000;
+    TProjekt p;
+    p.Projektdaten.Name1 = "Bauamt";
+    p.Projektdaten.Projekt = "Großprojekt";
+    p.Projektdaten.Vortext = "Vorbemerkung\r\nzweite Zeile";
+    p.TSAnzahl = kSections;
+    p.Teilstrecken.assign(kSections + 1, GeleerteTeilstrecke());
+    const int kSlots[] = {3, 31, 52, 88, 95};
+    for (int n = 1; n <= kSections; ++n) {
+        TTeilstrecke& t = p.Teilstrecken[size_t(n)];
+        t.Nummer = QString::number(n);
+        t.Materialart = "0";
+        t.DNRohr = "200";
+        t.Laenge = "12,5";
+        t.Volumenstrom = "600";
+        t.Geschw = "5,31";
+        t.DpGesamt = "66,46";
+        t.Bezeichnung = QString("Strecke %1").arg(n);
+        for (int slot : kSlots) t.Einbauten(slot) = {"13", "0,21", "2"};
+        t.FremdEinbauten(1) = {"Brandschutzklappe", "15", "1"};
+    }
+    return p;
+}
+
+long peakKb()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+double msSince(const QElapsedTimer& t, qint64 from = 0) { return double(t.nsecsElapsed() - from) / 1e6; }
+
+struct Phases {
+    double calc = 0, record = 0, pdf = 0, total = 0;
+    int pages = 0;
+    qint64 pdfBytes = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!dir.isValid()) return 1;
+    // A program folder with a logo, so that the logo is part of the run.
+    SetProgramFolder(dir.path() + QLatin1Char('/'));
+    QImage logo(300, 98, QImage::Format_RGB32);
+    logo.fill(qRgb(0, 0, 255));
+    logo.save(dir.filePath("Logo.bmp"), "BMP");
+
+    TableValues werte;
+    for (const char* key : {"EBlech", "EFlex", "EFaserzement", "EHolz", "EBeton", "EEGemauert"})
+        werte.values[QStringLiteral("material/%1").arg(key).toLower()] = "0,15";
+    werte.values["material/etaventilator"] = "0,7";
+    const TResourceMessageTexts texte;
+    const QString pdf = dir.filePath("bericht.pdf");
+
+    Phases best;
+    best.total = 1e12;
+    for (int run = 0; run < 3; ++run) {
+        Phases ph;
+        TProjekt p = bigProject();
+        TUserdaten user;
+        QElapsedTimer t;
+        t.start();
+        TSectionInputs shown;
+        if (!CalculateAllSectionsCommand(p, shown, 0, werte)) {
+            std::printf("calculation refused\n");
+            return 1;
+        }
+        ph.calc = msSince(t);
+        const qint64 recordStart = t.nsecsElapsed();
+        qint64 recordEnd = 0;
+
+        TStrombauBericht bericht(p, user, texte);
+        bericht.Vorschau = false;
+        bericht.UserdatenLesen = [](TUserdaten& u) {
+            u.Firma = "Planungsbüro Muster";
+            u.Strasse = "Hauptstraße 1";
+            u.Ort = "Düsseldorf";
+            u.Nutzer = "Hans Muster";
+        };
+        bericht.NachSetup = [&](TPrintObject& po) {
+            // No print dialog: straight into the PDF file.
+            po.SetShowPrintDialog(false);
+            po.Printer()->SetPrinterName(TPrinter::PdfPrinterName());
+            po.Printer()->SetPdfFileName(pdf);
+            po.OnLastPage = [&](QObject*) { recordEnd = t.nsecsElapsed(); };
+        };
+        bericht.Run();
+        ph.total = msSince(t);
+        ph.record = double(recordEnd - recordStart) / 1e6;
+        ph.pdf = ph.total - ph.calc - ph.record;
+        ph.pages = bericht.RecordedPages();
+        ph.pdfBytes = QFileInfo(pdf).size();
+        if (ph.total < best.total) best = ph;
+    }
+
+    const double peakMb = double(peakKb()) / 1024.0;
+    const bool slowTime = best.total >= 2000.0;
+    const bool slowMem = peakMb >= 300.0;
+    std::printf("report of 1000 sections: %d pages, PDF %.1f MB\n", best.pages, double(best.pdfBytes) / 1e6);
+    std::printf("  calculate   %8.1f ms\n", best.calc);
+    std::printf("  record      %8.1f ms\n", best.record);
+    std::printf("  write PDF   %8.1f ms\n", best.pdf);
+    std::printf("  total       %8.1f ms  (target < 2000 ms)  %s\n", best.total, slowTime ? "SLOW" : "ok");
+    std::printf("  peak memory %8.1f MB  (target < 300 MB)   %s\n", peakMb, slowMem ? "SLOW" : "ok");
+    return slowTime || slowMem ? 2 : 0;
+}
