@@ -8,6 +8,7 @@
 #include "common/TestSupport.h"
 #include "grid/CellGrid.h"
 #include "platform/CurrencyEdit.h"
+#include "platform/Help.h"
 #include "platform/IniFile.h"
 #include "platform/SpeedBar.h"
 #include "support/PasswordDialogs.h"
@@ -52,9 +53,24 @@ class DialogeHauptfenster : public ::testing::Test {
 protected:
     TempProgramFolder folder;
     std::unique_ptr<TMainForm> form;
+    HelpOpener previousHelp;
+    QStringList helpContexts;  // the help pages opened, by context
+
+    // F1 on `w` as the user presses it; returns the context opened.
+    QString f1(QWidget* w)
+    {
+        const qsizetype before = helpContexts.size();
+        QTest::keyClick(w, Qt::Key_F1);
+        return helpContexts.size() == before + 1 ? helpContexts.last() : QStringLiteral("<keine Hilfe>");
+    }
 
     void SetUp() override
     {
+        folder.write(QStringLiteral("Strombaurechner.html"), "<html></html>");
+        previousHelp = SetHelpOpener([this](const QUrl& url) {
+            helpContexts << url.fragment();
+            return true;
+        });
         TUserDlg::ResetRunState();
         ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/data/SBWert.Dat"), folder.file(QStringLiteral("SBWert.Dat"))));
         QFile::setPermissions(folder.file(QStringLiteral("SBWert.Dat")), QFile::ReadOwner | QFile::WriteOwner);
@@ -74,6 +90,7 @@ protected:
         form.reset();
         answerer().verifyDone();
         TUserDlg::ResetRunState();
+        SetHelpOpener(previousHelp);
     }
     QString value(const char* section, const char* key) const
     {
@@ -120,6 +137,7 @@ TEST_F(DialogeHauptfenster, TechnicalDataFromTheMenu)
             EXPECT_GT(colours(picture->pixmap().toImage()), 3) << picture->objectName().toStdString();
         }
         EXPECT_EQ(d->findChildren<TImage*>().size(), 9);
+        EXPECT_EQ(f1(d->FlexrohrEdit), QStringLiteral("250"));
         // Edit and save as a user does.
         d->VorgabenPageControl->setCurrentIndex(0);
         d->EtaVentilatorEdit->setFocus();
@@ -159,6 +177,7 @@ TEST_F(DialogeHauptfenster, UserSettingsAndInformationFromTheMenu)
         QApplication::processEvents();
         d->FirmaEdit->setFocus();
         QTest::keyClicks(d->FirmaEdit, QStringLiteral("Planungsbuero Sued"));
+        EXPECT_EQ(f1(d->FirmaEdit), QStringLiteral("270"));
         QTest::keyClick(d->FirmaEdit, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), d->UserEdit) << "Tab goes on to the next input";
         QTest::keyClicks(d->UserEdit, QStringLiteral("Jan Ost"));
@@ -186,6 +205,7 @@ TEST_F(DialogeHauptfenster, UserSettingsAndInformationFromTheMenu)
         box->show();
         const QImage image = grabbed(box, QStringLiteral("info"));
         EXPECT_GT(colours(image), 8);
+        EXPECT_EQ(f1(box->OKButton), QStringLiteral("260"));
         QTest::keyClick(box, Qt::Key_Return);
         EXPECT_FALSE(box->isVisible());
         return box->result();
