@@ -2,6 +2,7 @@
 // sorting rows and columns with everything they carry, the clipboard, the
 // clicks on fixed cells and stretching the last column.
 #include "grid/CellGrid.h"
+#include "grid/MapKeys.h"
 #include "grid/GridClipboard.h"
 #include "platform/Cp1252.h"
 
@@ -15,30 +16,8 @@ namespace {
 
 using Key = std::pair<int, int>;
 
-template <class Map>
-void swapEntries(Map& m, const typename Map::key_type& a, const typename Map::key_type& b)
-{
-    auto ia = m.find(a), ib = m.find(b);
-    if (ia != m.end() && ib != m.end()) {
-        std::swap(ia->second, ib->second);
-    } else if (ia != m.end() || ib != m.end()) {
-        auto node = m.extract(ia != m.end() ? ia : ib);
-        node.key() = ia != m.end() ? b : a;
-        m.insert(std::move(node));
-    }
-}
-
-template <class Map, class F>
-void remapKeys(Map& m, F keyMap)
-{
-    Map out;
-    while (!m.empty()) {
-        auto node = m.extract(m.begin());
-        node.key() = keyMap(node.key());
-        out.insert(std::move(node));
-    }
-    m.swap(out);
-}
+using gridmaps::remapKeys;
+using gridmaps::swapEntries;
 
 T_nextcell reversed(T_nextcell d)
 {

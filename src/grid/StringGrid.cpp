@@ -1,4 +1,5 @@
 #include "grid/StringGrid.h"
+#include "grid/MapKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -740,30 +741,8 @@ void TStringGrid::FocusCell(int c, int r, bool moveAnchor)
 
 namespace {
 
-template <class Map>
-void swapEntries(Map& m, const typename Map::key_type& a, const typename Map::key_type& b)
-{
-    auto ia = m.find(a), ib = m.find(b);
-    if (ia != m.end() && ib != m.end()) {
-        std::swap(ia->second, ib->second);
-    } else if (ia != m.end() || ib != m.end()) {
-        auto node = m.extract(ia != m.end() ? ia : ib);
-        node.key() = ia != m.end() ? b : a;
-        m.insert(std::move(node));
-    }
-}
-
-template <class Map, class F>
-void remapKeys(Map& m, F keyMap)
-{
-    Map out;
-    while (!m.empty()) {
-        auto node = m.extract(m.begin());
-        node.key() = keyMap(node.key());
-        out.insert(std::move(node));
-    }
-    m.swap(out);
-}
+using gridmaps::remapKeys;
+using gridmaps::swapEntries;
 
 }  // namespace
 
