@@ -1,5 +1,6 @@
 // End to end: a three-section project opened in the real main window,
 // printed through "Drucken" to a PDF file, read back with the poppler tools.
+#include "common/PdfWords.h"
 #include "test_bericht_hilfen.h"
 #include "test_projektbefehle_hilfen.h"
 
@@ -14,44 +15,7 @@ using namespace projektbefehle_test;
 
 namespace {
 
-constexpr double kPtPerMm = 72.0 / 25.4;
-
-QString Tool(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(120000)) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-struct Word {
-    int page;
-    double xMin, yMin, xMax, yMax;  // mm from the paper's top-left
-    QString text;
-};
-
-std::vector<Word> Words(const QString& pdf)
-{
-    const QString html = Tool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    std::vector<Word> words;
-    int page = 0;
-    static const QRegularExpression tag(QStringLiteral(
-        "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    auto it = tag.globalMatch(html);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
-            continue;
-        }
-        QString text = m.captured(5);
-        text.replace(QLatin1String("&lt;"), QLatin1String("<")).replace(QLatin1String("&gt;"), QLatin1String(">"));
-        text.replace(QLatin1String("&quot;"), QLatin1String("\"")).replace(QLatin1String("&amp;"), QLatin1String("&"));
-        words.push_back({page, m.captured(1).toDouble() / kPtPerMm, m.captured(2).toDouble() / kPtPerMm,
-                         m.captured(3).toDouble() / kPtPerMm, m.captured(4).toDouble() / kPtPerMm, text});
-    }
-    return words;
-}
+using namespace pdftest;
 
 class BerichtPdfTest : public ::testing::Test {
 protected:
@@ -103,7 +67,7 @@ protected:
 TEST_F(BerichtPdfTest, ThreeSectionProjectPrintedToPdf)
 {
     for (const char* tool : {"pdfinfo", "pdftotext", "pdffonts", "pdftoppm"})
-        ASSERT_FALSE(Tool(QStringLiteral("which"), {QString::fromLatin1(tool)}).isEmpty()) << tool << " is missing";
+        ASSERT_FALSE(RunTool(QStringLiteral("which"), {QString::fromLatin1(tool)}).isEmpty()) << tool << " is missing";
     auto& answerer = ScriptedAnswerer::instance();
     const QString project = folder.file(QStringLiteral("drei.STB"));
     ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/tests/app/data/bericht_drei_strecken.stb"), project));
@@ -144,14 +108,14 @@ TEST_F(BerichtPdfTest, ThreeSectionProjectPrintedToPdf)
     answerer.verifyDone();
     ASSERT_TRUE(QFile::exists(pdf));
 
-    const QString info = Tool(QStringLiteral("pdfinfo"), {pdf});
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(recorded)))) << info.toStdString();
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title:\\s+Druckverlustberechnungen drucken\\n"))))
         << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("(A4)"))) << info.toStdString();
 
     // Liberation Sans faces only.
-    const QStringList fonts = Tool(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n')).mid(2);
+    const QStringList fonts = RunTool(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n')).mid(2);
     int faces = 0;
     for (const QString& line : fonts) {
         if (line.trimmed().isEmpty()) continue;
@@ -234,7 +198,7 @@ TEST_F(BerichtPdfTest, ThreeSectionProjectPrintedToPdf)
 
     // Every page rendered; the logo on page 1 at its place.
     const QString base = dir.filePath(QStringLiteral("seite"));
-    Tool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"), pdf, base});
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"), pdf, base});
     for (int page = 1; page <= recorded; ++page) {
         const QString png =
             recorded >= 10 ? QStringLiteral("%1-%2.png").arg(base).arg(page, 2, 10, QLatin1Char('0'))

@@ -1,5 +1,6 @@
 // A report-like job printed to PDF through the print dialog, read back with
 // the poppler tools: pages, title, where the texts and the pictures landed.
+#include "common/PdfWords.h"
 #include "common/TestSupport.h"
 #include "platform/Printer.h"
 #include "print/PrintObject.h"
@@ -13,42 +14,7 @@
 
 namespace {
 
-constexpr double kPtPerMm = 72.0 / 25.4;
-
-QString RunTool(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(120000)) return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-struct Word {
-    int page;
-    double xMin, yMin, xMax, yMax;  // millimetres from the paper's top-left
-    QString text;
-};
-
-std::vector<Word> Words(const QString& pdf)
-{
-    const QString html = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    std::vector<Word> words;
-    int page = 0;
-    static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    auto it = tag.globalMatch(html);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        if (m.captured(0).startsWith(QLatin1String("<page"))) {
-            ++page;
-            continue;
-        }
-        words.push_back({page, m.captured(1).toDouble() / kPtPerMm, m.captured(2).toDouble() / kPtPerMm,
-                         m.captured(3).toDouble() / kPtPerMm, m.captured(4).toDouble() / kPtPerMm,
-                         m.captured(5).replace(QLatin1String("&amp;"), QLatin1String("&"))});
-    }
-    return words;
-}
+using namespace pdftest;
 
 TPicture Logo()
 {
