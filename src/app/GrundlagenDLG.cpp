@@ -1,4 +1,5 @@
 #include "app/GrundlagenDLG.h"
+#include "app/SvgBild.h"
 #include "grid/CellGrid.h"
 #include "platform/CurrencyEdit.h"
 #include "platform/Dialogs.h"
@@ -215,23 +216,8 @@ QString TGrundlagenForm::Bild(const QString& image)
 
 void TGrundlagenForm::setPictures()
 {
-    for (const auto& entry : kImages) {
-        auto* picture = findChild<TImage*>(QLatin1String(entry[0]));
-        if (!picture) continue;
-        QSvgRenderer renderer(Bild(QLatin1String(entry[0])));
-        if (!renderer.isValid() || picture->width() <= 0 || picture->height() <= 0) continue;
-        const qreal ratio = picture->devicePixelRatioF();
-        const int side = std::min(picture->width(), picture->height());
-        QPixmap pixmap(QSize(side, side) * ratio);
-        pixmap.fill(Qt::transparent);
-        {
-            QPainter painter(&pixmap);
-            renderer.render(&painter);
-        }
-        pixmap.setDevicePixelRatio(ratio);
-        picture->setPixmap(pixmap);
-        picture->setAlignment(Qt::AlignCenter);
-    }
+    for (const auto& entry : kImages)
+        ShowSvgPicture(findChild<TImage*>(QLatin1String(entry[0])), Bild(QLatin1String(entry[0])));
 }
 
 QString TGrundlagenForm::text(int index) const

@@ -1,4 +1,5 @@
 #include "app/Strombau.h"
+#include "app/SvgBild.h"
 #include "app/SBWert.h"
 #include "platform/CurrencyEdit.h"
 #include "platform/Exceptions.h"
@@ -309,23 +310,8 @@ QString TMainForm::EinbautenPicture(int i)
 
 void TMainForm::setAccessoryPictures()
 {
-    for (int i = 1; i <= 12; ++i) {
-        TImage* picture = EinbautenImage[size_t(i - 1)];
-        QSvgRenderer renderer(EinbautenPicture(i));
-        if (!renderer.isValid() || picture->width() <= 0 || picture->height() <= 0) continue;
-        // Drawn for the screen's pixels, kept square in the middle of the control.
-        const qreal ratio = picture->devicePixelRatioF();
-        const int side = std::min(picture->width(), picture->height());
-        QPixmap pixmap(QSize(side, side) * ratio);
-        pixmap.fill(Qt::transparent);
-        {
-            QPainter painter(&pixmap);
-            renderer.render(&painter);
-        }
-        pixmap.setDevicePixelRatio(ratio);
-        picture->setPixmap(pixmap);
-        picture->setAlignment(Qt::AlignCenter);
-    }
+    // Drawn for the screen's pixels, kept square in the middle of the control.
+    for (int i = 1; i <= 12; ++i) ShowSvgPicture(EinbautenImage[size_t(i - 1)], EinbautenPicture(i));
 }
 
 void TMainForm::createFormstueckTab()
