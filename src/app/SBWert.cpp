@@ -194,7 +194,12 @@ bool WriteTip(bool tip)
     return writeValueFile([&](TIniFile& ini) { ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), tip); });
 }
 
-bool WriteUserdaten(const TUserdaten& u, bool tip)
+namespace {
+
+// The user texts and "Tip" of the section "Userdaten", from the record or
+// from the settings dialog's whole texts.
+template <class User>
+bool writeUserTexts(const User& u, bool tip)
 {
     return writeValueFile([&](TIniFile& ini) {
         const auto put = [&](const char* key, const QString& value) {
@@ -212,6 +217,13 @@ bool WriteUserdaten(const TUserdaten& u, bool tip)
         put("Sprache", u.Sprache);
         ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), tip);
     });
+}
+
+}  // namespace
+
+bool WriteUserdaten(const TUserdaten& u, bool tip)
+{
+    return writeUserTexts(u, tip);
 }
 
 bool ReadUserEingaben(TUserEingaben& e)
@@ -236,22 +248,7 @@ bool ReadUserEingaben(TUserEingaben& e)
 
 bool WriteUserEingaben(const TUserEingaben& e)
 {
-    return writeValueFile([&](TIniFile& ini) {
-        const auto put = [&](const char* key, const QString& value) {
-            ini.WriteString(kUser, QString::fromLatin1(key), value);
-        };
-        put("Firma", e.Firma);
-        put("Nutzer", e.Nutzer);
-        put("Strasse", e.Strasse);
-        put("PLZ", e.PLZ);
-        put("Ort", e.Ort);
-        put("Telefon", e.Telefon);
-        put("Fax", e.Fax);
-        put("EMail", e.EMail);
-        put("Vortext", EscapeLineBreaks(e.Vortext));
-        put("Sprache", e.Sprache);
-        ini.WriteBool(kUser, QString::fromLatin1(SchluesselTip), e.Tip);
-    });
+    return writeUserTexts(e, e.Tip);
 }
 
 // ---- technical data --------------------------------------------------------
