@@ -50,13 +50,7 @@ void TPrintObject::SetHeaderDim(quint8 box, quint16 lineWidth, double left, doub
                                 int color)
 {
     if (!m_printingStarted) return;
-    m_headerDim.Box = box;
-    m_headerDim.LineWidth = lineWidth;
-    m_headerDim.Left = left;
-    m_headerDim.Top = top;
-    m_headerDim.Right = right;
-    m_headerDim.Bottom = bottom;
-    m_headerDim.Color = color;
+    m_headerDim = TBandDim{left, top, right, bottom, box, color, lineWidth};
     if (m_recording && m_pages)
         m_pages->AddHeaderDim(toInches(1, left), toInches(0, top), toInches(1, right), toInches(0, bottom), box,
                               lineWidth, TColor(color));
@@ -66,27 +60,26 @@ void TPrintObject::SetFooterDim(quint8 box, quint16 lineWidth, double left, doub
                                 int color)
 {
     if (!m_printingStarted) return;
-    m_footerDim.Box = box;
-    m_footerDim.LineWidth = lineWidth;
-    m_footerDim.Left = left;
-    m_footerDim.Top = top;
-    m_footerDim.Right = right;
-    m_footerDim.Bottom = bottom;
-    m_footerDim.Color = color;
+    m_footerDim = TBandDim{left, top, right, bottom, box, color, lineWidth};
     if (m_recording && m_pages)
         m_pages->AddFooterDim(toInches(1, left), toInches(0, top), toInches(1, right), toInches(0, bottom), box,
                               lineWidth, TColor(color));
+}
+
+void TPrintObject::setBandLine(TBandLine& l, const QString& text, double y, quint16 align, const TFont& font)
+{
+    l.Text = text.left(kMaxBandText);
+    l.Y = y;
+    l.Align = align;
+    if (!l.Font) l.Font = std::make_unique<TFont>();
+    l.Font->Assign(font);
 }
 
 void TPrintObject::SetHeaderInf(int line, const QString& text, double y, quint16 align, const TFont& font)
 {
     if (!m_printingStarted || line < 1 || line > 10) return;
     TBandLine& l = m_headerLines[size_t(line)];
-    l.Text = text.left(kMaxBandText);
-    l.Y = y;
-    l.Align = align;
-    if (!l.Font) l.Font = std::make_unique<TFont>();
-    l.Font->Assign(font);
+    setBandLine(l, text, y, align, font);
     if (m_recording && m_pages)
         m_pages->AddHeaderInf(line, l.Text, toInches(0, y), align, font.Name(), font.Size(), font.Style(),
                               font.Color());
@@ -96,11 +89,7 @@ void TPrintObject::SetFooterInf(int line, const QString& text, double y, quint16
 {
     if (!m_printingStarted || line < 1 || line > 10) return;
     TBandLine& l = m_footerLines[size_t(line)];
-    l.Text = text.left(kMaxBandText);
-    l.Y = y;
-    l.Align = align;
-    if (!l.Font) l.Font = std::make_unique<TFont>();
-    l.Font->Assign(font);
+    setBandLine(l, text, y, align, font);
     if (m_recording && m_pages)
         m_pages->AddFooterInf(line, l.Text, toInches(0, y), align, font.Name(), font.Size(), font.Style(),
                               font.Color());

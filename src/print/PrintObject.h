@@ -469,6 +469,8 @@ protected:
     // Runs WriteText with the tab offset held at 0.
     void writeTextNoTab(const QString& text, double x, double y);
     void printBandBox(const TBandDim& band);
+    // A header or footer line takes its text (cut to the band's width), place and font.
+    static void setBandLine(TBandLine& l, const QString& text, double y, quint16 align, const TFont& font);
     // Kind 4 at replay: the page number into the text command that
     // follows; returns how many commands the main loop passes over.
     int replayPageNumber(const TPrnPageList* page, int index, int pageNo);
