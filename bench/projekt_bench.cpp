@@ -4,6 +4,7 @@
 // printed with its baseline: the bare file work of the same size (reading
 // and decoding the bytes, or encoding and replacing them atomically).  A
 // figure over its target prints "SLOW" and the benchmark exits with 2.
+#include "BenchProjekt.h"
 #include "app/ProjektDatei.h"
 #include "platform/Cp1252.h"
 #include <QCoreApplication>
@@ -53,25 +54,7 @@ int main(int argc, char** argv)
     constexpr int kRuns = 5;
 
     TProjektInhalt p;
-    p.Projektdaten.Name1 = "Bauamt";
-    p.Projektdaten.Projekt = "Großprojekt";
-    p.Projektdaten.Vortext = "Vorbemerkung\r\nzweite Zeile";
-    p.TSAnzahl = kSections;
-    p.Teilstrecken.assign(kSections + 1, GeleerteTeilstrecke());
-    const int kSlots[] = {3, 31, 52, 88, 95};
-    for (int n = 1; n <= kSections; ++n) {
-        TTeilstrecke& t = p.Teilstrecken[size_t(n)];
-        t.Nummer = QString::number(n);
-        t.Materialart = "0";
-        t.DNRohr = "200";
-        t.Laenge = "12,5";
-        t.Volumenstrom = "600";
-        t.Geschw = "5,31";
-        t.DpGesamt = "66,46";
-        t.Bezeichnung = QString("Strecke %1").arg(n);
-        for (int slot : kSlots) t.Einbauten(slot) = {"13", "0,21", "2"};
-        t.FremdEinbauten(1) = {"Brandschutzklappe", "15", "1"};
-    }
+    FillBenchProject(p, kSections);
 
     QTemporaryDir dir;
     if (!dir.isValid()) return 1;

@@ -4,6 +4,7 @@
 // 2 s for the whole, under 300 MB peak memory.  Prints the page count and
 // the time of each phase (best of three runs); a figure over its target
 // prints "SLOW" and the benchmark exits with 2.
+#include "BenchProjekt.h"
 #include "app/Berechnung.h"
 #include "app/Bericht.h"
 #include "app/ProjektDatei.h"
@@ -37,25 +38,7 @@ TProjekt bigProject()
 {
     constexpr int kSections = 1000;
     TProjekt p;
-    p.Projektdaten.Name1 = "Bauamt";
-    p.Projektdaten.Projekt = "Großprojekt";
-    p.Projektdaten.Vortext = "Vorbemerkung\r\nzweite Zeile";
-    p.TSAnzahl = kSections;
-    p.Teilstrecken.assign(kSections + 1, GeleerteTeilstrecke());
-    const int kSlots[] = {3, 31, 52, 88, 95};
-    for (int n = 1; n <= kSections; ++n) {
-        TTeilstrecke& t = p.Teilstrecken[size_t(n)];
-        t.Nummer = QString::number(n);
-        t.Materialart = "0";
-        t.DNRohr = "200";
-        t.Laenge = "12,5";
-        t.Volumenstrom = "600";
-        t.Geschw = "5,31";
-        t.DpGesamt = "66,46";
-        t.Bezeichnung = QString("Strecke %1").arg(n);
-        for (int slot : kSlots) t.Einbauten(slot) = {"13", "0,21", "2"};
-        t.FremdEinbauten(1) = {"Brandschutzklappe", "15", "1"};
-    }
+    FillBenchProject(p, kSections);
     return p;
 }
 
