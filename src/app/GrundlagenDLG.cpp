@@ -1,4 +1,5 @@
 #include "app/GrundlagenDLG.h"
+#include "app/FormBau.h"
 #include "app/SvgBild.h"
 #include "grid/CellGrid.h"
 #include "platform/CurrencyEdit.h"
@@ -43,21 +44,9 @@ const char* const kDefaultTexts[] = {
     "Diese Werte der Datei sind keine Zahlen (ihr Feld zeigt 0,00):",
 };
 
-template <class T, class P>
-T* make(P* parent, const char* name)
-{
-    T* o = new T(parent);
-    o->setObjectName(QLatin1String(name));
-    return o;
-}
+using formbau::make;
 
-QWidget* makeTab(QTabWidget* pages, const char* name)
-{
-    auto* w = new QWidget(pages);
-    w->setObjectName(QLatin1String(name));
-    pages->addTab(w, QString());
-    return w;
-}
+using formbau::makeTab;
 
 const char* const kImages[][2] = {
     {"BogenGlattImage", "zeta_bogen_glatt"},

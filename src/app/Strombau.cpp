@@ -1,4 +1,5 @@
 #include "app/Strombau.h"
+#include "app/FormBau.h"
 #include "app/SvgBild.h"
 #include "app/SBWert.h"
 #include "platform/CurrencyEdit.h"
@@ -42,13 +43,7 @@ const char* const kFormResource = ":/forms/MainForm.dfm";
 // How far a tree indents each level when its resource does not say.
 constexpr int kTreeIndent = 19;
 
-template <class T, class P>
-T* make(P* parent, const char* name)
-{
-    T* o = new T(parent);
-    o->setObjectName(QLatin1String(name));
-    return o;
-}
+using formbau::make;
 
 QAction* makeAction(QMenu* menu, const char* name, bool separator = false)
 {
@@ -73,13 +68,7 @@ QMenu* makeSubMenu(QMenu* parent, const char* name)
     return m;
 }
 
-QWidget* makeTab(QTabWidget* pages, const char* name)
-{
-    auto* w = new QWidget(pages);
-    w->setObjectName(QLatin1String(name));
-    pages->addTab(w, QString());
-    return w;
-}
+using formbau::makeTab;
 
 bool isFalse(const QVariant& v)
 {

@@ -1,4 +1,5 @@
 #include "app/UserForm.h"
+#include "app/FormBau.h"
 #include "app/Strombau.h"
 #include "platform/Dialogs.h"
 #include "platform/StrHolder.h"
@@ -36,13 +37,7 @@ TRunState& runState()
     return state;
 }
 
-template <class T, class P>
-T* make(P* parent, const char* name)
-{
-    T* o = new T(parent);
-    o->setObjectName(QLatin1String(name));
-    return o;
-}
+using formbau::make;
 
 }  // namespace
 
