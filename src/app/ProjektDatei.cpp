@@ -6,6 +6,9 @@
 #include "platform/ResourceStrings.h"
 #include <QDir>
 #include <QFileInfo>
+#include <charconv>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -110,27 +113,54 @@ QString SectionWhere(int n) { return QStringLiteral("Teilstrecke ") + QString::n
 
 namespace {
 
-// SplitFirstField on a view: no text is copied.
-QStringView nextField(QStringView& rest)
+// Appends the decimal digits of `v` without making a text of its own.
+void appendNumber(QString& out, int v)
 {
-    const qsizetype p = rest.indexOf(QLatin1Char(';'));
-    if (p < 0) return QStringView();
-    const QStringView field = rest.left(p);
-    rest = rest.mid(p + 1);
-    return field;
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    out.append(QLatin1StringView(digits, end - digits));
 }
 
-// The text of a field; the frequent one-digit texts are shared literals.
-QString textOf(QStringView field)
+// SplitFirstField on a view: no text is copied.
+// Fields are short: a plain scan beats the general search.
+QStringView nextField(QStringView& rest)
 {
-    static const QString digits[10] = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                                       QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
-                                       QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
-                                       QStringLiteral("9")};
-    if (field.size() == 1 && field.at(0) >= QLatin1Char('0') && field.at(0) <= QLatin1Char('9'))
-        return digits[field.at(0).unicode() - '0'];
-    return field.toString();
+    const char16_t* const begin = rest.utf16();
+    const qsizetype n = rest.size();
+    for (qsizetype p = 0; p < n; ++p) {
+        if (begin[p] == u';') {
+            const QStringView field(begin, p);
+            rest = QStringView(begin + p + 1, n - p - 1);
+            return field;
+        }
+    }
+    return QStringView();
 }
+
+// The texts of the fields of one read.  A project repeats its values
+// (sizes, zeta values, counts, descriptions): each distinct text is made
+// once and shared by every field that holds it, and the one-digit texts are
+// shared literals.  The views kept as keys point into the text being read,
+// which outlives the pool.
+class FieldTexts {
+public:
+    QString operator()(QStringView field)
+    {
+        static const QString digits[10] = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                           QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                                           QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
+                                           QStringLiteral("9")};
+        if (field.size() == 1 && field.at(0) >= QLatin1Char('0') && field.at(0) <= QLatin1Char('9'))
+            return digits[field.at(0).unicode() - '0'];
+        if (field.isEmpty()) return field.toString();
+        QString& text = m_seen[std::u16string_view(field.utf16(), size_t(field.size()))];
+        if (text.isNull()) text = field.toString();
+        return text;
+    }
+
+private:
+    std::unordered_map<std::u16string_view, QString> m_seen;
+};
 
 // StrToInt of a field.
 int intOf(QStringView field)
@@ -141,7 +171,7 @@ int intOf(QStringView field)
 }
 
 template <class DefaultName>
-void parseSectionLine(QStringView rest, TTeilstrecke& ts, DefaultName defaultName)
+void parseSectionLine(QStringView rest, TTeilstrecke& ts, DefaultName defaultName, FieldTexts& textOf)
 {
     ts.Nummer = textOf(nextField(rest));
     ts.Materialart = textOf(nextField(rest));
@@ -162,14 +192,14 @@ void parseSectionLine(QStringView rest, TTeilstrecke& ts, DefaultName defaultNam
         ts.Bezeichnung = textOf(nextField(rest));
 }
 
-void parseFittingEntry(QStringView rest, TEinbauEintrag& slot)
+void parseFittingEntry(QStringView rest, TEinbauEintrag& slot, FieldTexts& textOf)
 {
     slot.Code = textOf(nextField(rest));
     slot.Zeta = textOf(nextField(rest));
     slot.Anzahl = textOf(nextField(rest));
 }
 
-void parseForeignEntry(QStringView rest, TFremdEinbauEintrag& row)
+void parseForeignEntry(QStringView rest, TFremdEinbauEintrag& row, FieldTexts& textOf)
 {
     row.Beschreibung = textOf(nextField(rest));
     row.Dp = textOf(nextField(rest));
@@ -189,7 +219,8 @@ QString SplitFirstField(QString& rest)
 
 void ParseSectionLine(const QString& line, TTeilstrecke& ts, const QString& defaultName)
 {
-    parseSectionLine(line, ts, [&defaultName] { return defaultName; });
+    FieldTexts texts;
+    parseSectionLine(line, ts, [&defaultName] { return defaultName; }, texts);
 }
 
 int ParseEntryCount(QString& rest)
@@ -202,9 +233,17 @@ int ParseEntryCount(QString& rest)
 
 int ParseEntryIndex(QString& rest) { return StrToInt(SplitFirstField(rest)); }
 
-void ParseFittingEntry(const QString& value, TEinbauEintrag& slot) { parseFittingEntry(value, slot); }
+void ParseFittingEntry(const QString& value, TEinbauEintrag& slot)
+{
+    FieldTexts texts;
+    parseFittingEntry(value, slot, texts);
+}
 
-void ParseForeignEntry(const QString& value, TFremdEinbauEintrag& row) { parseForeignEntry(value, row); }
+void ParseForeignEntry(const QString& value, TFremdEinbauEintrag& row)
+{
+    FieldTexts texts;
+    parseForeignEntry(value, row, texts);
+}
 
 // ---- line breaks -------------------------------------------------------------
 
@@ -467,19 +506,19 @@ TProjektInhalt ReadProjectFile(const QString& path, const QString& teilstreckeTe
     // 4. The sections.  Section and key names are built in buffers that
     // keep their room, and values are read in place.
     QString sectionName, listSection, keyName;
+    FieldTexts texts;
     for (int n = 1; n <= tsAnzahl; ++n) {
         TTeilstrecke& ts = r.Teilstrecken[size_t(n)];
-        const QString nr = QString::number(n);
         sectionName.resize(0);
         sectionName += QStringLiteral("TS");
-        sectionName += nr;
-        parseSectionLine(ini.ValueView(kTeilstrecken, sectionName), ts, [&] { return defaultName(n); });
+        appendNumber(sectionName, n);
+        parseSectionLine(ini.ValueView(kTeilstrecken, sectionName), ts, [&] { return defaultName(n); }, texts);
 
         sectionName += QStringLiteral("-Einbauten");
         for (const Gruppe& g : Gruppen()) {
             listSection.resize(0);
             listSection += QStringLiteral("TS");
-            listSection += nr;
+            appendNumber(listSection, n);
             listSection += QStringLiteral("_EB_");
             listSection += g.wort;
             const QStringView liste = ini.ValueView(listSection, g.wort);
@@ -510,12 +549,12 @@ TProjektInhalt ReadProjectFile(const QString& path, const QString& teilstreckeTe
                                          QStringLiteral(" liegt nicht zwischen 1 und %1.").arg(hoechste));
                 keyName.resize(0);
                 keyName += g.wort;
-                keyName += QString::number(i);
+                appendNumber(keyName, i);
                 const QStringView value = ini.ValueView(sectionName, keyName);
                 if (g.fremd)
-                    parseForeignEntry(value, ts.FremdEinbauten(i));
+                    parseForeignEntry(value, ts.FremdEinbauten(i), texts);
                 else
-                    parseFittingEntry(value, ts.Einbauten(i));
+                    parseFittingEntry(value, ts.Einbauten(i), texts);
             }
         }
     }

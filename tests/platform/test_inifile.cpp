@@ -78,6 +78,33 @@ TEST_F(IniFileTest, NamesMatchWithoutRegardToCaseAndTheFirstDuplicateWins)
                                 "[zeta-red-konisch]\r\nZRedErwK1=0,3\r\nZRedEngK1=0,4\r\n"));
 }
 
+// Lookups are hashed on names with the case bit set, so names that differ
+// only in that bit outside A-Z ("@" and "`", "Ä" and "ä") meet in the hash:
+// they must still be told apart, in short sections and in long ones that
+// are searched through their index.
+TEST_F(IniFileTest, NamesThatDifferOutsideTheLettersStayApart)
+{
+    QByteArray text = "[Kurz]\r\nWert@1=a\r\nWert`1=b\r\n";
+    text += "[Lang]\r\n";
+    for (int i = 0; i < 30; ++i) text += "Schluessel" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+    text += "Ma\xC4" "e=gross\r\nMa\xE4" "e=klein\r\nBreite_Abzweig@{x}=1\r\nBREITE_ABZWEIG`[X]=2\r\n";
+    text += "[Lang@]\r\nK=3\r\n";
+    put(text);
+    TIniFile ini(path());
+    EXPECT_EQ(ini.ReadString("Kurz", "wert@1", ""), "a");
+    EXPECT_EQ(ini.ReadString("KURZ", "Wert`1", ""), "b");
+    EXPECT_EQ(ini.ReadString("Lang", QString::fromUtf8("MaÄe"), ""), "gross");
+    EXPECT_EQ(ini.ReadString("Lang", QString::fromUtf8("Maäe"), ""), "klein");
+    EXPECT_EQ(ini.ReadString("Lang", QString::fromUtf8("MAÄE"), ""), "gross");
+    EXPECT_EQ(ini.ReadString("lang", "breite_abzweig@{X}", ""), "1");
+    EXPECT_EQ(ini.ReadString("lang", "Breite_Abzweig`[x]", ""), "2");
+    EXPECT_EQ(ini.ReadString("Lang", "SCHLUESSEL29", ""), "29");
+    EXPECT_EQ(ini.ReadString("Lang", "Schluessel3", ""), "3");
+    EXPECT_EQ(ini.ReadString("Lang`", "K", "-"), "-");
+    EXPECT_EQ(ini.ReadString("LANG@", "k", ""), "3");
+    EXPECT_FALSE(ini.ValueExists("Lang", "Schluessel30"));
+}
+
 TEST_F(IniFileTest, ValuesAreTrimmedOneLinePlainTextOfAnyLength)
 {
     const QByteArray longValue(5000, 'x');
