@@ -34,17 +34,18 @@ TAppDialog::TAppDialog(QWidget* parent) : QDialog(parent)
 void TAppDialog::LoadForm(const QString& resourcePath)
 {
     const DfmObject form = LoadFormResource(resourcePath);
-    createStaticControls(form, this);
+    TComponentIndex components(this);
+    createStaticControls(components, form, this);
     ApplyFormResource(this, form);
     applyResourceExtras(form);
     ApplyTabOrder(this);
 }
 
 // Labels, bevels and pictures only the resource knows.
-void TAppDialog::createStaticControls(const DfmObject& object, QWidget* parent)
+void TAppDialog::createStaticControls(TComponentIndex& components, const DfmObject& object, QWidget* parent)
 {
     for (const DfmObject& child : object.children) {
-        QObject* existing = FindComponentByName(this, child.name);
+        QObject* existing = components.Find(child.name);
         QWidget* childParent = qobject_cast<QWidget*>(existing);
         if (!existing) {
             QWidget* made = nullptr;
@@ -62,10 +63,11 @@ void TAppDialog::createStaticControls(const DfmObject& object, QWidget* parent)
             }
             if (made) {
                 made->setObjectName(child.name);
+                components.Add(made);
                 childParent = made;
             }
         }
-        createStaticControls(child, childParent ? childParent : parent);
+        createStaticControls(components, child, childParent ? childParent : parent);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 struct DfmObject;
+class TComponentIndex;
 class QShowEvent;
 class QKeyEvent;
 
@@ -31,7 +32,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createStaticControls(const DfmObject& object, QWidget* parent);
+    void createStaticControls(TComponentIndex& components, const DfmObject& object, QWidget* parent);
     void applyResourceExtras(const DfmObject& object);
     bool m_screenCenter = false;
 };

@@ -79,10 +79,10 @@ bool isFalse(const QVariant& v)
 
 // Where the resource places a control that the code does not need to know:
 // labels and bevels of the tabs.
-void createStaticControls(QObject* form, const DfmObject& object, QWidget* parent)
+void createStaticControls(TComponentIndex& components, const DfmObject& object, QWidget* parent)
 {
     for (const DfmObject& child : object.children) {
-        QObject* existing = FindComponentByName(form, child.name);
+        QObject* existing = components.Find(child.name);
         QWidget* childParent = qobject_cast<QWidget*>(existing);
         if (!existing) {
             QWidget* made = nullptr;
@@ -96,11 +96,12 @@ void createStaticControls(QObject* form, const DfmObject& object, QWidget* paren
             }
             if (made) {
                 made->setObjectName(child.name);
+                components.Add(made);
                 childParent = made;
             }
         }
         // Pages of a page control hold their controls themselves.
-        createStaticControls(form, child, childParent ? childParent : parent);
+        createStaticControls(components, child, childParent ? childParent : parent);
     }
 }
 
@@ -368,7 +369,8 @@ void TMainForm::createMenus()
 void TMainForm::loadFormResource()
 {
     const DfmObject form = LoadFormResource(QString::fromLatin1(kFormResource));
-    createStaticControls(this, form, ClientArea);
+    TComponentIndex components(this);
+    createStaticControls(components, form, ClientArea);
     ApplyFormResource(this, form);
 }
 

@@ -277,14 +277,24 @@ const QStringList& mappedHeads()
     return names;
 }
 
+// A class's properties by name without regard to case, made the first time
+// the class is asked (the first of two that differ only in case wins).
+// Classes do not change while the program runs.
 QMetaProperty findMetaProperty(const QObject* obj, const QString& name)
 {
+    static QHash<const QMetaObject*, QHash<QString, int>> byClass;
     const QMetaObject* mo = obj->metaObject();
-    for (int i = 0; i < mo->propertyCount(); ++i) {
-        const QMetaProperty p = mo->property(i);
-        if (name.compare(QLatin1String(p.name()), Qt::CaseInsensitive) == 0) return p;
+    auto it = byClass.constFind(mo);
+    if (it == byClass.constEnd()) {
+        QHash<QString, int> names;
+        for (int i = 0; i < mo->propertyCount(); ++i) {
+            const QString key = QString::fromLatin1(mo->property(i).name()).toLower();
+            if (!names.contains(key)) names.insert(key, i);
+        }
+        it = byClass.insert(mo, names);
     }
-    return QMetaProperty();
+    const int i = it->value(name.toLower(), -1);
+    return i < 0 ? QMetaProperty() : mo->property(i);
 }
 
 QByteArray findDynamicProperty(const QObject* obj, const QString& name)
@@ -1119,16 +1129,7 @@ QObject* resolve(QObject* root, const QString& path, QString& propertyPath, QStr
     }
 }
 
-void collectComponents(QObject* form, QHash<QString, QObject*>& byName)
-{
-    const QList<QObject*> all = form->findChildren<QObject*>();
-    for (QObject* o : all) {
-        const QString key = o->objectName().toLower();
-        if (!key.isEmpty() && !byName.contains(key)) byName.insert(key, o);
-    }
-}
-
-void applyObject(QObject* form, QObject* target, const DfmObject& res, const QHash<QString, QObject*>& byName,
+void applyObject(QObject* form, QObject* target, const DfmObject& res, const TComponentIndex& byName,
                  const QString& fileName)
 {
     for (const DfmProperty& p : res.properties) {
@@ -1141,7 +1142,7 @@ void applyObject(QObject* form, QObject* target, const DfmObject& res, const QHa
                                          .arg(res.name.isEmpty() ? res.className : res.name, p.name, error));
     }
     for (const DfmObject& child : res.children) {
-        QObject* component = byName.value(child.name.toLower());
+        QObject* component = byName.Find(child.name);
         if (child.name.isEmpty() || !component)
             throw EFormResourceError(QStringLiteral("%1(%2): the form has no component '%3'")
                                          .arg(fileName)
@@ -1174,6 +1175,23 @@ QObject* FindComponentByName(QObject* root, const QString& name)
     return findNamed(root, name);
 }
 
+TComponentIndex::TComponentIndex(QObject* root)
+{
+    if (!root) return;
+    for (QObject* o : root->findChildren<QObject*>()) Add(o);
+}
+
+QObject* TComponentIndex::Find(const QString& name) const
+{
+    return name.isEmpty() ? nullptr : m_byName.value(name.toLower());
+}
+
+void TComponentIndex::Add(QObject* component)
+{
+    const QString key = component ? component->objectName().toLower() : QString();
+    if (!key.isEmpty() && !m_byName.contains(key)) m_byName.insert(key, component);
+}
+
 bool SetPropertyPath(QObject* root, const QString& path, const DfmValue& value, PropertyPolicy policy, QString* error)
 {
     if (!root) {
@@ -1201,8 +1219,7 @@ void ApplyFormResource(QObject* form, const DfmObject& resource)
     const QString fileName = resource.fileName.isEmpty() ? resource.className : resource.fileName;
     if (!form) throw EFormResourceError(QStringLiteral("%1(%2): no form").arg(fileName).arg(resource.line));
     if (form->objectName().isEmpty()) form->setObjectName(resource.name);
-    QHash<QString, QObject*> byName;
-    collectComponents(form, byName);
+    const TComponentIndex byName(form);
     applyObject(form, form, resource, byName, fileName);
 
     QList<QObject*> all = form->findChildren<QObject*>();

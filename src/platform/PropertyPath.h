@@ -31,6 +31,7 @@
 // Q_PROPERTY takes the name of a component on the form.  Failing that, the
 // form resource stores it as a dynamic property.
 #include "platform/FormResource.h"
+#include <QHash>
 #include <QString>
 
 class QObject;
@@ -66,6 +67,21 @@ bool GetPropertyPath(QObject* root, const QString& path, DfmValue& out);
 // The component named `name` (case-insensitive) anywhere below `root`, or
 // nullptr.
 QObject* FindComponentByName(QObject* root, const QString& name);
+
+// The components below a form by name (case-insensitive), gathered once:
+// the one to ask when a whole resource is matched against a form.  Where
+// two carry one name, the first in FindComponentByName's order counts.
+class TComponentIndex {
+public:
+    explicit TComponentIndex(QObject* root);
+    QObject* Find(const QString& name) const;
+    // A component made after the index: found from now on, unless an
+    // earlier one has its name.
+    void Add(QObject* component);
+
+private:
+    QHash<QString, QObject*> m_byName;
+};
 
 // Applies a parsed form resource to a form whose components exist already
 // under their names.  The resource's own properties go to `form`, each
