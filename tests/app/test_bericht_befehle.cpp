@@ -135,7 +135,9 @@ TEST_F(BerichtBefehleTest, CountThatIsNoNumberGivesTheCommandsMessage)
               0);
     // The error box is of type error.
     for (const auto& a : asked)
-        if (a.what == ScriptedAnswerer::Asked::Message) EXPECT_EQ(a.type, mtError);
+        if (a.what == ScriptedAnswerer::Asked::Message) {
+            EXPECT_EQ(a.type, mtError);
+        }
 }
 
 TEST_F(BerichtBefehleTest, MissingValueFileIsReportedOncePerRun)

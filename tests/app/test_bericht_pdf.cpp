@@ -193,7 +193,9 @@ TEST_F(BerichtPdfTest, ThreeSectionProjectPrintedToPdf)
         EXPECT_TRUE(footer1);
         EXPECT_TRUE(footer2);
         // The body of page 1 begins with the text before the results.
-        if (page == 1) EXPECT_NEAR(firstBody, 90.0, 0.5);
+        if (page == 1) {
+            EXPECT_NEAR(firstBody, 90.0, 0.5);
+        }
     }
 
     // Every page rendered; the logo on page 1 at its place.

@@ -337,8 +337,12 @@ TEST_F(DruckkopfTest, InputFieldsHaveTheWindowColourOnTheGreyFace)
             ASSERT_NE(input, nullptr);
             SCOPED_TRACE(input->objectName().toStdString());
             EXPECT_EQ(input->palette().color(QPalette::Active, QPalette::Base), window);
-            if (auto* e = qobject_cast<QLineEdit*>(input)) EXPECT_FALSE(e->isReadOnly());
-            if (auto* m = qobject_cast<QPlainTextEdit*>(input)) EXPECT_FALSE(m->isReadOnly());
+            if (auto* e = qobject_cast<QLineEdit*>(input)) {
+                EXPECT_FALSE(e->isReadOnly());
+            }
+            if (auto* m = qobject_cast<QPlainTextEdit*>(input)) {
+                EXPECT_FALSE(m->isReadOnly());
+            }
             // Drawn so: the empty field's inside, a little in from its frame.
             QWidget* face = input;
             if (auto* m = qobject_cast<QPlainTextEdit*>(input)) face = m->viewport();

@@ -162,7 +162,9 @@ TEST_F(GrundlagenTest, LoadingShowsEveryKeyInItsFieldAndIsNoChange)
         EXPECT_EQ(d->ZetaAbzweigGrid->Cells(7, 0), QStringLiteral("3,0"));
         EXPECT_EQ(d->ZetaAbzweigGrid->Cells(0, 1), QStringLiteral("90 °"));
         for (int i = 0; i < keys.Count(); ++i)
-            if (keys.Key(i) == QLatin1String("ZRedErwK15")) EXPECT_EQ(d->ZetaRedKonWeitGrid->Cells(3, 3), distinct(i));
+            if (keys.Key(i) == QLatin1String("ZRedErwK15")) {
+                EXPECT_EQ(d->ZetaRedKonWeitGrid->Cells(3, 3), distinct(i));
+            }
         EXPECT_EQ(d->ZetaRedKonWeitGrid->Cells(3, 0), QStringLiteral("10°"));
         EXPECT_EQ(d->ZetaRedKonWeitGrid->Cells(0, 3), QStringLiteral("f= 0,25"));
         // The shown form of a roughness.
@@ -228,7 +230,9 @@ TEST_F(GrundlagenTest, NumbersAreCutToFiveCharactersOnlyWhereTheyKeepTheirValue)
     for (const auto& c : cases) {
         QString cut;
         EXPECT_EQ(TGrundlagenForm::PruefeWert(QString::fromLatin1(c.text), &cut), c.result) << c.text;
-        if (c.result == P::Ok) EXPECT_EQ(cut, QString::fromLatin1(c.written)) << c.text;
+        if (c.result == P::Ok) {
+            EXPECT_EQ(cut, QString::fromLatin1(c.written)) << c.text;
+        }
     }
 }
 

@@ -696,3 +696,36 @@ TEST(PropertyPathTest, MenuSeparatorsAndQuietItemChanges)
 }
 
 #include "test_propertypath.moc"
+
+// The index a resource is matched through finds what the name search finds,
+// also where names repeat (the first in depth-first order) or differ in case.
+TEST(ComponentIndexTest, AgreesWithTheNameSearch)
+{
+    QWidget form;
+    auto* page = new QWidget(&form);
+    page->setObjectName("DatenTab");
+    auto* deep = new QLabel(page);
+    deep->setObjectName("Titel");
+    auto* later = new QLabel(&form);
+    later->setObjectName("TITEL");
+    auto* edit = new QLineEdit(page);
+    edit->setObjectName("TSLaengeEdit");
+    new QLabel(&form);  // no name
+
+    TComponentIndex index(&form);
+    for (const char* name : {"DatenTab", "titel", "Titel", "tslaengeedit", "Nobody", ""})
+        EXPECT_EQ(index.Find(name), FindComponentByName(&form, name)) << name;
+    EXPECT_EQ(index.Find("TITEL"), deep);
+
+    auto* made = new QLabel(page);
+    made->setObjectName("NeuLbl");
+    EXPECT_EQ(index.Find("NeuLbl"), nullptr);
+    index.Add(made);
+    EXPECT_EQ(index.Find("neulbl"), made);
+    // A later component of a known name does not displace the first.
+    auto* twin = new QLabel(&form);
+    twin->setObjectName("DATENTAB");
+    index.Add(twin);
+    EXPECT_EQ(index.Find("DatenTab"), page);
+    index.Add(nullptr);
+}
