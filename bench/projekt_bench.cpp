@@ -1,9 +1,12 @@
 // Saving and opening a large project: 1000 sections with 5 fittings and a
 // further component each.  Targets: opening under 10 ms, saving under 20 ms
-// (the atomic replacement included).  Each figure is the best of five runs,
-// printed with its baseline: the bare file work of the same size (reading
-// and decoding the bytes, or encoding and replacing them atomically).  A
-// figure over its target prints "SLOW" and the benchmark exits with 2.
+// (the atomic replacement included).  Each figure is the best of five runs
+// after one run that is not counted (a program that opens a project has
+// used and given back memory before; a fresh process pays the system for
+// every page the first time), printed with its baseline: the bare file work
+// of the same size (reading and decoding the bytes, or encoding and
+// replacing them atomically).  A figure over its target prints "SLOW" and
+// the benchmark exits with 2.
 #include "BenchProjekt.h"
 #include "app/ProjektDatei.h"
 #include "platform/Cp1252.h"
@@ -60,6 +63,11 @@ int main(int argc, char** argv)
     if (!dir.isValid()) return 1;
     const QString path = dir.filePath("gross.stb");
     const QString copy = dir.filePath("kopie.stb");
+
+    // The run that is not counted.
+    WriteProjectFile(path, p);
+    if (ReadProjectFile(path).TSAnzahl != kSections) return 1;
+    QFile::remove(path);
 
     double bestWrite = 1e9, bestRead = 1e9, bestOver = 1e9, bestRaw = 1e9, bestRawWrite = 1e9;
     double cpuWrite = 1e9, cpuRead = 1e9, cpuOver = 1e9;
