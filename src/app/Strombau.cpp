@@ -170,7 +170,6 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connectPopupMenus();
     connectTreeEvents();  // section tree, its pop-up and the tabs (Strombau_Baum.cpp)
     setButtonGlyphs();
-    setAccessoryPictures();
     qApp->installEventFilter(this);
     FormCreate();
 }
@@ -300,7 +299,11 @@ QString TMainForm::EinbautenPicture(int i)
 
 void TMainForm::setAccessoryPictures()
 {
-    // Drawn for the screen's pixels, kept square in the middle of the control.
+    // Drawn for the screen's pixels, kept square in the middle of the
+    // control, when their tab is first shown (see eventFilter): a start
+    // that never shows the tab draws none of them.
+    if (m_accessoryPicturesDrawn) return;
+    m_accessoryPicturesDrawn = true;
     for (int i = 1; i <= 12; ++i) ShowSvgPicture(EinbautenImage[size_t(i - 1)], EinbautenPicture(i));
 }
 
@@ -471,26 +474,31 @@ void TMainForm::connectPopupMenus()
 
 void TMainForm::setButtonGlyphs()
 {
-    // The glyphs of the tool bar come from the style.
+    // The tool bar's glyphs are 16 x 16 pictures of this program's own.
     const struct {
         TSpeedItem* button;
-        QStyle::StandardPixmap pixmap;
+        const char* picture;
     } glyphs[] = {
-        {FormCloseBtn, QStyle::SP_BrowserStop},
-        {ProjektNewBtn, QStyle::SP_FileIcon},
-        {ProjektOpenBtn, QStyle::SP_DialogOpenButton},
-        {ProjektCloseBtn, QStyle::SP_DialogCloseButton},
-        {ProjektSaveBtn, QStyle::SP_DialogSaveButton},
-        {ProjektSaveAsBtn, QStyle::SP_DriveFDIcon},
-        {PreviewBtn, QStyle::SP_FileDialogContentsView},
-        {PrintBtn, QStyle::SP_FileDialogDetailedView},
-        {BerechnenTSBtn, QStyle::SP_MediaPlay},
-        {BerechnenGesamtBtn, QStyle::SP_MediaSeekForward},
+        {FormCloseBtn, "programm_beenden"},
+        {ProjektNewBtn, "projekt_neu"},
+        {ProjektOpenBtn, "projekt_oeffnen"},
+        {ProjektCloseBtn, "projekt_schliessen"},
+        {ProjektSaveBtn, "projekt_speichern"},
+        {ProjektSaveAsBtn, "projekt_speichern_unter"},
+        {PreviewBtn, "druckvorschau"},
+        {PrintBtn, "drucken"},
+        {BerechnenTSBtn, "teilstrecke_berechnen"},
+        {BerechnenGesamtBtn, "gesamtleitung_berechnen"},
     };
     for (const auto& g : glyphs) {
-        g.button->setIcon(style()->standardIcon(g.pixmap));
+        g.button->setIcon(QIcon(QPixmap(ToolbarGlyph(QLatin1String(g.picture)))));
         g.button->setIconSize(QSize(16, 16));
     }
+}
+
+QString TMainForm::ToolbarGlyph(const QString& name)
+{
+    return QStringLiteral(":/pictures/toolbar/") + name + QStringLiteral(".xpm");
 }
 
 std::array<TCellGrid*, 9> TMainForm::CountGrids() const
@@ -706,6 +714,7 @@ void TMainForm::ShowControlHelp(const QWidget* control)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Show && watched == ZubehoerTab) setAccessoryPictures();
     if (event->type() == QEvent::FocusOut) countFieldLeft(watched);
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) userActs();
     if (event->type() == QEvent::KeyPress) {

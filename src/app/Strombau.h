@@ -426,6 +426,8 @@ public:
     std::array<TImage*, 12> EinbautenImage{};
     // The resource path of the picture of built-in component i (1..12).
     static QString EinbautenPicture(int i);
+    // The resource path of the tool bar glyph `name`.
+    static QString ToolbarGlyph(const QString& name);
 
     // FormstueckTab
     QTabWidget* FormstueckPageCtrl = nullptr;
@@ -527,6 +529,7 @@ private:
     void setButtonGlyphs();
     // Draws each built-in component's picture at the size of its control.
     void setAccessoryPictures();
+    bool m_accessoryPicturesDrawn = false;
     QLabel* label(QWidget* parent, const char* name);
 
     QString m_helpFile;

@@ -85,6 +85,7 @@ TEST_F(MainFormTest, ToolBarButtonsCarryHintsAndStartStates)
         {form->BerechnenTSBtn, "Teilstrecke berechnen", false},
         {form->BerechnenGesamtBtn, "Gesamtleitung berechnen", false},
     };
+    std::vector<QImage> glyphs;
     for (const auto& e : expected) {
         SCOPED_TRACE(e.button->objectName().toStdString());
         EXPECT_EQ(e.button->toolTip(), QString::fromUtf8(e.hint));
@@ -92,6 +93,20 @@ TEST_F(MainFormTest, ToolBarButtonsCarryHintsAndStartStates)
         EXPECT_EQ(e.button->size(), QSize(24, 23));
         EXPECT_EQ(e.button->parentWidget(), form->SpeedBar1);
         EXPECT_FALSE(e.button->icon().isNull());
+        // A glyph of its own: 16 x 16, drawn on a transparent ground, greyed
+        // when the button is disabled.
+        const QImage normal = e.button->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage greyed =
+            e.button->icon().pixmap(16, 16, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(normal.size(), QSize(16, 16));
+        int clear = 0, opaque = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) (qAlpha(normal.pixel(x, y)) == 0 ? clear : opaque)++;
+        EXPECT_GT(clear, 16);
+        EXPECT_GT(opaque, 16);
+        EXPECT_NE(normal, greyed);
+        for (const QImage& other : glyphs) EXPECT_NE(normal, other);
+        glyphs.push_back(normal);
     }
     EXPECT_EQ(form->FormCloseBtn->SectionName(), QStringLiteral("Datei"));
     EXPECT_EQ(form->BerechnenGesamtBtn->SectionName(), QStringLiteral("Bearbeiten"));
@@ -608,8 +623,9 @@ TEST_F(MainFormTest, EveryCountFieldOfTheAccessoryTabHasItsOwnPicture)
         EXPECT_LE(std::abs(r.center().y() - form->EinbautenEditNr(i)->geometry().center().y()), 2);
         EXPECT_LT(r.right(), form->EinbautenEditNr(i)->geometry().left());
         for (QWidget* other : form->ZubehoerTab->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (other != picture && other->isVisible())
+            if (other != picture && other->isVisible()) {
                 EXPECT_FALSE(r.intersects(other->geometry())) << other->objectName().toStdString();
+            }
         // Drawn on the tab: dark outlines and colour.
         EXPECT_LT(darkest(tab, r), 100);
         EXPECT_GT(mostColourful(tab, r), 50);
