@@ -91,17 +91,19 @@ TEST_F(IniFileTest, NamesThatDifferOutsideTheLettersStayApart)
     text += "[Lang@]\r\nK=3\r\n";
     put(text);
     TIniFile ini(path());
-    EXPECT_EQ(ini.ReadString("Kurz", "wert@1", ""), "a");
-    EXPECT_EQ(ini.ReadString("KURZ", "Wert`1", ""), "b");
-    EXPECT_EQ(ini.ReadString("Lang", QString::fromUtf8("MaÄe"), ""), "gross");
-    EXPECT_EQ(ini.ReadString("Lang", QString::fromUtf8("Maäe"), ""), "klein");
-    EXPECT_EQ(ini.ReadString("Lang", QString::fromUtf8("MAÄE"), ""), "gross");
-    EXPECT_EQ(ini.ReadString("lang", "breite_abzweig@{X}", ""), "1");
-    EXPECT_EQ(ini.ReadString("lang", "Breite_Abzweig`[x]", ""), "2");
-    EXPECT_EQ(ini.ReadString("Lang", "SCHLUESSEL29", ""), "29");
-    EXPECT_EQ(ini.ReadString("Lang", "Schluessel3", ""), "3");
-    EXPECT_EQ(ini.ReadString("Lang`", "K", "-"), "-");
-    EXPECT_EQ(ini.ReadString("LANG@", "k", ""), "3");
+    const struct {
+        const char *section, *key, *value;
+    } reads[] = {
+        {"Kurz", "wert@1", "a"},           {"KURZ", "Wert`1", "b"},
+        {"Lang", "MaÄe", "gross"},         {"Lang", "Maäe", "klein"},
+        {"Lang", "MAÄE", "gross"},         {"lang", "breite_abzweig@{X}", "1"},
+        {"lang", "Breite_Abzweig`[x]", "2"}, {"Lang", "SCHLUESSEL29", "29"},
+        {"Lang", "Schluessel3", "3"},      {"Lang`", "K", "-"},
+        {"LANG@", "k", "3"},
+    };
+    for (const auto& r : reads)
+        EXPECT_EQ(ini.ReadString(QString::fromUtf8(r.section), QString::fromUtf8(r.key), "-"), QString::fromUtf8(r.value))
+            << r.section << " " << r.key;
     EXPECT_FALSE(ini.ValueExists("Lang", "Schluessel30"));
 }
 
