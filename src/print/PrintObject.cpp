@@ -29,17 +29,6 @@ const TPaperSize kPaper[PaperSizeCount] = {
 };
 const TPaperSize kNoPaper = {0, 0, 0};
 
-void showInfo(const QString& text)
-{
-    MessageDlg(text, mtInformation, mbOK);
-}
-
-QString exceptionText(const std::exception& e)
-{
-    if (auto* ex = dynamic_cast<const Exception*>(&e)) return ex->Message();
-    return QString::fromLocal8Bit(e.what());
-}
-
 }  // namespace
 
 const TPaperSize& PaperSizeRow(int ordinal)
