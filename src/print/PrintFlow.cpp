@@ -10,11 +10,6 @@
 
 namespace {
 
-constexpr float kLargeFontFactor = 1.25f;
-// A line that ends exactly on the body's bottom still fits; this keeps
-// rounding in the inch arithmetic from deciding otherwise.
-constexpr double kFitTolerance = 1e-9;
-
 // Runs `handler` with automatic paging held off through the setter, so that
 // a recording job records the switch off and back on around it.
 template <typename F>

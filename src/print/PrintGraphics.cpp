@@ -7,14 +7,6 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr float kLargeFontFactor = 1.25f;
-// Resolution of the screen the report's pictures were sized on.
-constexpr int kScreenPixelsPerInch = 96;
-
-}  // namespace
-
 // Device coordinate of a Measurement X (margin offset already applied):
 // pixels, large-font factor, less the printable offset.
 int TPrintObject::devX(double measureX) const

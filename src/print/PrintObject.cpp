@@ -15,8 +15,6 @@ bool TPrintObject::s_largeFont = false;
 
 namespace {
 
-constexpr float kLargeFontFactor = 1.25f;
-
 const TPaperSize kPaper[PaperSizeCount] = {
     {1, 8.5, 11.0},   {2, 8.5, 11.0},   {3, 11.0, 17.0},  {4, 17.0, 11.0},  {5, 8.5, 14.0},
     {6, 5.5, 8.5},    {7, 7.5, 10.5},   {8, 11.7, 16.5},  {9, 8.3, 11.7},   {10, 0, 0},

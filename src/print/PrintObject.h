@@ -338,6 +338,14 @@ public:
     int SavedFontDepth() const { return m_fontDepth; }
 
 protected:
+    // Large-font mode draws everything this much larger.
+    static constexpr float kLargeFontFactor = 1.25f;
+    // Resolution of the screen the report's widths and pictures were sized on.
+    static constexpr int kScreenPixelsPerInch = 96;
+    // A line that ends exactly on the body's bottom still fits; this keeps
+    // rounding in the inch arithmetic from deciding otherwise.
+    static constexpr double kFitTolerance = 1e-9;
+
     // A header or footer band and its lines.
     struct TBandDim {
         double Left = 0, Top = 0, Right = 0, Bottom = 0;  // Measurement units as given

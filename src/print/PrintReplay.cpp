@@ -13,9 +13,6 @@
 
 namespace {
 
-// Resolution of the screen the report's widths were thought in.
-constexpr int kScreenPixelsPerInch = 96;
-
 QString FailureMessage(quint8 kind)
 {
     switch (kind) {

@@ -10,13 +10,8 @@
 
 namespace {
 
-constexpr float kLargeFontFactor = 1.25f;
-// Resolution of the screen the report's widths were thought in.
-constexpr int kScreenPixelsPerInch = 96;
 // Room between a column's edge and its text, in device pixels.
 constexpr int kColumnPad = 4;
-// A line that ends exactly on the body's bottom still fits.
-constexpr double kFitTolerance = 1e-9;
 
 bool OnlyBlanks(const QString& s)
 {
