@@ -469,6 +469,8 @@ protected:
     // Text widths in device pixels of the surface's current font, cached
     // per surface and font.
     int textWidthPixels(const QString& text);
+    // The same, as large-font mode draws it.
+    int drawnWidthPixels(const QString& text);
     // Column left, width and right in device pixels.
     int columnLeftPixels(quint16 column) const;
     int columnWidthPixels(quint16 column) const;
@@ -476,6 +478,8 @@ protected:
     QString clipToColumn(quint16 column, const QString& text);
     // Runs WriteText with the tab offset held at 0.
     void writeTextNoTab(const QString& text, double x, double y);
+    // The text centred on or ending at X (Measurement units).
+    void writeTextToX(const QString& text, double x, double y, bool centred);
     void printBandBox(const TBandDim& band);
     // A header or footer line takes its text (cut to the band's width), place and font.
     static void setBandLine(TBandLine& l, const QString& text, double y, quint16 align, const TFont& font);

@@ -70,6 +70,12 @@ int TPrintObject::textWidthPixels(const QString& text)
     return w;
 }
 
+int TPrintObject::drawnWidthPixels(const QString& text)
+{
+    const int w = textWidthPixels(text);
+    return s_largeFont ? int(Round(w * kLargeFontFactor)) : w;
+}
+
 int TPrintObject::columnLeftPixels(quint16 column) const
 {
     if (column < 1 || column > 50) return 0;
@@ -170,8 +176,7 @@ void TPrintObject::WriteText(const QString& text, double x, double y)
         m_canvas->SetFontEscapement(m_fontAngle * 10);
         ReadDeviceMetrics();
     } else {
-        int w = textWidthPixels(text);
-        if (s_largeFont) w = int(Round(w * kLargeFontFactor));
+        const int w = drawnWidthPixels(text);
         m_currentX = ConvertUnits(mtPixels, mtInches, 1, px / m_scale + w);
     }
 
@@ -214,8 +219,7 @@ void TPrintObject::WriteCenter(const QString& text, double y)
 {
     if (!m_printingStarted) return;
     FireFirstPage();
-    int w = textWidthPixels(text);
-    if (s_largeFont) w = int(Round(w * kLargeFontFactor));
+    const int w = drawnWidthPixels(text);
     int x = (m_rightMargin - m_leftMargin - w) / 2;
     if (!m_useMarginOffset) x += m_leftMargin;
     writeTextNoTab(text, fromPixels(1, x), y);
@@ -225,40 +229,32 @@ void TPrintObject::WriteRight(const QString& text, double y)
 {
     if (!m_printingStarted) return;
     FireFirstPage();
-    int w = textWidthPixels(text);
-    if (s_largeFont) w = int(Round(w * kLargeFontFactor));
+    const int w = drawnWidthPixels(text);
     const int g = std::max(m_ppiX, m_ppiY) / kScreenPixelsPerInch;
     qint16 x = qint16(m_rightMargin - (w + g));
     if (m_useMarginOffset) x = qint16(x - m_leftMargin);
     writeTextNoTab(text, fromPixels(1, x), y);
 }
 
-void TPrintObject::WriteCenterToX(const QString& text, double x, double y)
+void TPrintObject::writeTextToX(const QString& text, double x, double y, bool centred)
 {
     if (!m_printingStarted) return;
     FireFirstPage();
     double xv = x / m_scale;
-    int w = textWidthPixels(text);
-    if (s_largeFont) {
-        xv /= kLargeFontFactor;
-        w = int(Round(w * kLargeFontFactor));
-    }
+    if (s_largeFont) xv /= kLargeFontFactor;
+    const int w = drawnWidthPixels(text);
     const int xp = int(Round(toPixels(1, xv)));
-    writeTextNoTab(text, fromPixels(1, xp - w / 2), y);
+    writeTextNoTab(text, fromPixels(1, xp - (centred ? w / 2 : w)), y);
+}
+
+void TPrintObject::WriteCenterToX(const QString& text, double x, double y)
+{
+    writeTextToX(text, x, y, true);
 }
 
 void TPrintObject::WriteRightToX(const QString& text, double x, double y)
 {
-    if (!m_printingStarted) return;
-    FireFirstPage();
-    double xv = x / m_scale;
-    int w = textWidthPixels(text);
-    if (s_largeFont) {
-        xv /= kLargeFontFactor;
-        w = int(Round(w * kLargeFontFactor));
-    }
-    const int xp = int(Round(toPixels(1, xv)));
-    writeTextNoTab(text, fromPixels(1, xp - w), y);
+    writeTextToX(text, x, y, false);
 }
 
 void TPrintObject::WriteAtDecimal(const QString& text, double x, double y)
@@ -312,9 +308,7 @@ void TPrintObject::WriteColumnRight(quint16 column, const QString& text, double 
     if (!m_printingStarted) return;
     FireFirstPage();
     const QString t = clipToColumn(column, text);
-    int w = textWidthPixels(t);
-    if (s_largeFont) w = int(Round(w * kLargeFontFactor));
-    w += kColumnPad;
+    const int w = drawnWidthPixels(t) + kColumnPad;
     const double scale = s_largeFont ? m_scale / kLargeFontFactor : m_scale;
     double right = 0.0;
     if (column >= 1 && column <= 50)
