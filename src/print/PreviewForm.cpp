@@ -194,14 +194,7 @@ TPreviewForm::TPreviewForm(QWidget* parent) : QDialog(parent)
     btnLast->OnClick = [this](QObject*) { LastPageClick(); };
     // A zoom chosen from the list starts again at the top and returns to
     // the page shown, as "+" and "-" do.
-    connect(ZoomFactor, &QComboBox::activated, this, [this] {
-        m_firstPage = m_lastPage = 1;
-        m_slots = {0, 1, 2, 3, 4};
-        ScrollBox->SetVertPosition(0);
-        m_lastScrollPos = 0;
-        ZoomFactorChange();
-        PgNumbExit();
-    });
+    connect(ZoomFactor, &QComboBox::activated, this, [this] { rezoom(); });
 
     // The window sees every key first.
     installEventFilter(this);
@@ -619,14 +612,19 @@ bool TPreviewForm::FormKeyPress(const QString& text)
         const QSignalBlocker block(ZoomFactor);
         ZoomFactor->setCurrentIndex(next);
     }
+    rezoom();
+    setUpdatesEnabled(true);
+    return true;
+}
+
+void TPreviewForm::rezoom()
+{
     m_firstPage = m_lastPage = 1;
     m_slots = {0, 1, 2, 3, 4};
     ScrollBox->SetVertPosition(0);
     m_lastScrollPos = 0;
     ZoomFactorChange();
     PgNumbExit();
-    setUpdatesEnabled(true);
-    return true;
 }
 
 bool TPreviewForm::eventFilter(QObject* watched, QEvent* event)

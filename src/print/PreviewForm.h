@@ -143,6 +143,9 @@ protected:
 private:
     void FormShow();
     void FormClose();
+    // The zoom now chosen, from the top of the first page, back to the page
+    // that was shown.
+    void rezoom();
     bool FormKeyDown(int key);
     bool FormKeyPress(const QString& text);
     void UpdateNavButtons();
