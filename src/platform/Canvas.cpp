@@ -209,6 +209,20 @@ void TPainterCanvas::prepareBrush(QPainter& p) const
     p.setBrush(Brush().toQBrush());
 }
 
+template <typename Draw>
+void TPainterCanvas::paintShape(bool filled, Draw&& draw)
+{
+    QPainter* p = BeginPaint();
+    if (!p) return;
+    preparePen(*p);
+    if (filled)
+        prepareBrush(*p);
+    else
+        p->setBrush(Qt::NoBrush);
+    draw(*p);
+    EndPaint(p);
+}
+
 void TPainterCanvas::DrawLineSegment(QPoint from, QPoint to)
 {
     if (from == to) return;
@@ -268,12 +282,7 @@ void TPainterCanvas::FrameRect(const QRect& rect)
 void TPainterCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
     if (x2 <= x1 || y2 <= y1) return;
-    QPainter* p = BeginPaint();
-    if (!p) return;
-    preparePen(*p);
-    prepareBrush(*p);
-    p->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
-    EndPaint(p);
+    paintShape(true, [&](QPainter& p) { p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1)); });
 }
 
 void TPainterCanvas::arcAngles(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int& start,
@@ -292,60 +301,37 @@ void TPainterCanvas::arcAngles(int x1, int y1, int x2, int y2, int x3, int y3, i
 void TPainterCanvas::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     if (x2 <= x1 || y2 <= y1) return;
-    QPainter* p = BeginPaint();
-    if (!p) return;
     int start = 0, span = 0;
     arcAngles(x1, y1, x2, y2, x3, y3, x4, y4, start, span);
-    preparePen(*p);
-    p->setBrush(Qt::NoBrush);
-    p->drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), start, span);
-    EndPaint(p);
+    paintShape(false, [&](QPainter& p) { p.drawArc(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), start, span); });
 }
 
 void TPainterCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     if (x2 <= x1 || y2 <= y1) return;
-    QPainter* p = BeginPaint();
-    if (!p) return;
     int start = 0, span = 0;
     arcAngles(x1, y1, x2, y2, x3, y3, x4, y4, start, span);
-    preparePen(*p);
-    prepareBrush(*p);
-    p->drawPie(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), start, span);
-    EndPaint(p);
+    paintShape(true, [&](QPainter& p) { p.drawPie(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), start, span); });
 }
 
 void TPainterCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
 {
     if (x2 <= x1 || y2 <= y1) return;
-    QPainter* p = BeginPaint();
-    if (!p) return;
-    preparePen(*p);
-    prepareBrush(*p);
-    p->drawRoundedRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), x3 / 2.0, y3 / 2.0, Qt::AbsoluteSize);
-    EndPaint(p);
+    paintShape(true, [&](QPainter& p) {
+        p.drawRoundedRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), x3 / 2.0, y3 / 2.0, Qt::AbsoluteSize);
+    });
 }
 
 void TPainterCanvas::Polyline(const QVector<QPoint>& points)
 {
     if (points.size() < 2) return;
-    QPainter* p = BeginPaint();
-    if (!p) return;
-    preparePen(*p);
-    p->setBrush(Qt::NoBrush);
-    p->drawPolyline(points.constData(), int(points.size()));
-    EndPaint(p);
+    paintShape(false, [&](QPainter& p) { p.drawPolyline(points.constData(), int(points.size())); });
 }
 
 void TPainterCanvas::Polygon(const QVector<QPoint>& points)
 {
     if (points.size() < 2) return;
-    QPainter* p = BeginPaint();
-    if (!p) return;
-    preparePen(*p);
-    prepareBrush(*p);
-    p->drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill);
-    EndPaint(p);
+    paintShape(true, [&](QPainter& p) { p.drawPolygon(points.constData(), int(points.size()), Qt::OddEvenFill); });
 }
 
 void TPainterCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)

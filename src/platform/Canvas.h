@@ -209,6 +209,10 @@ protected:
 private:
     void preparePen(QPainter& p) const;
     void prepareBrush(QPainter& p) const;
+    // Begins painting with the pen and, for a filled shape, the brush (else
+    // none), lets `draw` paint, and ends.
+    template <typename Draw>
+    void paintShape(bool filled, Draw&& draw);
     void arcAngles(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int& start,
                    int& span) const;
 };
