@@ -396,13 +396,22 @@ void TPainterCanvas::TextOut(int x, int y, const QString& text)
     if (Brush().Style() != bsClear)
         p->fillRect(QRectF(0, 0, qRound(width), qRound(font.ascent() + font.descent())),
                     ColorToQColor(Brush().Color()));
+    drawGlyphs(*p, font, QPointF(0, 0), glyphs, advances, width);
+    p->restore();
+    EndPaint(p);
+}
+
+void TPainterCanvas::drawGlyphs(QPainter& p, const QRawFont& font, QPointF origin, const QVector<quint32>& glyphs,
+                                const QVector<QPointF>& advances, double width) const
+{
     // Glyphs on the baseline one ascent below the cell's top, each at the
     // position the measuring gave it.
     QVector<QPointF> positions;
     positions.reserve(glyphs.size());
-    double pen = 0;
+    double pen = origin.x();
+    const double baseline = origin.y() + font.ascent();
     for (const QPointF& a : advances) {
-        positions.append(QPointF(pen, font.ascent()));
+        positions.append(QPointF(pen, baseline));
         pen += a.x();
     }
     QGlyphRun run;
@@ -410,16 +419,14 @@ void TPainterCanvas::TextOut(int x, int y, const QString& text)
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
     const QColor ink = ColorToQColor(Font().Color());
-    p->setPen(ink);
-    p->drawGlyphRun(QPointF(0, 0), run);
+    p.setPen(ink);
+    p.drawGlyphRun(QPointF(0, 0), run);
     // Underline and strike-out as bars of the face's line thickness.
     const double thick = qMax(1.0, font.lineThickness());
     if (Font().Style() & fsUnderline)
-        p->fillRect(QRectF(0, font.ascent() + qMax(1.0, font.underlinePosition()) - thick / 2, width, thick), ink);
+        p.fillRect(QRectF(origin.x(), baseline + qMax(1.0, font.underlinePosition()) - thick / 2, width, thick), ink);
     if (Font().Style() & fsStrikeOut)
-        p->fillRect(QRectF(0, font.ascent() - font.xHeight() / 2 - thick / 2, width, thick), ink);
-    p->restore();
-    EndPaint(p);
+        p.fillRect(QRectF(origin.x(), baseline - font.xHeight() / 2 - thick / 2, width, thick), ink);
 }
 
 void TPainterCanvas::StretchDraw(const QRect& rect, const TPicture& picture)

@@ -205,6 +205,11 @@ protected:
     // the painter's transformation; null where the surface has none.
     virtual QImage* FloodImage() { return nullptr; }
     void DrawLineSegment(QPoint from, QPoint to) override;
+    // The glyphs of a text whose cell has its top-left corner at `origin`,
+    // placed by the measured `advances`, and its underline and strike-out
+    // bars over `width`, all in the font's colour.
+    void drawGlyphs(QPainter& p, const QRawFont& font, QPointF origin, const QVector<quint32>& glyphs,
+                    const QVector<QPointF>& advances, double width) const;
 
 private:
     void preparePen(QPainter& p) const;

@@ -1,7 +1,6 @@
 #include "platform/Printer.h"
 
 #include <QDir>
-#include <QGlyphRun>
 #include <QPolygonF>
 #include <QRawFont>
 #include <cmath>
@@ -165,27 +164,7 @@ void TPrinterCanvas::TextOut(int x, int y, const QString& text)
         const QColor back = ColorToQColor(Brush().Color());
         if (back.rgb() != qRgb(255, 255, 255) || m_ink->intersects(cell)) m_painter->fillRect(cell, back);
     }
-    QVector<QPointF> positions;
-    positions.reserve(glyphs.size());
-    double pen = x;
-    const double baseline = y + font.ascent();
-    for (const QPointF& a : advances) {
-        positions.append(QPointF(pen, baseline));
-        pen += a.x();
-    }
-    QGlyphRun run;
-    run.setRawFont(font);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
-    const QColor inkColor = ColorToQColor(Font().Color());
-    m_painter->setPen(inkColor);
-    m_painter->drawGlyphRun(QPointF(0, 0), run);
-    const double thick = qMax(1.0, font.lineThickness());
-    if (Font().Style() & fsUnderline)
-        m_painter->fillRect(QRectF(x, baseline + qMax(1.0, font.underlinePosition()) - thick / 2, width, thick),
-                            inkColor);
-    if (Font().Style() & fsStrikeOut)
-        m_painter->fillRect(QRectF(x, baseline - font.xHeight() / 2 - thick / 2, width, thick), inkColor);
+    drawGlyphs(*m_painter, font, QPointF(x, y), glyphs, advances, width);
     m_ink->add(cell);
 }
 
