@@ -71,7 +71,7 @@ void TPrintObject::setBandLine(TBandLine& l, const QString& text, double y, quin
     l.Text = text.left(kMaxBandText);
     l.Y = y;
     l.Align = align;
-    if (!l.Font) l.Font = std::make_unique<TFont>();
+    if (!l.Font) l.Font.emplace();
     l.Font->Assign(font);
 }
 
@@ -102,7 +102,7 @@ void TPrintObject::SetPageNumber(const QString& format, quint16 align, double y,
     m_pageNumberFormat = format.left(kMaxBandText);
     m_pageNumberY = y;
     m_pageNumberAlign = align;
-    if (!m_pageNumberFont) m_pageNumberFont = std::make_unique<TFont>();
+    if (!m_pageNumberFont) m_pageNumberFont.emplace();
     m_pageNumberFont->Assign(font);
     m_showTotalPages = showTotal;
     if (m_recording && m_pages)

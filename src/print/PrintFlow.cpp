@@ -238,7 +238,7 @@ void TPrintObject::SaveFont()
     ++m_fontDepth;
     if (m_fontDepth >= 1 && m_fontDepth <= 10) {
         auto& slot = m_savedFonts[size_t(m_fontDepth)];
-        if (!slot) slot = std::make_unique<TFont>();
+        if (!slot) slot.emplace();
         const TFont& cur = m_canvas->Font();
         slot->SetName(cur.Name());
         slot->SetHeight(cur.Height());

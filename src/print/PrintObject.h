@@ -357,7 +357,7 @@ protected:
         QString Text;
         double Y = 0;
         quint16 Align = 0;
-        std::unique_ptr<TFont> Font;
+        std::optional<TFont> Font;
     };
     struct TColumn {
         double Left = 0;   // inches
@@ -424,7 +424,7 @@ protected:
     std::array<TColumn, 51> m_columns{};
     // Font stack and saved-Y stack, 10 deep each (slot 0 unused).
     int m_fontDepth = 0;
-    std::array<std::unique_ptr<TFont>, 11> m_savedFonts;
+    std::array<std::optional<TFont>, 11> m_savedFonts;
     int m_yDepth = 0;
     std::array<double, 11> m_savedY{};
     double m_tab = 0;     // inches
@@ -437,7 +437,7 @@ protected:
     QString m_pageNumberFormat;
     double m_pageNumberY = 0;
     quint16 m_pageNumberAlign = 0;
-    std::unique_ptr<TFont> m_pageNumberFont;
+    std::optional<TFont> m_pageNumberFont;
 
     // Device.
     int m_ppiX = 96, m_ppiY = 96;
@@ -491,12 +491,6 @@ protected:
 
     // The state a page's replay starts from (positions in inches).
     struct TReplayState {
-        struct Line {
-            QString Text;
-            double Y = 0;
-            quint16 Align = 0;
-            std::optional<TFont> Font;
-        };
         TFont font;
         TPen pen;
         TBrush brush;
@@ -511,7 +505,7 @@ protected:
         std::array<double, 4> marginInches{};  // left, top, right, bottom
         double detailTop = 0, detailBottom = 0;
         TBandDim headerDim, footerDim;
-        std::array<Line, 11> headerLines, footerLines;
+        std::array<TBandLine, 11> headerLines, footerLines;
         QString pageNumberFormat;
         double pageNumberY = 0;
         quint16 pageNumberAlign = 0;

@@ -389,12 +389,7 @@ void TPrintObject::captureState(TReplayState& s) const
     s.yDepth = m_yDepth;
     s.savedY = m_savedY;
     s.fontDepth = m_fontDepth;
-    for (size_t i = 0; i < m_savedFonts.size(); ++i) {
-        if (m_savedFonts[i])
-            s.savedFonts[i] = *m_savedFonts[i];
-        else
-            s.savedFonts[i].reset();
-    }
+    s.savedFonts = m_savedFonts;
     s.automaticPaging = m_automaticPaging;
     s.columns = m_columns;
     s.marginInches = currentMarginInches();
@@ -402,26 +397,12 @@ void TPrintObject::captureState(TReplayState& s) const
     s.detailBottom = m_detailBottom;
     s.headerDim = m_headerDim;
     s.footerDim = m_footerDim;
-    auto copyLines = [](const std::array<TBandLine, 11>& from, std::array<TReplayState::Line, 11>& to) {
-        for (size_t i = 0; i < from.size(); ++i) {
-            to[i].Text = from[i].Text;
-            to[i].Y = from[i].Y;
-            to[i].Align = from[i].Align;
-            if (from[i].Font)
-                to[i].Font = *from[i].Font;
-            else
-                to[i].Font.reset();
-        }
-    };
-    copyLines(m_headerLines, s.headerLines);
-    copyLines(m_footerLines, s.footerLines);
+    s.headerLines = m_headerLines;
+    s.footerLines = m_footerLines;
     s.pageNumberFormat = m_pageNumberFormat;
     s.pageNumberY = m_pageNumberY;
     s.pageNumberAlign = m_pageNumberAlign;
-    if (m_pageNumberFont)
-        s.pageNumberFont = *m_pageNumberFont;
-    else
-        s.pageNumberFont.reset();
+    s.pageNumberFont = m_pageNumberFont;
     s.showTotalPages = m_showTotalPages;
     s.tab = m_tab;
     s.indent = m_indent;
@@ -437,28 +418,19 @@ void TPrintObject::restoreState(const TReplayState& s)
     m_yDepth = s.yDepth;
     m_savedY = s.savedY;
     m_fontDepth = s.fontDepth;
-    for (size_t i = 0; i < m_savedFonts.size(); ++i)
-        m_savedFonts[i] = s.savedFonts[i] ? std::make_unique<TFont>(*s.savedFonts[i]) : nullptr;
+    m_savedFonts = s.savedFonts;
     m_automaticPaging = s.automaticPaging;
     m_columns = s.columns;
     m_detailTop = s.detailTop;
     m_detailBottom = s.detailBottom;
     m_headerDim = s.headerDim;
     m_footerDim = s.footerDim;
-    auto copyLines = [](const std::array<TReplayState::Line, 11>& from, std::array<TBandLine, 11>& to) {
-        for (size_t i = 0; i < from.size(); ++i) {
-            to[i].Text = from[i].Text;
-            to[i].Y = from[i].Y;
-            to[i].Align = from[i].Align;
-            to[i].Font = from[i].Font ? std::make_unique<TFont>(*from[i].Font) : nullptr;
-        }
-    };
-    copyLines(s.headerLines, m_headerLines);
-    copyLines(s.footerLines, m_footerLines);
+    m_headerLines = s.headerLines;
+    m_footerLines = s.footerLines;
     m_pageNumberFormat = s.pageNumberFormat;
     m_pageNumberY = s.pageNumberY;
     m_pageNumberAlign = s.pageNumberAlign;
-    m_pageNumberFont = s.pageNumberFont ? std::make_unique<TFont>(*s.pageNumberFont) : nullptr;
+    m_pageNumberFont = s.pageNumberFont;
     m_showTotalPages = s.showTotalPages;
     m_tab = s.tab;
     m_indent = s.indent;
