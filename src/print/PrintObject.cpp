@@ -311,14 +311,14 @@ double TPrintObject::LineHeightInches() const
     return m_ppiY > 0 ? double(LineHeightPixels()) / m_ppiY : 0.0;
 }
 
-void TPrintObject::FireFirstPage()
+void TPrintObject::fireOnce(bool& fired, const TNotifyEvent& event)
 {
-    if (m_firstPageFired) return;
-    m_firstPageFired = true;
+    if (fired) return;
+    fired = true;
     const bool kept = m_automaticPaging;
     m_automaticPaging = false;
     try {
-        if (OnFirstPage) OnFirstPage(this);
+        if (event) event(this);
     } catch (...) {
         m_automaticPaging = kept;
         throw;
@@ -326,19 +326,14 @@ void TPrintObject::FireFirstPage()
     m_automaticPaging = kept;
 }
 
+void TPrintObject::FireFirstPage()
+{
+    fireOnce(m_firstPageFired, OnFirstPage);
+}
+
 void TPrintObject::FireLastPage()
 {
-    if (m_lastPageFired) return;
-    m_lastPageFired = true;
-    const bool kept = m_automaticPaging;
-    m_automaticPaging = false;
-    try {
-        if (OnLastPage) OnLastPage(this);
-    } catch (...) {
-        m_automaticPaging = kept;
-        throw;
-    }
-    m_automaticPaging = kept;
+    fireOnce(m_lastPageFired, OnLastPage);
 }
 
 // ----------------------------------------------------------- surfaces

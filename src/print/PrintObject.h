@@ -374,6 +374,9 @@ protected:
     TCanvas* measuringCanvas();
     // Sets the surface's font and reads the metrics again.
     void applyFont(const TFont& font, bool readMetrics);
+    // Fires `event` unless `fired` says it has been, with automatic paging
+    // held off (and not recorded) while it runs.
+    void fireOnce(bool& fired, const TNotifyEvent& event);
     // Common tail of the shape calls: convert, scale, offset, round.
     int devX(double measureX) const;
     int devY(double measureY) const;
