@@ -250,26 +250,22 @@ double TPreviewForm::zoom() const
 
 int TPreviewForm::GetWidth() const
 {
-    try {
-        const TPrnPages* pages = m_printObject ? m_printObject->Pages() : nullptr;
-        if (!pages) throw 0;
-        return qRound(resolution() * (m_orientation == 0 ? pages->PaperWidth : pages->PaperHeight));
-    } catch (...) {
+    const TPrnPages* pages = m_printObject ? m_printObject->Pages() : nullptr;
+    if (!pages) {
         MessageDlg(QStringLiteral("Fehler in the \"TPreviewForm.GetWidth\"-Funktion."), mtInformation, mbOK);
         return 0;
     }
+    return qRound(resolution() * (m_orientation == 0 ? pages->PaperWidth : pages->PaperHeight));
 }
 
 int TPreviewForm::GetHeight() const
 {
-    try {
-        const TPrnPages* pages = m_printObject ? m_printObject->Pages() : nullptr;
-        if (!pages) throw 0;
-        return qRound(resolution() * (m_orientation == 0 ? pages->PaperHeight : pages->PaperWidth));
-    } catch (...) {
+    const TPrnPages* pages = m_printObject ? m_printObject->Pages() : nullptr;
+    if (!pages) {
         MessageDlg(QStringLiteral("Fehler in der \"TPreviewForm.GetHeight\"-Funktion."), mtInformation, mbOK);
         return 0;
     }
+    return qRound(resolution() * (m_orientation == 0 ? pages->PaperHeight : pages->PaperWidth));
 }
 
 // ---- showing and closing -------------------------------------------------------------
