@@ -77,34 +77,6 @@ bool isFalse(const QVariant& v)
     return v.toString().compare(QLatin1String("False"), Qt::CaseInsensitive) == 0;
 }
 
-// Where the resource places a control that the code does not need to know:
-// labels and bevels of the tabs.
-void createStaticControls(TComponentIndex& components, const DfmObject& object, QWidget* parent)
-{
-    for (const DfmObject& child : object.children) {
-        QObject* existing = components.Find(child.name);
-        QWidget* childParent = qobject_cast<QWidget*>(existing);
-        if (!existing) {
-            QWidget* made = nullptr;
-            if (child.className == QLatin1String("TLabel")) {
-                made = new QLabel(parent);
-            } else if (child.className == QLatin1String("TBevel")) {
-                auto* f = new QFrame(parent);
-                f->setFrameShape(QFrame::HLine);
-                f->setFrameShadow(QFrame::Sunken);
-                made = f;
-            }
-            if (made) {
-                made->setObjectName(child.name);
-                components.Add(made);
-                childParent = made;
-            }
-        }
-        // Pages of a page control hold their controls themselves.
-        createStaticControls(components, child, childParent ? childParent : parent);
-    }
-}
-
 }  // namespace
 
 // ---- message lists --------------------------------------------------------
@@ -373,7 +345,8 @@ void TMainForm::loadFormResource()
 {
     const DfmObject form = LoadFormResource(QString::fromLatin1(kFormResource));
     TComponentIndex components(this);
-    createStaticControls(components, form, ClientArea);
+    // Labels keep the alignment of those made in code (QLabel's own).
+    formbau::createStaticControls(components, form, ClientArea, Qt::AlignLeft | Qt::AlignVCenter);
     ApplyFormResource(this, form);
 }
 
