@@ -275,6 +275,13 @@ TGrundlagenForm::TPruefung TGrundlagenForm::PruefeWert(const QString& text, QStr
     return TPruefung::Ok;
 }
 
+QString TGrundlagenForm::refusal(TPruefung p, const QString& key, const QString& value) const
+{
+    return p == TPruefung::KeineZahl
+        ? FeldName(key) + QStringLiteral(": \"") + value + QStringLiteral("\" ") + text(txKeineZahl)
+        : text(txZuLang) + QLatin1Char('\r') + FeldName(key) + QStringLiteral(": ") + value;
+}
+
 void TGrundlagenForm::validateCell(QObject* Sender, int ACol, int ARow, bool& Result)
 {
     auto* grid = qobject_cast<TCellGrid*>(Sender);
@@ -292,10 +299,7 @@ void TGrundlagenForm::validateCell(QObject* Sender, int ACol, int ARow, bool& Re
     const auto start = m_editStart.find(grid);
     if (start != m_editStart.end() && start->second.first == std::make_pair(ACol, ARow)) before = start->second.second;
     grid->SetCells(ACol, ARow, before);
-    const QString message = p == TPruefung::KeineZahl
-        ? FeldName(keyIt->second) + QStringLiteral(": \"") + typed + QStringLiteral("\" ") + text(txKeineZahl)
-        : text(txZuLang) + QLatin1Char('\r') + FeldName(keyIt->second) + QStringLiteral(": ") + typed;
-    MessageDlg(message, mtError, mbOK);
+    MessageDlg(refusal(p, keyIt->second, typed), mtError, mbOK);
     Result = false;
 }
 
@@ -407,10 +411,7 @@ bool TGrundlagenForm::DialogToConstants(TTechnikDaten& daten)
                 VorgabenPageControl->setCurrentWidget(VorgabenTab);
                 f.edit->setFocus(Qt::OtherFocusReason);
             }
-            const QString message = p == TPruefung::KeineZahl
-                ? FeldName(key) + QStringLiteral(": \"") + full + QStringLiteral("\" ") + text(txKeineZahl)
-                : text(txZuLang) + QLatin1Char('\r') + FeldName(key) + QStringLiteral(": ") + full;
-            MessageDlg(message, mtError, mbOK);
+            MessageDlg(refusal(p, key, full), mtError, mbOK);
             return false;
         }
         daten.SetValue(i, cut);
