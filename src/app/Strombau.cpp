@@ -54,14 +54,9 @@ QAction* makeAction(QMenu* menu, const char* name, bool separator = false)
     return a;
 }
 
-QMenu* makeMenu(QMenuBar* bar, const char* name)
-{
-    QMenu* m = bar->addMenu(QString());
-    m->setObjectName(QLatin1String(name));
-    return m;
-}
-
-QMenu* makeSubMenu(QMenu* parent, const char* name)
+// A menu of the menu bar, or a submenu of a menu.
+template <class Parent>
+QMenu* makeMenu(Parent* parent, const char* name)
 {
     QMenu* m = parent->addMenu(QString());
     m->setObjectName(QLatin1String(name));
@@ -318,7 +313,7 @@ void TMainForm::createMenus()
     mBeenden = makeAction(Datei1, "mBeenden");
 
     mBearbeiten = makeMenu(RxMainMenu1, "mBearbeiten");
-    Berechnen1 = makeSubMenu(mBearbeiten, "Berechnen1");
+    Berechnen1 = makeMenu(mBearbeiten, "Berechnen1");
     mAlleTS = makeAction(Berechnen1, "mAlleTS");
     mAktuelleTS = makeAction(Berechnen1, "mAktuelleTS");
 
