@@ -111,8 +111,7 @@ TGrundlagenForm::TGrundlagenForm(QWidget* parent) : TAppDialog(parent)
     CloseBtn->setAutoDefault(false);
 
     ZetaStrHolder = new TStrHolder(this, QStringLiteral("ZetaStrHolder"));
-    FormTranslator = new TFormTranslator(this);
-    FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
+    FormTranslator = make<TFormTranslator>(this, "FormTranslator");
 
     LoadForm(QString::fromLatin1(kFormResource));
     setPictures();

@@ -67,8 +67,7 @@ TUserDlg::TUserDlg(TMainForm* owner) : TAppDialog(owner), m_owner(owner)
     SaveBtn->setAutoDefault(false);
     CloseBtn->setAutoDefault(false);
     UserFormStrHolder = new TStrHolder(this, QStringLiteral("UserFormStrHolder"));
-    FormTranslator = new TFormTranslator(this);
-    FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
+    FormTranslator = make<TFormTranslator>(this, "FormTranslator");
 
     LoadForm(QString::fromLatin1(kFormResource));
 
