@@ -12,11 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSvgRenderer>
 #include <QTabWidget>
 #include <cmath>
 

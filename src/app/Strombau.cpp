@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
@@ -26,12 +25,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
-#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
-#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <algorithm>
