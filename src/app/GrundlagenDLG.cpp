@@ -207,9 +207,7 @@ void TGrundlagenForm::setPictures()
 
 QString TGrundlagenForm::text(int index) const
 {
-    const QString t = ZetaStrHolder->item(index);
-    if (!t.isEmpty() || index < 0 || index >= int(std::size(kDefaultTexts))) return t;
-    return QString::fromUtf8(kDefaultTexts[index]);
+    return ZetaStrHolder->item(index, kDefaultTexts);
 }
 
 TGrundlagenForm::TFeld TGrundlagenForm::FeldVon(const QString& key) const

@@ -83,9 +83,7 @@ TUserDlg::TUserDlg(TMainForm* owner) : TAppDialog(owner), m_owner(owner)
 
 QString TUserDlg::text(int index) const
 {
-    const QString t = UserFormStrHolder->item(index);
-    if (!t.isEmpty() || index < 0 || index >= int(std::size(kDefaultTexts))) return t;
-    return QString::fromUtf8(kDefaultTexts[index]);
+    return UserFormStrHolder->item(index, kDefaultTexts);
 }
 
 bool TUserDlg::projektOffen() const
