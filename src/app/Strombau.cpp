@@ -180,7 +180,6 @@ void TMainForm::createComponents()
     TSTreeView = make<QTreeWidget>(ClientArea, "TSTreeView");
     TSTreeView->setHeaderHidden(true);
     TSTreeView->setColumnCount(1);
-    TSTreeView->setIndentation(kTreeIndent);
 
     // Tabs
     AuslegungPageCtrl = make<QTabWidget>(ClientArea, "AuslegungPageCtrl");
