@@ -1,6 +1,7 @@
 #include "app/ProjektDatei.h"
 #include "app/Projekt.h"
 #include "platform/Cp1252.h"
+#include "platform/FileReplace.h"
 #include "platform/IniFile.h"
 #include "platform/Numbers.h"
 #include "platform/ResourceStrings.h"
@@ -371,8 +372,7 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
     // A read-only file is refused even when the save would change nothing in it.
     const QFileInfo fi(path);
     if (fi.exists()) {
-        const QFile::Permissions w = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-        if (!fi.isFile() || !(fi.permissions() & w) || !fi.isWritable())
+        if (!fi.isFile() || LacksWritePermission(fi) || !fi.isWritable())
             throw EIniFileException(FmtLoadResString(SIniFileWriteError, {QDir::toNativeSeparators(path)}));
     }
 
