@@ -476,12 +476,12 @@ void TMainForm::FormCreate()
     // The message texts of the value file follow this window's list.
     SetWertDateiMessageTexts([this](int index) { return MessStrHolder1->item(index); });
 
-    if (FileExistsNoCase(folder, QStringLiteral("Main.ico"))) {
-        const QIcon icon(FindFileNoCase(folder, QStringLiteral("Main.ico")));
+    if (const QString ico = ExistingFileNoCase(folder, QStringLiteral("Main.ico")); !ico.isEmpty()) {
+        const QIcon icon(ico);
         if (!icon.isNull()) qApp->setWindowIcon(icon);
     }
-    if (FileExistsNoCase(folder, QStringLiteral("Logo.bmp")))
-        LogoImage->LoadFromFile(FindFileNoCase(folder, QStringLiteral("Logo.bmp")));
+    if (const QString logo = ExistingFileNoCase(folder, QStringLiteral("Logo.bmp")); !logo.isEmpty())
+        LogoImage->LoadFromFile(logo);
 
     m_helpFile = folder + QStringLiteral("Strombaurechner.hlp");
     SetApplicationHelpFile(m_helpFile);
