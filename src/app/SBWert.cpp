@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 // ---- names -----------------------------------------------------------------
 
@@ -309,9 +310,7 @@ TWertDateiEntferner& entferner()
 
 TWertDateiEntferner SetWertDateiEntferner(TWertDateiEntferner remove)
 {
-    TWertDateiEntferner previous = std::move(entferner());
-    entferner() = std::move(remove);
-    return previous;
+    return std::exchange(entferner(), std::move(remove));
 }
 
 bool SBWerte_ent_und_verschluesseln(TFileCipher& cipher, int mode)
