@@ -1,6 +1,7 @@
 #include "common/TestSupport.h"
 #include "platform/ProgramFolder.h"
 #include <QFile>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -154,3 +155,10 @@ QByteArray TempProgramFolder::read(const QString& name) const
 }
 
 QString SourceDir() { return QStringLiteral(SB_SOURCE_DIR); }
+
+bool ShowActive(QWidget* w)
+{
+    w->show();
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w);
+}

@@ -76,3 +76,6 @@ private:
 
 // The test sources' data folder.
 QString SourceDir();
+
+// Shows `w` and makes it the active window; false when it does not become active.
+bool ShowActive(QWidget* w);
