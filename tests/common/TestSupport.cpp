@@ -128,6 +128,24 @@ int ScriptedAnswerer::modalForm(QWidget* form)
     return e.form ? e.form(form) : mrCancel;
 }
 
+void TempFolder::put(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
+    f.write(bytes);
+}
+
+QByteArray TempFolder::get(const QString& name) const
+{
+    QFile f(filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QStringList TempFolder::files(QDir::Filters filters, QDir::SortFlags sort) const
+{
+    return QDir(path()).entryList(filters, sort);
+}
+
 TempProgramFolder::TempProgramFolder()
 {
     SetProgramFolder(m_dir.path());
