@@ -491,14 +491,9 @@ void TMainForm::setButtonGlyphs()
         {BerechnenGesamtBtn, "gesamtleitung_berechnen"},
     };
     for (const auto& g : glyphs) {
-        g.button->setIcon(QIcon(QPixmap(ToolbarGlyph(QLatin1String(g.picture)))));
+        g.button->setIcon(QIcon(QPixmap(QStringLiteral(":/pictures/toolbar/%1.xpm").arg(QLatin1String(g.picture)))));
         g.button->setIconSize(QSize(16, 16));
     }
-}
-
-QString TMainForm::ToolbarGlyph(const QString& name)
-{
-    return QStringLiteral(":/pictures/toolbar/") + name + QStringLiteral(".xpm");
 }
 
 std::array<TCellGrid*, 9> TMainForm::CountGrids() const

@@ -426,8 +426,6 @@ public:
     std::array<TImage*, 12> EinbautenImage{};
     // The resource path of the picture of built-in component i (1..12).
     static QString EinbautenPicture(int i);
-    // The resource path of the tool bar glyph `name`.
-    static QString ToolbarGlyph(const QString& name);
 
     // FormstueckTab
     QTabWidget* FormstueckPageCtrl = nullptr;
