@@ -78,9 +78,13 @@ TEST(PdfOutput, TwelvePagesThroughThePrintDialog)
         }
         EXPECT_EQ(found, 1);
         for (const Word* w : onPage) {
-            if (w->text == QLatin1String("Strombauberechnung")) EXPECT_NEAR(w->yMin, 23.0, 0.5);
+            if (w->text == QLatin1String("Strombauberechnung")) {
+                EXPECT_NEAR(w->yMin, 23.0, 0.5);
+            }
             // The body ends at 276 mm; the footer starts below it.
-            if (w->yMin < 276.5) EXPECT_LE(w->yMax, 276.3) << w->text.toStdString();
+            if (w->yMin < 276.5) {
+                EXPECT_LE(w->yMax, 276.3) << w->text.toStdString();
+            }
             // Values end 4 pixels (at 96 dpi) before their column's edge.
             static const QRegularExpression value(QStringLiteral("^\\d+,\\d+$"));
             if (value.match(w->text).hasMatch() && w->yMin > 85.0) {
@@ -108,11 +112,7 @@ TEST(PdfOutput, TwelvePagesThroughThePrintDialog)
     EXPECT_EQ(objects.size(), 1);
 
     // The centred logo on the last page: its middle is the paper's middle.
-    const QString png = dir.filePath(QStringLiteral("last"));
-    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"),
-                                      QStringLiteral("12"), QStringLiteral("-l"), QStringLiteral("12"),
-                                      QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, png});
-    QImage last(png + QStringLiteral(".png"));
+    const QImage last = PageImage(pdf, 12, 100, dir.filePath(QStringLiteral("last")));
     ASSERT_FALSE(last.isNull());
     const double pxPerMm = 100 / 25.4;
     const int row = int((160.0 + 3.0) * pxPerMm);
