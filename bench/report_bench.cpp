@@ -23,16 +23,6 @@
 
 namespace {
 
-class TableValues : public IValueSource {
-public:
-    QHash<QString, QString> values;
-    bool Available() const override { return true; }
-    QString ReadValue(const QString& section, const QString& key) const override
-    {
-        return values.value((section + "/" + key).toLower());
-    }
-};
-
 // The project of the project benchmark.
 TProjekt bigProject()
 {
@@ -71,10 +61,7 @@ int main(int argc, char** argv)
     logo.fill(qRgb(0, 0, 255));
     logo.save(dir.filePath("Logo.bmp"), "BMP");
 
-    TableValues werte;
-    for (const char* key : {"EBlech", "EFlex", "EFaserzement", "EHolz", "EBeton", "EEGemauert"})
-        werte.values[QStringLiteral("material/%1").arg(key).toLower()] = "0,15";
-    werte.values["material/etaventilator"] = "0,7";
+    const BenchValues werte;
     const TResourceMessageTexts texte;
     const QString pdf = dir.filePath("bericht.pdf");
 

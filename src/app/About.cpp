@@ -1,4 +1,5 @@
 #include "app/About.h"
+#include "app/FormBau.h"
 #include "support/Translation.h"
 #include "support/UrlLabels.h"
 #include <QFrame>
@@ -6,21 +7,17 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+using formbau::make;
+
 TAboutBox::TAboutBox(QWidget* owner) : TAppDialog(owner)
 {
     setObjectName(QStringLiteral("AboutBox"));
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    ProductName = new TAngleLabel(panel);
-    ProductName->setObjectName(QStringLiteral("ProductName"));
-    Version = new QLabel(panel);
-    Version->setObjectName(QStringLiteral("Version"));
-    UrlLabel = new TUrlLabel(panel);
-    UrlLabel->setObjectName(QStringLiteral("UrlLabel"));
-    OKButton = new QPushButton(this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    FormTranslator = new TFormTranslator(this);
-    FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
+    auto* panel = make<QFrame>(this, "Panel1");
+    ProductName = make<TAngleLabel>(panel, "ProductName");
+    Version = make<QLabel>(panel, "Version");
+    UrlLabel = make<TUrlLabel>(panel, "UrlLabel");
+    OKButton = make<QPushButton>(this, "OKButton");
+    FormTranslator = make<TFormTranslator>(this, "FormTranslator");
     LoadForm(QStringLiteral(":/forms/AboutBox.dfm"));
 }
 

@@ -7,7 +7,6 @@
 #include "platform/Numbers.h"
 #include "platform/ProgramFolder.h"
 #include "print/PrintObject.h"
-#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -103,10 +102,10 @@ void TStrombauBericht::loadLogo()
 {
     m_haveLogo = false;
     m_logo = TPicture();
-    const QString folder = ProgramFolder();
-    if (!FileExistsNoCase(folder, QStringLiteral("Logo.bmp"))) return;
+    const QString path = ExistingFileNoCase(ProgramFolder(), QStringLiteral("Logo.bmp"));
+    if (path.isEmpty()) return;
     // A logo that cannot be read is left out.
-    m_haveLogo = m_logo.LoadFromFile(FindFileNoCase(folder, QStringLiteral("Logo.bmp")));
+    m_haveLogo = m_logo.LoadFromFile(path);
 }
 
 void TStrombauBericht::SetupPrintObject()

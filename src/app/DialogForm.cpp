@@ -1,11 +1,10 @@
 #include "app/DialogForm.h"
+#include "app/FormBau.h"
 #include "platform/FormResource.h"
 #include "platform/PropertyPath.h"
-#include "platform/SpeedBar.h"
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -35,40 +34,11 @@ void TAppDialog::LoadForm(const QString& resourcePath)
 {
     const DfmObject form = LoadFormResource(resourcePath);
     TComponentIndex components(this);
-    createStaticControls(components, form, this);
+    // Labels stand at the top of their box.
+    formbau::createStaticControls(components, form, this, Qt::AlignLeft | Qt::AlignTop);
     ApplyFormResource(this, form);
     applyResourceExtras(form);
     ApplyTabOrder(this);
-}
-
-// Labels, bevels and pictures only the resource knows.
-void TAppDialog::createStaticControls(TComponentIndex& components, const DfmObject& object, QWidget* parent)
-{
-    for (const DfmObject& child : object.children) {
-        QObject* existing = components.Find(child.name);
-        QWidget* childParent = qobject_cast<QWidget*>(existing);
-        if (!existing) {
-            QWidget* made = nullptr;
-            if (child.className == QLatin1String("TLabel")) {
-                auto* l = new QLabel(parent);
-                l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                made = l;
-            } else if (child.className == QLatin1String("TBevel")) {
-                auto* f = new QFrame(parent);
-                f->setFrameShape(QFrame::HLine);
-                f->setFrameShadow(QFrame::Sunken);
-                made = f;
-            } else if (child.className == QLatin1String("TImage")) {
-                made = new TImage(parent);
-            }
-            if (made) {
-                made->setObjectName(child.name);
-                components.Add(made);
-                childParent = made;
-            }
-        }
-        createStaticControls(components, child, childParent ? childParent : parent);
-    }
 }
 
 // The parts of the resource that have no plain Qt property.

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 struct DfmObject;
-class TComponentIndex;
 class QShowEvent;
 class QKeyEvent;
 
@@ -32,7 +31,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createStaticControls(TComponentIndex& components, const DfmObject& object, QWidget* parent);
     void applyResourceExtras(const DfmObject& object);
     bool m_screenCenter = false;
 };

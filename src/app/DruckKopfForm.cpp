@@ -1,4 +1,5 @@
 #include "app/DruckKopfForm.h"
+#include "app/FormBau.h"
 #include "platform/Dialogs.h"
 #include "platform/FormResource.h"
 #include "platform/PropertyPath.h"
@@ -37,6 +38,8 @@ QString MemoText(QString text)
     return text;
 }
 
+using formbau::make;
+
 // Restores the owner's pointers when a showing ends, also by an exception.
 struct ShowingScope {
     TProjektdaten*& projekt;
@@ -51,10 +54,8 @@ TDruckkopfDlg::TDruckkopfDlg(QWidget* parent)
 {
     setObjectName(QStringLiteral("DruckkopfDlg"));
 
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel2 = make<QFrame>(this, "Panel2");
+    Panel1 = make<QFrame>(this, "Panel1");
 
     for (int i = 1; i <= 10; ++i) {
         auto* label = new QLabel(Panel2);
@@ -62,37 +63,26 @@ TDruckkopfDlg::TDruckkopfDlg(QWidget* parent)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
-    auto edit = [this](const char* name) {
-        auto* e = new QLineEdit(Panel2);
-        e->setObjectName(QString::fromLatin1(name));
-        return e;
-    };
-    Name1Edit = edit("Name1Edit");
-    Name2Edit = edit("Name2Edit");
-    StrasseEdit = edit("StrasseEdit");
-    PLZEdit = edit("PLZEdit");
-    OrtEdit = edit("OrtEdit");
-    TelefonEdit = edit("TelefonEdit");
-    FaxEdit = edit("FaxEdit");
-    EMailEdit = edit("EMailEdit");
-    AnsprechpartnerEdit = edit("AnsprechpartnerEdit");
-    ProjektEdit = edit("ProjektEdit");
+    Name1Edit = make<QLineEdit>(Panel2, "Name1Edit");
+    Name2Edit = make<QLineEdit>(Panel2, "Name2Edit");
+    StrasseEdit = make<QLineEdit>(Panel2, "StrasseEdit");
+    PLZEdit = make<QLineEdit>(Panel2, "PLZEdit");
+    OrtEdit = make<QLineEdit>(Panel2, "OrtEdit");
+    TelefonEdit = make<QLineEdit>(Panel2, "TelefonEdit");
+    FaxEdit = make<QLineEdit>(Panel2, "FaxEdit");
+    EMailEdit = make<QLineEdit>(Panel2, "EMailEdit");
+    AnsprechpartnerEdit = make<QLineEdit>(Panel2, "AnsprechpartnerEdit");
+    ProjektEdit = make<QLineEdit>(Panel2, "ProjektEdit");
 
-    auto memo = [this](const char* name) {
-        auto* m = new QPlainTextEdit(Panel2);
-        m->setObjectName(QString::fromLatin1(name));
-        // The tab key moves on to the next control, as in every other input.
-        m->setTabChangesFocus(true);
-        return m;
-    };
-    VortextMemo = memo("VortextMemo");
-    NachtextMemo = memo("NachtextMemo");
+    VortextMemo = make<QPlainTextEdit>(Panel2, "VortextMemo");
+    NachtextMemo = make<QPlainTextEdit>(Panel2, "NachtextMemo");
+    // The tab key moves on to the next control, as in every other input.
+    VortextMemo->setTabChangesFocus(true);
+    NachtextMemo->setTabChangesFocus(true);
 
-    CloseBtn = new QPushButton(Panel1);
-    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    CloseBtn = make<QPushButton>(Panel1, "CloseBtn");
 
-    FormTranslator = new TFormTranslator(this);
-    FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
+    FormTranslator = make<TFormTranslator>(this, "FormTranslator");
 
     LoadForm(QString::fromLatin1(kFormResource));
 }

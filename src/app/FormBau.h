@@ -6,6 +6,9 @@
 #include <QTabWidget>
 #include <QWidget>
 
+struct DfmObject;
+class TComponentIndex;
+
 namespace formbau {
 
 // A new control of class T below `parent`, named `name`.
@@ -25,5 +28,13 @@ inline QWidget* makeTab(QTabWidget* pages, const char* name)
     pages->addTab(w, QString());
     return w;
 }
+
+// Makes what only the resource `object` knows below `parent`: every label
+// (TLabel), bevel (TBevel) and picture (TImage) that `components` does not
+// hold yet, named and added to it.  A new label starts with
+// `labelAlignment` until the resource's Alignment and Layout say otherwise.
+// The controls of an object the form has go below that object.
+void createStaticControls(TComponentIndex& components, const DfmObject& object, QWidget* parent,
+                          Qt::Alignment labelAlignment);
 
 }  // namespace formbau

@@ -12,11 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSvgRenderer>
 #include <QTabWidget>
 #include <cmath>
 
@@ -111,8 +108,7 @@ TGrundlagenForm::TGrundlagenForm(QWidget* parent) : TAppDialog(parent)
     CloseBtn->setAutoDefault(false);
 
     ZetaStrHolder = new TStrHolder(this, QStringLiteral("ZetaStrHolder"));
-    FormTranslator = new TFormTranslator(this);
-    FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
+    FormTranslator = make<TFormTranslator>(this, "FormTranslator");
 
     LoadForm(QString::fromLatin1(kFormResource));
     setPictures();
@@ -211,9 +207,7 @@ void TGrundlagenForm::setPictures()
 
 QString TGrundlagenForm::text(int index) const
 {
-    const QString t = ZetaStrHolder->item(index);
-    if (!t.isEmpty() || index < 0 || index >= int(std::size(kDefaultTexts))) return t;
-    return QString::fromUtf8(kDefaultTexts[index]);
+    return ZetaStrHolder->item(index, kDefaultTexts);
 }
 
 TGrundlagenForm::TFeld TGrundlagenForm::FeldVon(const QString& key) const
@@ -275,6 +269,13 @@ TGrundlagenForm::TPruefung TGrundlagenForm::PruefeWert(const QString& text, QStr
     return TPruefung::Ok;
 }
 
+QString TGrundlagenForm::refusal(TPruefung p, const QString& key, const QString& value) const
+{
+    return p == TPruefung::KeineZahl
+        ? FeldName(key) + QStringLiteral(": \"") + value + QStringLiteral("\" ") + text(txKeineZahl)
+        : text(txZuLang) + QLatin1Char('\r') + FeldName(key) + QStringLiteral(": ") + value;
+}
+
 void TGrundlagenForm::validateCell(QObject* Sender, int ACol, int ARow, bool& Result)
 {
     auto* grid = qobject_cast<TCellGrid*>(Sender);
@@ -292,10 +293,7 @@ void TGrundlagenForm::validateCell(QObject* Sender, int ACol, int ARow, bool& Re
     const auto start = m_editStart.find(grid);
     if (start != m_editStart.end() && start->second.first == std::make_pair(ACol, ARow)) before = start->second.second;
     grid->SetCells(ACol, ARow, before);
-    const QString message = p == TPruefung::KeineZahl
-        ? FeldName(keyIt->second) + QStringLiteral(": \"") + typed + QStringLiteral("\" ") + text(txKeineZahl)
-        : text(txZuLang) + QLatin1Char('\r') + FeldName(keyIt->second) + QStringLiteral(": ") + typed;
-    MessageDlg(message, mtError, mbOK);
+    MessageDlg(refusal(p, keyIt->second, typed), mtError, mbOK);
     Result = false;
 }
 
@@ -407,10 +405,7 @@ bool TGrundlagenForm::DialogToConstants(TTechnikDaten& daten)
                 VorgabenPageControl->setCurrentWidget(VorgabenTab);
                 f.edit->setFocus(Qt::OtherFocusReason);
             }
-            const QString message = p == TPruefung::KeineZahl
-                ? FeldName(key) + QStringLiteral(": \"") + full + QStringLiteral("\" ") + text(txKeineZahl)
-                : text(txZuLang) + QLatin1Char('\r') + FeldName(key) + QStringLiteral(": ") + full;
-            MessageDlg(message, mtError, mbOK);
+            MessageDlg(refusal(p, key, full), mtError, mbOK);
             return false;
         }
         daten.SetValue(i, cut);

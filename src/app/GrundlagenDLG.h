@@ -122,6 +122,8 @@ private:
     void validateCell(QObject* Sender, int ACol, int ARow, bool& Result);
     void setPictures();
     QString text(int index) const;
+    // The message that refuses `value` of the field with technical key `key`.
+    QString refusal(TPruefung p, const QString& key, const QString& value) const;
 
     TTechnikDaten m_konstanten;
     QHash<QString, TFeld> m_felder;                   // lower-case key -> field

@@ -1,6 +1,7 @@
 #include "app/ProjektDatei.h"
 #include "app/Projekt.h"
 #include "platform/Cp1252.h"
+#include "platform/FileReplace.h"
 #include "platform/IniFile.h"
 #include "platform/Numbers.h"
 #include "platform/ResourceStrings.h"
@@ -43,13 +44,21 @@ QString Quoted(const QString& text) { return QStringLiteral("\"") + text + QStri
 
 // ---- checks before writing ------------------------------------------------
 
+// The value of a text that is one digit, else -1: most counts and codes
+// of a project are, and need no general conversion.
+int digitOf(QStringView text)
+{
+    if (text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9'))
+        return text.at(0).unicode() - '0';
+    return -1;
+}
+
 // The count of an entry: empty text is an empty number, that is 0.
 // `where` names the entry for a message; it is built only when needed.
 template <class Where>
 int CountOf(const QString& anzahl, Where where)
 {
-    if (anzahl.size() == 1 && anzahl.at(0) >= QLatin1Char('0') && anzahl.at(0) <= QLatin1Char('9'))
-        return anzahl.at(0).unicode() - '0';
+    if (const int digit = digitOf(anzahl); digit >= 0) return digit;
     const QString t = anzahl.trimmed();
     if (t.isEmpty()) return 0;
     int v = 0;
@@ -121,6 +130,36 @@ void appendNumber(QString& out, int v)
     out.append(QLatin1StringView(digits, end - digits));
 }
 
+// The names under which the file keeps section n, for writing and reading
+// alike.  Each is built into a buffer that keeps its room.
+// "TS<n>": the key of its line in [Teilstrecken].
+void setSectionKey(QString& out, int n)
+{
+    out.resize(0);
+    out += QStringLiteral("TS");
+    appendNumber(out, n);
+}
+// "TS<n>-Einbauten": the section of its entries.
+void setEntrySection(QString& out, int n)
+{
+    setSectionKey(out, n);
+    out += QStringLiteral("-Einbauten");
+}
+// "TS<n>_EB_<group>": the section of a group's index list.
+void setListSection(QString& out, int n, const Gruppe& g)
+{
+    setSectionKey(out, n);
+    out += QStringLiteral("_EB_");
+    out += g.wort;
+}
+// "<group><i>": the key of entry i of a group.
+void setEntryKey(QString& out, const Gruppe& g, int i)
+{
+    out.resize(0);
+    out += g.wort;
+    appendNumber(out, i);
+}
+
 // SplitFirstField on a view: no text is copied.
 // Fields are short: a plain scan beats the general search.
 QStringView nextField(QStringView& rest)
@@ -150,8 +189,7 @@ public:
                                            QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
                                            QStringLiteral("6"), QStringLiteral("7"), QStringLiteral("8"),
                                            QStringLiteral("9")};
-        if (field.size() == 1 && field.at(0) >= QLatin1Char('0') && field.at(0) <= QLatin1Char('9'))
-            return digits[field.at(0).unicode() - '0'];
+        if (const int digit = digitOf(field); digit >= 0) return digits[digit];
         if (field.isEmpty()) return field.toString();
         QString& text = m_seen[std::u16string_view(field.utf16(), size_t(field.size()))];
         if (text.isNull()) text = field.toString();
@@ -165,8 +203,7 @@ private:
 // StrToInt of a field.
 int intOf(QStringView field)
 {
-    if (field.size() == 1 && field.at(0) >= QLatin1Char('0') && field.at(0) <= QLatin1Char('9'))
-        return field.at(0).unicode() - '0';
+    if (const int digit = digitOf(field); digit >= 0) return digit;
     return StrToInt(field.toString());
 }
 
@@ -210,10 +247,9 @@ void parseForeignEntry(QStringView rest, TFremdEinbauEintrag& row, FieldTexts& t
 
 QString SplitFirstField(QString& rest)
 {
-    const qsizetype p = rest.indexOf(QLatin1Char(';'));
-    if (p < 0) return QString();
-    QString field = rest.left(p);
-    rest.remove(0, p + 1);
+    QStringView view = rest;
+    const QString field = nextField(view).toString();
+    rest = view.toString();
     return field;
 }
 
@@ -225,13 +261,12 @@ void ParseSectionLine(const QString& line, TTeilstrecke& ts, const QString& defa
 
 int ParseEntryCount(QString& rest)
 {
-    const QString field = SplitFirstField(rest);
-    const int k = StrToInt(field);
+    const int k = ParseEntryIndex(rest);
     SplitFirstField(rest);  // the empty field after the count
     return k;
 }
 
-int ParseEntryIndex(QString& rest) { return StrToInt(SplitFirstField(rest)); }
+int ParseEntryIndex(QString& rest) { return intOf(SplitFirstField(rest)); }
 
 void ParseFittingEntry(const QString& value, TEinbauEintrag& slot)
 {
@@ -337,8 +372,7 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
     // A read-only file is refused even when the save would change nothing in it.
     const QFileInfo fi(path);
     if (fi.exists()) {
-        const QFile::Permissions w = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-        if (!fi.isFile() || !(fi.permissions() & w) || !fi.isWritable())
+        if (!fi.isFile() || LacksWritePermission(fi) || !fi.isWritable())
             throw EIniFileException(FmtLoadResString(SIniFileWriteError, {QDir::toNativeSeparators(path)}));
     }
 
@@ -363,7 +397,6 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
         QString namen, sectionName, listSection, keyName, liste;
         for (int n = 1; n <= tsAnzahl; ++n) {
             const TTeilstrecke& ts = teilstrecken[size_t(n)];
-            const QString nr = QString::number(n);
             auto where = [n] { return SectionWhere(n); };
             const QString line = JoinFields({{"Nummer", &ts.Nummer.str()},
                                              {"Materialart", &ts.Materialart.str()},
@@ -380,14 +413,12 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
                                              {"DpGesamt", &ts.DpGesamt.str()},
                                              {"Bezeichnung", &ts.Bezeichnung.str()}},
                                             where);
-            sectionName.resize(0);
-            sectionName += QStringLiteral("TS");
-            sectionName += nr;
+            setSectionKey(sectionName, n);
             ini.WriteString(kTeilstrecken, sectionName, line);
             namen += ts.Bezeichnung.str();
             namen += QLatin1Char(';');
 
-            sectionName += QStringLiteral("-Einbauten");
+            setEntrySection(sectionName, n);
             for (const Gruppe& g : Gruppen()) {
                 int k = 0;
                 liste.resize(0);
@@ -408,20 +439,13 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
                         value = JoinFields({{"Code", &e.Code.str()}, {"Zeta", &e.Zeta.str()}, {"Anzahl", &e.Anzahl.str()}},
                                            entryWhere);
                     }
-                    const QString nummer = QString::number(i);
-                    keyName.resize(0);
-                    keyName += g.wort;
-                    keyName += nummer;
+                    setEntryKey(keyName, g, i);
                     ini.WriteString(sectionName, keyName, value);
                     ++k;
-                    liste += nummer;
+                    appendNumber(liste, i);
                     liste += QLatin1Char(';');
                 }
-                listSection.resize(0);
-                listSection += QStringLiteral("TS");
-                listSection += nr;
-                listSection += QStringLiteral("_EB_");
-                listSection += g.wort;
+                setListSection(listSection, n, g);
                 QString listValue = QString::number(k);
                 listValue.reserve(listValue.size() + 2 + liste.size());
                 listValue += QStringLiteral(";;");
@@ -509,18 +533,12 @@ TProjektInhalt ReadProjectFile(const QString& path, const QString& teilstreckeTe
     FieldTexts texts;
     for (int n = 1; n <= tsAnzahl; ++n) {
         TTeilstrecke& ts = r.Teilstrecken[size_t(n)];
-        sectionName.resize(0);
-        sectionName += QStringLiteral("TS");
-        appendNumber(sectionName, n);
+        setSectionKey(sectionName, n);
         parseSectionLine(ini.ValueView(kTeilstrecken, sectionName), ts, [&] { return defaultName(n); }, texts);
 
-        sectionName += QStringLiteral("-Einbauten");
+        setEntrySection(sectionName, n);
         for (const Gruppe& g : Gruppen()) {
-            listSection.resize(0);
-            listSection += QStringLiteral("TS");
-            appendNumber(listSection, n);
-            listSection += QStringLiteral("_EB_");
-            listSection += g.wort;
+            setListSection(listSection, n, g);
             const QStringView liste = ini.ValueView(listSection, g.wort);
             auto where = [&] { return QStringLiteral("[") + listSection + QStringLiteral("] ") + g.wort; };
             QStringView rest = liste;
@@ -547,9 +565,7 @@ TProjektInhalt ReadProjectFile(const QString& path, const QString& teilstreckeTe
                 if (i < 1 || i > hoechste)
                     Damaged(where(), QStringLiteral("Die Nummer %1 in ").arg(i) + Quoted(liste.toString()) +
                                          QStringLiteral(" liegt nicht zwischen 1 und %1.").arg(hoechste));
-                keyName.resize(0);
-                keyName += g.wort;
-                appendNumber(keyName, i);
+                setEntryKey(keyName, g, i);
                 const QStringView value = ini.ValueView(sectionName, keyName);
                 if (g.fremd)
                     parseForeignEntry(value, ts.FremdEinbauten(i), texts);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 // ---- names -----------------------------------------------------------------
 
@@ -152,16 +153,12 @@ bool writeValueFile(const std::function<void(TIniFile&)>& fill)
     }
     return true;
 }
-}  // namespace
 
-bool ReadUserdaten(TUserdaten& u, bool melden)
+// The user texts "Firma" to "Sprache" of the section "Userdaten", into the
+// record (each cut to its field) or into the settings dialog's whole texts.
+template <class User>
+void readUserTexts(const TIniFile& ini, User& u)
 {
-    u = TUserdaten{};
-    if (!WertDateiVorhanden()) {
-        if (melden) MeldeZetawerteFehlen();
-        return false;
-    }
-    const TIniFile ini(WertDateiPfad());
     const auto get = [&](const char* key) { return ini.ReadString(kUser, QString::fromLatin1(key), QString()); };
     u.Firma = get("Firma");
     u.Nutzer = get("Nutzer");
@@ -173,6 +170,18 @@ bool ReadUserdaten(TUserdaten& u, bool melden)
     u.EMail = get("EMail");
     u.Vortext = UnescapeLineBreaks(get("Vortext"));
     u.Sprache = get("Sprache");
+}
+}  // namespace
+
+bool ReadUserdaten(TUserdaten& u, bool melden)
+{
+    u = TUserdaten{};
+    if (!WertDateiVorhanden()) {
+        if (melden) MeldeZetawerteFehlen();
+        return false;
+    }
+    const TIniFile ini(WertDateiPfad());
+    readUserTexts(ini, u);
     u.HL = ini.ReadString(QString::fromLatin1(SektionHL), QString::fromLatin1(SchluesselHL), QString());
     return true;
 }
@@ -231,17 +240,7 @@ bool ReadUserEingaben(TUserEingaben& e)
     e = TUserEingaben{};
     if (!WertDateiVorhanden()) return false;
     const TIniFile ini(WertDateiPfad());
-    const auto get = [&](const char* key) { return ini.ReadString(kUser, QString::fromLatin1(key), QString()); };
-    e.Firma = get("Firma");
-    e.Nutzer = get("Nutzer");
-    e.Strasse = get("Strasse");
-    e.PLZ = get("PLZ");
-    e.Ort = get("Ort");
-    e.Telefon = get("Telefon");
-    e.Fax = get("Fax");
-    e.EMail = get("EMail");
-    e.Vortext = UnescapeLineBreaks(get("Vortext"));
-    e.Sprache = get("Sprache");
+    readUserTexts(ini, e);
     e.Tip = ini.ReadBool(kUser, QString::fromLatin1(SchluesselTip), false);
     return true;
 }
@@ -311,9 +310,7 @@ TWertDateiEntferner& entferner()
 
 TWertDateiEntferner SetWertDateiEntferner(TWertDateiEntferner remove)
 {
-    TWertDateiEntferner previous = std::move(entferner());
-    entferner() = std::move(remove);
-    return previous;
+    return std::exchange(entferner(), std::move(remove));
 }
 
 bool SBWerte_ent_und_verschluesseln(TFileCipher& cipher, int mode)

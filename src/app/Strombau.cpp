@@ -16,7 +16,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
@@ -26,12 +25,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMetaMethod>
-#include <QPainter>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyle>
-#include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <algorithm>
@@ -54,14 +50,9 @@ QAction* makeAction(QMenu* menu, const char* name, bool separator = false)
     return a;
 }
 
-QMenu* makeMenu(QMenuBar* bar, const char* name)
-{
-    QMenu* m = bar->addMenu(QString());
-    m->setObjectName(QLatin1String(name));
-    return m;
-}
-
-QMenu* makeSubMenu(QMenu* parent, const char* name)
+// A menu of the menu bar, or a submenu of a menu.
+template <class Parent>
+QMenu* makeMenu(Parent* parent, const char* name)
 {
     QMenu* m = parent->addMenu(QString());
     m->setObjectName(QLatin1String(name));
@@ -75,34 +66,6 @@ bool isFalse(const QVariant& v)
     if (!v.isValid()) return false;
     if (v.typeId() == QMetaType::Bool) return !v.toBool();
     return v.toString().compare(QLatin1String("False"), Qt::CaseInsensitive) == 0;
-}
-
-// Where the resource places a control that the code does not need to know:
-// labels and bevels of the tabs.
-void createStaticControls(TComponentIndex& components, const DfmObject& object, QWidget* parent)
-{
-    for (const DfmObject& child : object.children) {
-        QObject* existing = components.Find(child.name);
-        QWidget* childParent = qobject_cast<QWidget*>(existing);
-        if (!existing) {
-            QWidget* made = nullptr;
-            if (child.className == QLatin1String("TLabel")) {
-                made = new QLabel(parent);
-            } else if (child.className == QLatin1String("TBevel")) {
-                auto* f = new QFrame(parent);
-                f->setFrameShape(QFrame::HLine);
-                f->setFrameShadow(QFrame::Sunken);
-                made = f;
-            }
-            if (made) {
-                made->setObjectName(child.name);
-                components.Add(made);
-                childParent = made;
-            }
-        }
-        // Pages of a page control hold their controls themselves.
-        createStaticControls(components, child, childParent ? childParent : parent);
-    }
 }
 
 }  // namespace
@@ -217,7 +180,6 @@ void TMainForm::createComponents()
     TSTreeView = make<QTreeWidget>(ClientArea, "TSTreeView");
     TSTreeView->setHeaderHidden(true);
     TSTreeView->setColumnCount(1);
-    TSTreeView->setIndentation(kTreeIndent);
 
     // Tabs
     AuslegungPageCtrl = make<QTabWidget>(ClientArea, "AuslegungPageCtrl");
@@ -346,7 +308,7 @@ void TMainForm::createMenus()
     mBeenden = makeAction(Datei1, "mBeenden");
 
     mBearbeiten = makeMenu(RxMainMenu1, "mBearbeiten");
-    Berechnen1 = makeSubMenu(mBearbeiten, "Berechnen1");
+    Berechnen1 = makeMenu(mBearbeiten, "Berechnen1");
     mAlleTS = makeAction(Berechnen1, "mAlleTS");
     mAktuelleTS = makeAction(Berechnen1, "mAktuelleTS");
 
@@ -373,7 +335,8 @@ void TMainForm::loadFormResource()
 {
     const DfmObject form = LoadFormResource(QString::fromLatin1(kFormResource));
     TComponentIndex components(this);
-    createStaticControls(components, form, ClientArea);
+    // Labels keep the alignment of those made in code (QLabel's own).
+    formbau::createStaticControls(components, form, ClientArea, Qt::AlignLeft | Qt::AlignVCenter);
     ApplyFormResource(this, form);
 }
 
@@ -513,12 +476,12 @@ void TMainForm::FormCreate()
     // The message texts of the value file follow this window's list.
     SetWertDateiMessageTexts([this](int index) { return MessStrHolder1->item(index); });
 
-    if (FileExistsNoCase(folder, QStringLiteral("Main.ico"))) {
-        const QIcon icon(FindFileNoCase(folder, QStringLiteral("Main.ico")));
+    if (const QString ico = ExistingFileNoCase(folder, QStringLiteral("Main.ico")); !ico.isEmpty()) {
+        const QIcon icon(ico);
         if (!icon.isNull()) qApp->setWindowIcon(icon);
     }
-    if (FileExistsNoCase(folder, QStringLiteral("Logo.bmp")))
-        LogoImage->LoadFromFile(FindFileNoCase(folder, QStringLiteral("Logo.bmp")));
+    if (const QString logo = ExistingFileNoCase(folder, QStringLiteral("Logo.bmp")); !logo.isEmpty())
+        LogoImage->LoadFromFile(logo);
 
     m_helpFile = folder + QStringLiteral("Strombaurechner.hlp");
     SetApplicationHelpFile(m_helpFile);

@@ -48,6 +48,7 @@ class TSpeedbarSection;
 class TTipOfDay;
 class TDruckkopfDlg;
 class TGrundlagenForm;
+class TAppDialog;
 
 // A file dialog as a component: its resource properties feed ExecuteFileDialog.
 class TFileDialogComponent : public QObject {
@@ -507,6 +508,9 @@ public slots:
     // The user settings dialog and the program information box.
     void Benutzereinstellungen1Click();
     void mAboutClick();
+    // Shows a settings dialog modally in the stored language, its F1 going
+    // to the help.
+    void showInStoredLanguage(TAppDialog* dlg);
 
 protected:
     bool event(QEvent* event) override;

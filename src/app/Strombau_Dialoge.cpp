@@ -28,11 +28,7 @@ void TMainForm::mTechnikClick()
 void TMainForm::Benutzereinstellungen1Click()
 {
     auto dlg = std::make_unique<TUserDlg>(this);
-    connect(dlg.get(), &TAppDialog::HilfeAngefordert, this, &TMainForm::ShowControlHelp);
-    ReadUserData();
-    // The dialog opens in the stored language.
-    TranslationManager->SetCurrentLang(Userdaten.Sprache);
-    ShowModalForm(dlg.get());
+    showInStoredLanguage(dlg.get());
     dlg.reset();
     // What was saved reaches the report and the header dialog's default text.
     ReadUserdaten(Userdaten, false);
@@ -41,8 +37,14 @@ void TMainForm::Benutzereinstellungen1Click()
 void TMainForm::mAboutClick()
 {
     auto box = std::make_unique<TAboutBox>(this);
-    connect(box.get(), &TAppDialog::HilfeAngefordert, this, &TMainForm::ShowControlHelp);
+    showInStoredLanguage(box.get());
+}
+
+void TMainForm::showInStoredLanguage(TAppDialog* dlg)
+{
+    connect(dlg, &TAppDialog::HilfeAngefordert, this, &TMainForm::ShowControlHelp);
     ReadUserData();
+    // The dialog opens in the stored language.
     TranslationManager->SetCurrentLang(Userdaten.Sprache);
-    ShowModalForm(box.get());
+    ShowModalForm(dlg);
 }

@@ -67,8 +67,7 @@ TUserDlg::TUserDlg(TMainForm* owner) : TAppDialog(owner), m_owner(owner)
     SaveBtn->setAutoDefault(false);
     CloseBtn->setAutoDefault(false);
     UserFormStrHolder = new TStrHolder(this, QStringLiteral("UserFormStrHolder"));
-    FormTranslator = new TFormTranslator(this);
-    FormTranslator->setObjectName(QStringLiteral("FormTranslator"));
+    FormTranslator = make<TFormTranslator>(this, "FormTranslator");
 
     LoadForm(QString::fromLatin1(kFormResource));
 
@@ -84,9 +83,7 @@ TUserDlg::TUserDlg(TMainForm* owner) : TAppDialog(owner), m_owner(owner)
 
 QString TUserDlg::text(int index) const
 {
-    const QString t = UserFormStrHolder->item(index);
-    if (!t.isEmpty() || index < 0 || index >= int(std::size(kDefaultTexts))) return t;
-    return QString::fromUtf8(kDefaultTexts[index]);
+    return UserFormStrHolder->item(index, kDefaultTexts);
 }
 
 bool TUserDlg::projektOffen() const

@@ -429,11 +429,7 @@ void TCellGrid::StreamToGrid(QIODevice* stream, QChar separator, TGridRect range
     range.Left = qMax(range.Left, 0);
     const int bottom = range.Bottom < range.Top ? MaxGridCount - 1 : qMin(range.Bottom, MaxGridCount - 1);
     const int right = range.Right < range.Left ? MaxGridCount - 1 : qMin(range.Right, MaxGridCount - 1);
-    if (!stream->isSequential()) stream->seek(0);
-    QByteArray bytes = stream->readAll();
-    const qsizetype zero = bytes.indexOf('\0');
-    if (zero >= 0) bytes.truncate(zero);
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = QString::fromUtf8(StreamText(stream));
     if (text.isEmpty()) return;
     if (EditorVisible()) commitEdit();  // the open edit ends first; the pasted texts are not typed over
 

@@ -18,9 +18,8 @@ QString beforeZero(QString text)
 
 }  // namespace
 
-void StreamToClipboard(QIODevice* stream, const QString& format)
+QByteArray StreamText(QIODevice* stream)
 {
-    if (!stream || !stream->isOpen()) return;
     QByteArray bytes;
     if (!stream->isSequential()) stream->seek(0);
     for (;;) {
@@ -33,6 +32,13 @@ void StreamToClipboard(QIODevice* stream, const QString& format)
         }
         bytes += piece;
     }
+    return bytes;
+}
+
+void StreamToClipboard(QIODevice* stream, const QString& format)
+{
+    if (!stream || !stream->isOpen()) return;
+    const QByteArray bytes = StreamText(stream);
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) return;
     if (format == ClipboardTextFormat) {

@@ -9,6 +9,9 @@
 // The plain-text clipboard format.
 inline const QString ClipboardTextFormat = QStringLiteral("text/plain");
 
+// The stream's bytes from its start up to a zero byte or its end.
+QByteArray StreamText(QIODevice* stream);
+
 // Hands the stream's text, from its start up to a zero byte or its end, to
 // the clipboard under `format`.
 void StreamToClipboard(QIODevice* stream, const QString& format = ClipboardTextFormat);

@@ -131,6 +131,11 @@ void TFileReplacer::Cancel()
     m_done = true;
 }
 
+bool LacksWritePermission(const QFileInfo& file)
+{
+    return !(file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+}
+
 bool ReplaceFileContents(const QString& path, const QByteArray& bytes)
 {
     TFileReplacer r(path);

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QString>
 
+class QFileInfo;
+
 class TFileReplacer {
 public:
     // `tempPath` empty: a fresh name beside the target, never an existing file.
@@ -43,6 +45,11 @@ private:
     bool m_failed = false;
     bool m_done = false;
 };
+
+// True when `file` carries no write permission at all (for owner, group or
+// others): such a file is read-only, also for the superuser, whom the
+// system would let write anyway.
+bool LacksWritePermission(const QFileInfo& file);
 
 // Writes `bytes` as the whole new contents of `path` (created when missing).
 // False when that failed; the file is then as it was.

@@ -210,11 +210,11 @@ QFont TFont::toQFont() const
         || m_name.compare(QLatin1String("MS Shell Dlg"), Qt::CaseInsensitive) == 0
         || m_name.compare(QLatin1String("MS Shell Dlg 2"), Qt::CaseInsensitive) == 0)
         f.setFamilies({m_name, QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans")});
-    const qint64 height = qBound(qint64(-MaxHeight), qint64(m_height), qint64(MaxHeight));
-    if (height < 0)
-        f.setPixelSize(int(-height));
-    else if (height > 0)
-        f.setPixelSize(int(qMax<qint64>(1, (height * 7 + 4) / 8)));  // cell height includes the leading
+    // The height is within +-MaxHeight already (SetHeight keeps it there).
+    if (m_height < 0)
+        f.setPixelSize(-m_height);
+    else if (m_height > 0)
+        f.setPixelSize(qMax(1, (m_height * 7 + 4) / 8));  // cell height includes the leading
     if (m_pitch == fpFixed) f.setFixedPitch(true);
     f.setBold(m_style & fsBold);
     f.setItalic(m_style & fsItalic);

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 namespace {
 HelpOpener& opener()
@@ -58,7 +59,5 @@ QString ApplicationHelpFile() { return applicationHelpFile(); }
 
 HelpOpener SetHelpOpener(HelpOpener o)
 {
-    HelpOpener old = std::move(opener());
-    opener() = std::move(o);
-    return old;
+    return std::exchange(opener(), std::move(o));
 }

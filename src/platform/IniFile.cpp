@@ -371,10 +371,7 @@ void TIniFile::Impl::checkWritable()
     if (!dir.exists() || !dir.isDir() || !dir.isWritable()) writeError();
     if (fi.exists()) {
         if (!fi.isFile()) writeError();
-        // A file without any write permission is read-only, also for an
-        // administrator, whom the system would let write anyway.
-        const QFile::Permissions w = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-        if (!(fi.permissions() & w) || !fi.isWritable()) writeError();
+        if (LacksWritePermission(fi) || !fi.isWritable()) writeError();
     }
 }
 

@@ -38,7 +38,13 @@ QString FindFileNoCase(const QString& folder, const QString& name)
     return dir + name;
 }
 
+QString ExistingFileNoCase(const QString& folder, const QString& name)
+{
+    const QString path = FindFileNoCase(folder, name);
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
 bool FileExistsNoCase(const QString& folder, const QString& name)
 {
-    return QFileInfo(FindFileNoCase(folder, name)).isFile();
+    return !ExistingFileNoCase(folder, name).isEmpty();
 }

@@ -1,6 +1,7 @@
 #include "platform/ResourceStrings.h"
 #include <QHash>
 #include <QStringList>
+#include <utility>
 
 namespace {
 
@@ -95,9 +96,7 @@ QString FmtLoadResString(int id, const QStringList& args) { return FormatStr(Loa
 
 ResStringHook SetResStringHook(ResStringHook h)
 {
-    ResStringHook old = std::move(hook());
-    hook() = std::move(h);
-    return old;
+    return std::exchange(hook(), std::move(h));
 }
 
 QString LoadStr(int id)

@@ -16,6 +16,15 @@ public:
 
     // The text at `index` (0-based); empty text outside the list.
     QString item(int index) const;
+    // The text at `index`, or the program's own text `defaults[index]`
+    // (UTF-8) where the list has none.
+    template <int N>
+    QString item(int index, const char* const (&defaults)[N]) const
+    {
+        const QString t = item(index);
+        if (!t.isEmpty() || index < 0 || index >= N) return t;
+        return QString::fromUtf8(defaults[index]);
+    }
     int count() const { return int(m_strings.size()); }
 
 private:

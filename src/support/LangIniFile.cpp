@@ -44,10 +44,7 @@ TLangIniFile::~TLangIniFile()
     const QFileInfo info(m_fileName);
     if (info.exists()) {
         if (!m_modified) return;
-        // Read-only: no write permission for anybody (the permission bits,
-        // not the caller's rights, which the superuser always has).
-        const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-        if (!(info.permissions() & writeBits)) {
+        if (LacksWritePermission(info)) {
             ShowMessage(QStringLiteral("File \"%1\" is read-only").arg(m_fileName));
             return;
         }

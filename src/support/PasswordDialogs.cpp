@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -53,9 +54,7 @@ void PlayDialogSound(TBaseDialog::TSoundType sound)
 
 SoundPlayer SetSoundPlayer(SoundPlayer player)
 {
-    SoundPlayer old = std::move(soundPlayer());
-    soundPlayer() = std::move(player);
-    return old;
+    return std::exchange(soundPlayer(), std::move(player));
 }
 
 // ---------------------------------------------------------------- window

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <utility>
 
 namespace {
 
@@ -43,9 +44,7 @@ QCursor ScreenCursor(int number)
 
 UrlOpener SetUrlOpener(UrlOpener o)
 {
-    UrlOpener old = std::move(opener());
-    opener() = std::move(o);
-    return old;
+    return std::exchange(opener(), std::move(o));
 }
 
 QUrl UrlForTarget(const QString& target)

@@ -81,9 +81,7 @@ protected:
             auto* d = qobject_cast<TUserDlg*>(w);
             EXPECT_NE(d, nullptr);
             if (!d) return int(mrCancel);
-            d->show();
-            d->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+            EXPECT_TRUE(ShowActive(d));
             body(d);
             EXPECT_FALSE(d->isVisible()) << "the dialog did not close";
             result = d->result();

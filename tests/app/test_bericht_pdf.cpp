@@ -29,16 +29,7 @@ protected:
         const QString wert = folder.file(QStringLiteral("SBWert.Dat"));
         ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/data/SBWert.Dat"), wert));
         QFile::setPermissions(wert, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-        TUserdaten u;
-        u.Firma = "Planungsbüro Muster";
-        u.Nutzer = "Hans Muster";
-        u.Strasse = "Hauptstraße 1";
-        u.PLZ = "40210";
-        u.Ort = "Düsseldorf";
-        u.Telefon = "0211 123";
-        u.Fax = "0211 124";
-        u.EMail = "info@muster.de";
-        ASSERT_TRUE(WriteUserdaten(u, false));
+        ASSERT_TRUE(WriteUserdaten(bericht_test::Benutzer(), false));
         // A one-colour logo.
         QImage logo(300, 98, QImage::Format_RGB32);
         logo.fill(qRgb(0, 0, 255));

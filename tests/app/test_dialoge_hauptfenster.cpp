@@ -81,9 +81,7 @@ protected:
         }
         form = std::make_unique<TMainForm>();
         form->GrundlagenForm = new TGrundlagenForm(form.get());
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(ShowActive(form.get()));
     }
     void TearDown() override
     {
@@ -114,9 +112,7 @@ TEST_F(DialogeHauptfenster, TechnicalDataFromTheMenu)
         EXPECT_NE(d, nullptr);
         if (!d) return int(mrCancel);
         d->setWindowModality(Qt::ApplicationModal);  // as its modal showing
-        d->show();
-        d->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+        EXPECT_TRUE(ShowActive(d));
         QApplication::processEvents();
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Vorgabewerte zur Berechnung"));
         EXPECT_EQ(d->property("HelpContext").toInt(), 250);
@@ -170,9 +166,7 @@ TEST_F(DialogeHauptfenster, UserSettingsAndInformationFromTheMenu)
         EXPECT_NE(d, nullptr);
         if (!d) return int(mrCancel);
         d->setWindowModality(Qt::ApplicationModal);  // as its modal showing
-        d->show();
-        d->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+        EXPECT_TRUE(ShowActive(d));
         EXPECT_EQ(d->property("HelpContext").toInt(), 270);
         QApplication::processEvents();
         d->FirmaEdit->setFocus();

@@ -62,9 +62,7 @@ protected:
         answerer().expectFileDialog(path);
         form->mProjektOpenClick();
         answerer().verifyDone();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(ShowActive(form.get()));
     }
 
     // Opens the editor on (col, row) of `grid` by typing `first` there.

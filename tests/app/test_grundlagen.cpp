@@ -83,9 +83,7 @@ protected:
             auto* d = qobject_cast<TGrundlagenForm*>(w);
             EXPECT_EQ(d, dlg.get());
             if (!d) return int(mrCancel);
-            d->show();
-            d->activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+            EXPECT_TRUE(ShowActive(d));
             body(d);
             EXPECT_FALSE(d->isVisible()) << "the dialog did not close";
             return d->result();

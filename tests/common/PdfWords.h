@@ -1,6 +1,8 @@
 #pragma once
-// Reading a PDF back with the poppler tools: a tool's output, and every
-// word with its box in millimetres from the paper's top-left.
+// Reading a PDF back with the poppler tools: a tool's output, a page as a
+// picture, and every word with its box in millimetres from the paper's
+// top-left.
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -18,6 +20,15 @@ inline QString RunTool(const QString& program, const QStringList& args)
     p.start(program, args);
     if (!p.waitForFinished(120000)) return QString();
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Page `page` of `pdf` at `dpi`, through the file `base`.png.
+inline QImage PageImage(const QString& pdf, int page, int dpi, const QString& base)
+{
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+                                         QString::number(page), QStringLiteral("-l"), QString::number(page),
+                                         QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+    return QImage(base + QStringLiteral(".png"));
 }
 
 struct Word {

@@ -1,6 +1,7 @@
 #include "common/TestSupport.h"
 #include "platform/ProgramFolder.h"
 #include <QFile>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -127,6 +128,24 @@ int ScriptedAnswerer::modalForm(QWidget* form)
     return e.form ? e.form(form) : mrCancel;
 }
 
+void TempFolder::put(const QString& name, const QByteArray& bytes) const
+{
+    QFile f(filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
+    f.write(bytes);
+}
+
+QByteArray TempFolder::get(const QString& name) const
+{
+    QFile f(filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QStringList TempFolder::files(QDir::Filters filters, QDir::SortFlags sort) const
+{
+    return QDir(path()).entryList(filters, sort);
+}
+
 TempProgramFolder::TempProgramFolder()
 {
     SetProgramFolder(m_dir.path());
@@ -154,3 +173,10 @@ QByteArray TempProgramFolder::read(const QString& name) const
 }
 
 QString SourceDir() { return QStringLiteral(SB_SOURCE_DIR); }
+
+bool ShowActive(QWidget* w)
+{
+    w->show();
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w);
+}

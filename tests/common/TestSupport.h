@@ -2,7 +2,9 @@
 // Shared test helpers: scripted answers for every modal question, and a
 // temporary program folder.
 #include "platform/Dialogs.h"
+#include <QDir>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -60,6 +62,17 @@ private:
     std::vector<Asked> m_asked;
 };
 
+// A fresh temporary folder and its files by name.
+class TempFolder : public QTemporaryDir {
+public:
+    // Writes `bytes` as the file `name` (fails the test when it cannot).
+    void put(const QString& name, const QByteArray& bytes) const;
+    // The file `name` whole, or "<missing>" when it cannot be read.
+    QByteArray get(const QString& name) const;
+    // The names of the files in the folder.
+    QStringList files(QDir::Filters filters = QDir::Files | QDir::Hidden, QDir::SortFlags sort = QDir::NoSort) const;
+};
+
 // A fresh temporary folder installed as the program folder while it lives.
 class TempProgramFolder {
 public:
@@ -76,3 +89,6 @@ private:
 
 // The test sources' data folder.
 QString SourceDir();
+
+// Shows `w` and makes it the active window; false when it does not become active.
+bool ShowActive(QWidget* w);

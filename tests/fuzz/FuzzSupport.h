@@ -4,6 +4,8 @@
 // memory where there is one, and a check that stops the run on a broken
 // promise (libFuzzer then keeps the input as a crash).
 #include "platform/Dialogs.h"
+#include "platform/Exceptions.h"
+#include "platform/FormResource.h"
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
@@ -69,6 +71,18 @@ inline QByteArray Get(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The input as form text (UTF-8), parsed into `form`; false when the parser
+// refused it with its message.
+inline bool ParseForm(const uint8_t* data, size_t size, const QString& fileName, DfmObject& form)
+{
+    try {
+        form = ParseFormResource(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)), fileName);
+    } catch (const EFormResourceError&) {
+        return false;
+    }
+    return true;
 }
 
 // A promise of the code under test that the input broke.

@@ -6,7 +6,11 @@
 // the records' names, which a damaged file may give otherwise.  Texts are
 // compared without blanks at their ends: the file's values are read
 // trimmed, so a field cut to its width right after a blank loses it.
+// Beside it, a project calculated whole.
+#include "app/Berechnung.h"
 #include "app/ProjektDatei.h"
+#include "app/SBWert.h"
+#include "platform/Exceptions.h"
 #include "platform/Numbers.h"
 #include <QStringList>
 
@@ -40,6 +44,21 @@ inline QStringList ProjectText(const TProjektInhalt& p)
     }
     for (QString& text : t) text = text.trimmed();
     return t;
+}
+
+// The project `inhalt` calculated whole with the program's value file:
+// it calculates or is refused with a message, never a crash.
+inline void CalculateAll(const TProjektInhalt& inhalt, int mode)
+{
+    TProjekt projekt;
+    projekt.Projektdaten = inhalt.Projektdaten;
+    projekt.Teilstrecken = inhalt.Teilstrecken;
+    projekt.TSAnzahl = inhalt.TSAnzahl;
+    TSectionInputs shown;
+    try {
+        CalculateAllSectionsCommand(projekt, shown, mode, TWertDatei());
+    } catch (const Exception&) {
+    }
 }
 
 }  // namespace fuzz

@@ -15,13 +15,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     DfmObject form;
-    try {
-        form = ParseFormResource(text, QStringLiteral("fuzz.dfm"));
-    } catch (const EFormResourceError&) {
-        return 0;
-    }
+    if (!fuzz::ParseForm(data, size, QStringLiteral("fuzz.dfm"), form)) return 0;
     const QString written = WriteFormResource(form);
     DfmObject again;
     try {

@@ -30,13 +30,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     DfmObject obj;
-    try {
-        obj = ParseFormResource(text, QStringLiteral("grid.dfm"));
-    } catch (const EFormResourceError&) {
-        return 0;
-    }
+    if (!fuzz::ParseForm(data, size, QStringLiteral("grid.dfm"), obj)) return 0;
     TCellGrid grid;
     grid.resize(300, 120);
     for (const DfmProperty& p : obj.properties) {

@@ -50,14 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
 
-    TProjekt projekt;
-    projekt.Projektdaten = inhalt.Projektdaten;
-    projekt.Teilstrecken = inhalt.Teilstrecken;
-    projekt.TSAnzahl = inhalt.TSAnzahl;
-    TSectionInputs shown;
-    try {
-        CalculateAllSectionsCommand(projekt, shown, 0, TWertDatei());
-    } catch (const Exception&) {
-    }
+    fuzz::CalculateAll(inhalt, 0);
     return 0;
 }

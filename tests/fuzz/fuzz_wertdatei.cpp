@@ -2,6 +2,7 @@
 // the zeta values, and a calculation of the example project with them
 // either works or is refused with a message.
 #include "FuzzSupport.h"
+#include "ProjectText.h"
 #include "app/Berechnung.h"
 #include "app/ProjektDatei.h"
 #include "app/SBWert.h"
@@ -32,14 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QStringList zeta = TWertDatei().ReadZetaWerte();
     FUZZ_CHECK(zeta.size() == EinbautenAnzahl);
 
-    TProjekt projekt;
-    projekt.Projektdaten = beispiel.Projektdaten;
-    projekt.Teilstrecken = beispiel.Teilstrecken;
-    projekt.TSAnzahl = beispiel.TSAnzahl;
-    TSectionInputs shown;
-    try {
-        CalculateAllSectionsCommand(projekt, shown, 1, TWertDatei());
-    } catch (const Exception&) {
-    }
+    fuzz::CalculateAll(beispiel, 1);
     return 0;
 }

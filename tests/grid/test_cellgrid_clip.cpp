@@ -1,7 +1,7 @@
 // Cut, copy and paste through the clipboard, clicks on fixed cells, column
 // sizing with the last column stretched, and scroll-bar tracking.
 #include "GridTestUtil.h"
-#include "common/TestSupport.h"
+#include "GridWindow.h"
 #include "grid/GridClipboard.h"
 
 #include <QApplication>
@@ -32,16 +32,11 @@ void pasteText(TCellGrid& g, const QString& text, const TGridRect& range)
     g.StreamToGrid(&b, QLatin1Char('\t'), range);
 }
 
-class ClipGrid : public ::testing::Test {
+class ClipGrid : public GridWindowTest {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(window.get());
-        grid = new TCellGrid(window.get());
-        layout->addWidget(grid);
-        grid->SetDefaultColWidth(40);
-        grid->SetDefaultRowHeight(18);
+        makeGrid();
         grid->SetColCount(4);
         grid->SetRowCount(4);
         grid->SetOptions(grid->Options() | goEditing);
@@ -49,35 +44,13 @@ protected:
         grid->OnSetEditText = [this](QObject*, int c, int r, const QString& v) {
             trace << QStringLiteral("Set %1,%2=%3").arg(c).arg(r).arg(v);
         };
-        window->resize(300, 200);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        grid->setFocus();
-        QCoreApplication::processEvents();
+        showGrid(300, 200);
         QGuiApplication::clipboard()->clear();
-    }
-
-    void TearDown() override
-    {
-        window.reset();
-        ScriptedAnswerer::instance().verifyDone();
     }
 
     void select(int left, int top, int right, int bottom) { grid->SetSelection(TGridRect{left, top, right, bottom}); }
 
-    std::unique_ptr<QWidget> window;
-    TCellGrid* grid = nullptr;
-    QStringList trace;
 };
-
-void click(QWidget* vp, QPoint at)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, at, vp->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(vp, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, vp->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(vp, &release);
-}
 
 }  // namespace
 
@@ -262,10 +235,10 @@ TEST_F(ClipGrid, ClicksOnFixedCellsNameTheirColumnOrRow)
     QStringList clicks;
     grid->OnFixedColClick = [&clicks](QObject*, int c) { clicks << QStringLiteral("col %1").arg(c); };
     grid->OnFixedRowClick = [&clicks](QObject*, int r) { clicks << QStringLiteral("row %1").arg(r); };
-    click(grid->viewport(), grid->CellRect(2, 0).center());
-    click(grid->viewport(), grid->CellRect(0, 3).center());
-    click(grid->viewport(), grid->CellRect(0, 0).center());
-    click(grid->viewport(), grid->CellRect(2, 2).center());
+    ClickAt(grid->viewport(), grid->CellRect(2, 0).center());
+    ClickAt(grid->viewport(), grid->CellRect(0, 3).center());
+    ClickAt(grid->viewport(), grid->CellRect(0, 0).center());
+    ClickAt(grid->viewport(), grid->CellRect(2, 2).center());
     EXPECT_EQ(clicks, (QStringList{"col 2", "row 3"}));
     EXPECT_EQ(grid->Col(), 2);
     EXPECT_EQ(grid->Row(), 2);
@@ -290,13 +263,8 @@ TEST_F(ClipGrid, LastColumnFillsTheWidthAfterADraggedColumn)
     // Drag the line after column 1 in the heading row 25 pixels to the right.
     QWidget* vp = grid->viewport();
     const QRect h = grid->CellRect(1, 0);
-    const QPoint from(h.right() + 1, h.center().y()), to(from.x() + 25, from.y());
-    QMouseEvent press(QEvent::MouseButtonPress, from, vp->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(vp, &press);
-    QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(vp, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, to, vp->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(vp, &release);
+    const QPoint from(h.right() + 1, h.center().y());
+    DragOn(vp, from, from + QPoint(25, 0));
     EXPECT_EQ(grid->ColWidths(1), 65);
     EXPECT_EQ(grid->ColWidths(3), client - 3 * 40 - 25 - 4);
     EXPECT_EQ(filled(), client);
@@ -342,14 +310,7 @@ TEST_F(ClipGrid, RowLinesInTheFixedColumnSizeRowsOnlyWithTheOption)
     int heightEvents = 0;
     grid->OnRowHeightsChanged = [&heightEvents](QObject*) { ++heightEvents; };
     QWidget* vp = grid->viewport();
-    auto dragLine = [vp](QPoint from, QPoint to) {
-        QMouseEvent press(QEvent::MouseButtonPress, from, vp->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(vp, &press);
-        QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(vp, &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, to, vp->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(vp, &release);
-    };
+    auto dragLine = [vp](QPoint from, QPoint to) { DragOn(vp, from, to); };
     const QRect cell = grid->CellRect(0, 2);
     const QPoint line(cell.center().x(), cell.bottom() + 1);
     dragLine(line, line + QPoint(0, 12));

@@ -1,6 +1,6 @@
 // The in-place editor's life cycle and the order of the edit events.
 #include "GridTestUtil.h"
-#include "common/TestSupport.h"
+#include "GridWindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,39 +11,21 @@
 
 namespace {
 
-class EditTrace : public ::testing::Test {
+class EditTrace : public GridWindowTest {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(window.get());
-        grid = new TCellGrid(window.get());
-        other = new QLineEdit(window.get());
-        layout->addWidget(grid);
-        layout->addWidget(other);
+        makeGrid(true);
         grid->Font().SetName(QStringLiteral("Arial"));
         grid->SetColCount(7);
         grid->SetRowCount(4);
-        grid->SetDefaultColWidth(40);
-        grid->SetDefaultRowHeight(18);
         grid->SetOptions(grid->Options() | goEditing);
         for (int c = 1; c < 7; ++c)
             for (int r = 1; r < 4; ++r) grid->SetCells(c, r, QStringLiteral("0"));
         record(grid, QStringLiteral(""));
-        window->resize(400, 200);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        grid->setFocus();
-        QCoreApplication::processEvents();
+        showGrid(400, 200);
         ASSERT_TRUE(grid->IsActiveControl());
         trace.clear();
-    }
-
-    void TearDown() override
-    {
-        window.reset();
-        ScriptedAnswerer::instance().verifyDone();
     }
 
     void record(TCellGrid* g, const QString& tag)
@@ -66,10 +48,6 @@ protected:
 
     void run() { QCoreApplication::processEvents(); }
 
-    std::unique_ptr<QWidget> window;
-    TCellGrid* grid = nullptr;
-    QLineEdit* other = nullptr;
-    QStringList trace;
     int failValidations = 0;
 };
 
@@ -210,19 +188,19 @@ TEST_F(EditTrace, EndOfEditForVanishedCellIsDropped)
 TEST_F(EditTrace, FocusLossCommitsAndValidatesAtOnce)
 {
     QTest::keyClick(grid, Qt::Key_4);
-    other->setFocus();
+    field->setFocus();
     EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=4", "Validate 1,1", "After 1,1"}));
     EXPECT_FALSE(grid->EditorMode());
     run();
     EXPECT_EQ(trace.size(), 5);
-    EXPECT_EQ(QApplication::focusWidget(), other);
+    EXPECT_EQ(QApplication::focusWidget(), field);
 }
 
 TEST_F(EditTrace, FailedValidationOnFocusLossTakesFocusBack)
 {
     failValidations = 1;
     QTest::keyClick(grid, Qt::Key_4);
-    other->setFocus();
+    field->setFocus();
     run();
     EXPECT_TRUE(grid->IsActiveControl());
     EXPECT_TRUE(grid->EditorVisible());
@@ -258,7 +236,7 @@ TEST_F(EditTrace, AlwaysShowEditorRestoresEditorAndSelectionOnReturn)
     grid->SetCol(1);
     ASSERT_TRUE(grid->EditorVisible());  // shown again on the current cell by itself
     grid->InplaceEditor()->setSelection(1, 1);
-    other->setFocus();
+    field->setFocus();
     EXPECT_FALSE(grid->EditorVisible());
     grid->setFocus();
     run();
@@ -349,7 +327,7 @@ TEST_F(EditTrace, FailedValidationOnFocusLossKeepsTheFocusAgainstAnotherFailingG
 
     // the grid still owns the focus: leaving for the edit line validates it once more
     secondValidations = 0;
-    other->setFocus();
+    field->setFocus();
     run();
     EXPECT_EQ(100 - failValidations, 2);
     EXPECT_EQ(secondValidations, 0);

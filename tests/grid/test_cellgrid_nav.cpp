@@ -1,7 +1,7 @@
 // Moving on to the next cell: the step table, what comes after the last
 // cell, Enter with automatic editing of the next cell, and Tab.
 #include "GridTestUtil.h"
-#include "common/TestSupport.h"
+#include "GridWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -11,40 +11,13 @@
 namespace {
 
 // A grid in a window with a field after it (the next control).
-class NavGrid : public ::testing::Test {
+class NavGrid : public GridWindowTest {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(window.get());
-        grid = new TCellGrid(window.get());
-        next = new QLineEdit(window.get());
-        layout->addWidget(grid);
-        layout->addWidget(next);
-        grid->SetDefaultColWidth(40);
-        grid->SetDefaultRowHeight(18);
-        size(4, 4);
-        window->resize(400, 300);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        grid->setFocus();
-        QCoreApplication::processEvents();
-    }
-
-    void TearDown() override
-    {
-        window.reset();
-        ScriptedAnswerer::instance().verifyDone();
-    }
-
-    // A grid of cols x rows with one fixed row and column, every cell named "c,r".
-    void size(int cols, int rows)
-    {
-        grid->SetColCount(cols);
-        grid->SetRowCount(rows);
-        for (int c = 0; c < cols; ++c)
-            for (int r = 0; r < rows; ++r) grid->SetCells(c, r, QStringLiteral("%1,%2").arg(c).arg(r));
+        makeGrid(true);
+        nameCells(4, 4);
+        showGrid(400, 300);
     }
 
     void at(int c, int r)
@@ -57,9 +30,6 @@ protected:
 
     void run() { QCoreApplication::processEvents(); }
 
-    std::unique_ptr<QWidget> window;
-    TCellGrid* grid = nullptr;
-    QLineEdit* next = nullptr;
 };
 
 struct Pos {
@@ -115,7 +85,7 @@ TEST_F(NavGrid, AfterTheLastCellEveryRuleInEveryDirection)
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(int(k.d));
-        size(4, 4);
+        nameCells(4, 4);
         for (int c = 0; c < 5; ++c) grid->SetCells(c, 4, QString());
         for (int r = 0; r < 5; ++r) grid->SetCells(4, r, QString());
 
@@ -128,12 +98,12 @@ TEST_F(NavGrid, AfterTheLastCellEveryRuleInEveryDirection)
         grid->NextCell(k.d, lc_first, c, r);
         EXPECT_EQ((Pos{c, r}), k.first);
 
-        next->clearFocus();
+        field->clearFocus();
         grid->setFocus();
         c = k.last.c, r = k.last.r;
         grid->NextCell(k.d, lc_exit, c, r);
         EXPECT_EQ((Pos{c, r}), (Pos{-1, -1}));
-        EXPECT_EQ(QApplication::focusWidget(), next);
+        EXPECT_EQ(QApplication::focusWidget(), field);
         grid->setFocus();
 
         c = k.last.c, r = k.last.r;
@@ -173,7 +143,7 @@ TEST_F(NavGrid, EnterWithAutoEditMovesOnByTheAfterLastRule)
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(int(k.rule));
-        size(3, 3);
+        nameCells(3, 3);
         grid->SetOptions(grid->Options() | goEditing);
         grid->SetAutoEditNextCell(true);
         grid->SetAfterLastCellEdit(k.rule);
@@ -194,7 +164,7 @@ TEST_F(NavGrid, EnterWithAutoEditMovesOnByTheAfterLastRule)
             EXPECT_FALSE(grid->EditorVisible());
             EXPECT_EQ((Pos{grid->Col(), grid->Row()}), (Pos{2, 2}));
         }
-        EXPECT_EQ(QApplication::focusWidget() == next, k.focusLeaves);
+        EXPECT_EQ(QApplication::focusWidget() == field, k.focusLeaves);
         grid->HideEditor();
         grid->SetRowCount(3);
     }
@@ -202,7 +172,7 @@ TEST_F(NavGrid, EnterWithAutoEditMovesOnByTheAfterLastRule)
 
 TEST_F(NavGrid, EnterSkipsCellsThatCannotBeEditedAndEndsWithoutAny)
 {
-    size(4, 3);
+    nameCells(4, 3);
     grid->SetOptions(grid->Options() | goEditing);
     grid->SetAutoEditNextCell(true);
     grid->SetAfterLastCellEdit(lc_first);
@@ -230,7 +200,7 @@ TEST_F(NavGrid, EnterSkipsCellsThatCannotBeEditedAndEndsWithoutAny)
 
 TEST_F(NavGrid, TabAndShiftTabFollowNextCellTab)
 {
-    size(4, 3);
+    nameCells(4, 3);
     grid->SetOptions(grid->Options() | goTabs);
     at(1, 2);
     QTest::keyClick(grid, Qt::Key_Tab);
@@ -258,7 +228,7 @@ TEST_F(NavGrid, TabAndShiftTabFollowNextCellTab)
 
 TEST_F(NavGrid, TabWithoutAnyTabStopEndsAndKeepsTheCell)
 {
-    size(4, 3);
+    nameCells(4, 3);
     grid->SetOptions(grid->Options() | goTabs);
     for (int c = 0; c < 4; ++c) grid->SetTabStops(c, false);
     for (T_lastcell rule : {lc_first, lc_stop, lc_newcolrow}) {
@@ -273,7 +243,7 @@ TEST_F(NavGrid, TabWithoutAnyTabStopEndsAndKeepsTheCell)
         QTest::keyClick(grid, Qt::Key_Tab, Qt::ShiftModifier);
         EXPECT_EQ(grid->Cells(grid->Col(), grid->Row()), "2,1");
         EXPECT_LE(grid->RowCount(), rows + 2);
-        size(4, 3);
+        nameCells(4, 3);
     }
     // A new row with a tab stop is taken.
     grid->SetTabStops(1, true);
@@ -286,7 +256,7 @@ TEST_F(NavGrid, TabWithoutAnyTabStopEndsAndKeepsTheCell)
 
 TEST_F(NavGrid, TabWithOpenEditorEndsTheEditAndMovesOn)
 {
-    size(4, 3);
+    nameCells(4, 3);
     grid->SetOptions(grid->Options() | goTabs | goEditing);
     QStringList trace;
     grid->OnAfterEdit = [&trace](QObject*, int c, int r) { trace << QStringLiteral("After %1,%2").arg(c).arg(r); };

@@ -1,6 +1,7 @@
 // What the grid really paints: colours and text placement measured on a
 // grab of the widget.
 #include "GridTestUtil.h"
+#include "common/TestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,9 +140,7 @@ TEST_F(GridPaint, FocusedCellKeepsOwnColoursUnlessOptionsSayOtherwise)
     grid.setParent(&window);
     grid.SetSelectedCellColor(clRed);
     window.resize(400, 100);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(ShowActive(&window));
     grid.setFocus();
     QCoreApplication::processEvents();
     ASSERT_TRUE(grid.IsActiveControl());

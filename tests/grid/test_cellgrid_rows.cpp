@@ -2,7 +2,7 @@
 // records, hints, extents, the current cell and the cell being edited all
 // go along exactly once.
 #include "GridTestUtil.h"
-#include "common/TestSupport.h"
+#include "GridWindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -11,21 +11,13 @@
 
 namespace {
 
-class RowsGrid : public ::testing::Test {
+class RowsGrid : public GridWindowTest {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(window.get());
-        grid = new TCellGrid(window.get());
-        layout->addWidget(grid);
-        grid->SetDefaultColWidth(40);
-        grid->SetDefaultRowHeight(18);
-        grid->SetColCount(5);
-        grid->SetRowCount(6);
+        makeGrid();
+        nameCells(5, 6);
         grid->SetOptions(grid->Options() | goEditing);
-        for (int c = 0; c < 5; ++c)
-            for (int r = 0; r < 6; ++r) grid->SetCells(c, r, QStringLiteral("%1,%2").arg(c).arg(r));
         for (int i = 0; i < 6; ++i) {
             objects.push_back(std::make_unique<QObject>());
             objects.back()->setObjectName(QStringLiteral("o%1").arg(i));
@@ -48,18 +40,7 @@ protected:
 
         grid->OnValidateEdit = [this](QObject*, int c, int r, bool&) { trace << QStringLiteral("Validate %1,%2").arg(c).arg(r); };
         grid->OnAfterEdit = [this](QObject*, int c, int r) { trace << QStringLiteral("After %1,%2").arg(c).arg(r); };
-        window->resize(400, 300);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        grid->setFocus();
-        QCoreApplication::processEvents();
-    }
-
-    void TearDown() override
-    {
-        window.reset();
-        ScriptedAnswerer::instance().verifyDone();
+        showGrid(400, 300);
     }
 
     // Opens the editor on (c, r) and types "x" there (not yet stored).
@@ -97,10 +78,7 @@ protected:
         return out.join(QLatin1Char('/'));
     }
 
-    std::unique_ptr<QWidget> window;
-    TCellGrid* grid = nullptr;
     std::vector<std::unique_ptr<QObject>> objects;
-    QStringList trace;
 };
 
 }  // namespace
@@ -291,15 +269,7 @@ TEST_F(RowsGrid, IndexesOutsideTheGridChangeNothing)
 TEST_F(RowsGrid, DraggingAHeadingMovesItsRowAndColumn)
 {
     grid->SetOptions(grid->Options() | goRowMoving | goColMoving);
-    auto drag = [this](QPoint from, QPoint to) {
-        QWidget* vp = grid->viewport();
-        QMouseEvent press(QEvent::MouseButtonPress, from, vp->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(vp, &press);
-        QMouseEvent move(QEvent::MouseMove, to, vp->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(vp, &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, to, vp->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(vp, &release);
-    };
+    auto drag = [this](QPoint from, QPoint to) { DragOn(grid->viewport(), from, to); };
     // The fixed cell of row 2 dropped on row 4.
     drag(grid->CellRect(0, 2).center(), grid->CellRect(0, 4).center());
     EXPECT_EQ(grid->Cells(0, 4), "0,2");

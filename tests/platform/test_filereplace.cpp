@@ -1,4 +1,5 @@
 #include "PrintQString.h"
+#include "common/TestSupport.h"
 #include "platform/Exceptions.h"
 #include "platform/FileReplace.h"
 #include "platform/IniFile.h"
@@ -12,21 +13,12 @@ namespace {
 
 class FileReplaceTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
+    TempFolder dir;
     void TearDown() override { SetFailingFileWrite(0); }
     QString path(const QString& name = QStringLiteral("f.dat")) const { return dir.filePath(name); }
-    void put(const QByteArray& bytes, const QString& name = QStringLiteral("f.dat")) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray get(const QString& name = QStringLiteral("f.dat")) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System); }
+    void put(const QByteArray& bytes, const QString& name = QStringLiteral("f.dat")) const { dir.put(name, bytes); }
+    QByteArray get(const QString& name = QStringLiteral("f.dat")) const { return dir.get(name); }
+    QStringList files() const { return dir.files(QDir::Files | QDir::Hidden | QDir::System); }
 };
 
 TEST_F(FileReplaceTest, ReplacesOrCreatesWholeAndLeavesNothingElse)

@@ -14,20 +14,11 @@ namespace {
 
 class IniFileTest : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
+    TempFolder dir;
     QString path(const QString& name = QStringLiteral("test.ini")) const { return dir.filePath(name); }
-    void put(const QByteArray& bytes, const QString& name = QStringLiteral("test.ini")) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray get(const QString& name = QStringLiteral("test.ini")) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+    void put(const QByteArray& bytes, const QString& name = QStringLiteral("test.ini")) const { dir.put(name, bytes); }
+    QByteArray get(const QString& name = QStringLiteral("test.ini")) const { return dir.get(name); }
+    QStringList files() const { return dir.files(); }
 };
 
 TEST_F(IniFileTest, MissingFileSectionOrKeyReadsTheDefaultAndCreatesNothing)

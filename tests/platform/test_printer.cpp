@@ -1,29 +1,16 @@
 // The printer layer: the printers offered, the device settings, the PDF
 // document, and the printer canvas's opaque text cells.
+#include "common/PdfWords.h"
 #include "platform/Printer.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
-
-QImage Render(const QString& pdf, int page, int dpi, const QString& dir)
-{
-    const QString base = dir + QStringLiteral("/page");
-    QProcess p;
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
-                                         QString::number(page), QStringLiteral("-l"), QString::number(page),
-                                         QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
-    p.waitForFinished(60000);
-    return QImage(base + QStringLiteral(".png"));
-}
-
-}  // namespace
+using namespace pdftest;
 
 TEST(Printer, QualityResolutions)
 {
@@ -99,10 +86,7 @@ TEST(Printer, PdfDocumentWithPaperOrientationAndSheets)
     EXPECT_EQ(printer.PageNumber(), 3);
     printer.EndDoc();
     EXPECT_FALSE(printer.Printing());
-    QProcess info;
-    info.start(QStringLiteral("pdfinfo"), {pdf});
-    info.waitForFinished(60000);
-    const QString out = QString::fromUtf8(info.readAllStandardOutput());
+    const QString out = RunTool(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n")))) << out.toStdString();
     EXPECT_TRUE(out.contains(QStringLiteral("Probe")));
     EXPECT_TRUE(out.contains(QStringLiteral("(A5)"))) << out.toStdString();
@@ -142,14 +126,14 @@ TEST(Printer, OpaqueTextCellsCoverWhatLiesBeneath)
     c->TextOut(300, 300, QStringLiteral("...."));
     printer.EndDoc();
 
-    const QImage p1 = Render(pdf, 1, 300, dir.path());
+    const QImage p1 = PageImage(pdf, 1, 300, dir.filePath(QStringLiteral("page")));
     ASSERT_FALSE(p1.isNull());
     // Top of the cell (above the dots): white where the bar was.
     EXPECT_EQ(p1.pixelColor(310, 310).lightness(), 255);
     EXPECT_EQ(p1.pixelColor(1400, 310).lightness(), 0);  // the bar beyond the cell
     EXPECT_EQ(p1.pixelColor(310, 910).lightness(), 255);
     EXPECT_NEAR(p1.pixelColor(310, 1310).lightness(), 128, 3);
-    const QImage p2 = Render(pdf, 2, 300, dir.path());
+    const QImage p2 = PageImage(pdf, 2, 300, dir.filePath(QStringLiteral("page")));
     ASSERT_FALSE(p2.isNull());
     EXPECT_EQ(p2.pixelColor(310, 310).lightness(), 255);
     EXPECT_EQ(p2.pixelColor(1400, 310).lightness(), 255);

@@ -1,3 +1,4 @@
+#include "common/TestSupport.h"
 #include "print/GlowButtons.h"
 #include "platform/Dialogs.h"
 #include "platform/FormResource.h"
@@ -201,9 +202,7 @@ TEST(GlowButton, AltLetterClicksOnlyAnEnabledVisibleButton)
     b.SetCaption(QStringLiteral("&Drucken"));
     int clicks = 0;
     b.OnClick = [&](QObject*) { ++clicks; };
-    dlg.show();
-    dlg.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    ASSERT_TRUE(ShowActive(&dlg));
     QTest::keyClick(&dlg, Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(clicks, 1);
     b.setEnabled(false);

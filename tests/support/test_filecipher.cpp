@@ -15,21 +15,12 @@ class FileCipherTest : public ::testing::Test {
 protected:
     void TearDown() override { ScriptedAnswerer::instance().verifyDone(); }
 
-    QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
-    void put(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray get(const QString& name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void put(const QString& name, const QByteArray& bytes) const { dir.put(name, bytes); }
+    QByteArray get(const QString& name) const { return dir.get(name); }
     bool exists(const QString& name) const { return QFileInfo::exists(path(name)); }
     // Only the named files remain in the folder (no temporary left behind).
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    QStringList files() const { return dir.files(QDir::Files | QDir::Hidden, QDir::Name); }
 
     bool run(bool enc, const QString& from, const QString& to, const QString& password, int intKey)
     {
@@ -48,7 +39,7 @@ protected:
         return run(false, from, to, password, intKey);
     }
 
-    QTemporaryDir dir;
+    TempFolder dir;
     TFileCipher cipher;
     ScriptedAnswerer& answers = ScriptedAnswerer::instance();
 };

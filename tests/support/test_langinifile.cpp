@@ -12,19 +12,10 @@ namespace {
 class LangIniFileTest : public ::testing::Test {
 protected:
     void TearDown() override { ScriptedAnswerer::instance().verifyDone(); }
-    QString path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
-    void put(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray get(const QString& name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void put(const QString& name, const QByteArray& bytes) const { dir.put(name, bytes); }
+    QByteArray get(const QString& name) const { return dir.get(name); }
+    TempFolder dir;
 };
 
 TEST_F(LangIniFileTest, Utf8WithMarkAndWindows1252AreBothRead)
@@ -153,7 +144,7 @@ TEST_F(LangIniFileTest, SaveOnAFullDiskKeepsTheOldFile)
         EXPECT_FALSE(f.UpdateFile()) << n;
         EXPECT_TRUE(f.Modified());
         EXPECT_EQ(get("voll.lng"), before);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"voll.lng"}));
+        EXPECT_EQ(dir.files(), QStringList({"voll.lng"}));
     }
     SetFailingFileWrite(0);
     EXPECT_TRUE(f.UpdateFile());
