@@ -142,7 +142,9 @@ TEST(PreviewForm, GeometryCaptionAndButtonsOfTwelvePages)
     WithPreview(12, [](TPreviewForm& f, TPrintObject& po) {
         EXPECT_EQ(f.ZoomFactor->currentText(), "60 %");
         const QSize a4 = A4At(0.52);
-        if (ScreenPpi() == 96) EXPECT_EQ(a4, QSize(414, 584));
+        if (ScreenPpi() == 96) {
+            EXPECT_EQ(a4, QSize(414, 584));
+        }
         EXPECT_EQ(QSize(f.PictureWidth(), f.PictureHeight()), a4);
         EXPECT_EQ(f.ScrollBox->VertRange(), 12 * a4.height() + 11 * 5 + 20);
         EXPECT_EQ(f.windowTitle(), "Bericht [12 Seiten]");
@@ -232,7 +234,9 @@ TEST(PreviewForm, ZoomKeysAndList)
         for (int i = 0; i < 4; ++i) Key(&f, Qt::Key_Plus, "+");
         EXPECT_EQ(f.ZoomFactor->currentText(), "100 %");
         EXPECT_EQ(QSize(f.PictureWidth(), f.PictureHeight()), A4At(1.0));
-        if (ScreenPpi() == 96) EXPECT_EQ(A4At(1.0), QSize(797, 1123));
+        if (ScreenPpi() == 96) {
+            EXPECT_EQ(A4At(1.0), QSize(797, 1123));
+        }
         EXPECT_EQ(Page(f), 4);  // back at the page it showed
         ExpectConsistent(f, po, "100 %");
         Key(&f, Qt::Key_Plus, "+");
