@@ -144,11 +144,10 @@ int main(int argc, char** argv)
     SetDialogAnswerer(&answerer);
 
     TempProgramFolder folder;
-    if (!QFile::copy(SourceDir() + QStringLiteral("/data/SBWert.Dat"), folder.file(QStringLiteral("SBWert.Dat")))) {
+    if (!folder.installValueFile()) {
         std::fprintf(stderr, "no value file\n");
         return 1;
     }
-    QFile::setPermissions(folder.file(QStringLiteral("SBWert.Dat")), QFile::ReadOwner | QFile::WriteOwner);
 
     // The platform's own first-window cost is paid by neither figure.
     {

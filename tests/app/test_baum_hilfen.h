@@ -40,14 +40,7 @@ protected:
 
     void SetUp() override
     {
-        QFile delivered(SourceDir() + QStringLiteral("/data/SBWert.Dat"));
-        ASSERT_TRUE(delivered.open(QIODevice::ReadOnly));
-        folder.write(QStringLiteral("SBWert.Dat"), delivered.readAll());
-        {
-            TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));
-            ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
-            ini.UpdateFile();
-        }
+        ASSERT_TRUE(folder.installValueFile(true));
         form = std::make_unique<TMainForm>();
         form->DruckkopfDlg = new TDruckkopfDlg(form.get());
         form->show();

@@ -26,9 +26,7 @@ protected:
 
     void SetUp() override
     {
-        const QString wert = folder.file(QStringLiteral("SBWert.Dat"));
-        ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/data/SBWert.Dat"), wert));
-        QFile::setPermissions(wert, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        ASSERT_TRUE(folder.installValueFile());
         ASSERT_TRUE(WriteUserdaten(bericht_test::Benutzer(), false));
         // A one-colour logo.
         QImage logo(300, 98, QImage::Format_RGB32);

@@ -72,13 +72,7 @@ protected:
             return true;
         });
         TUserDlg::ResetRunState();
-        ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/data/SBWert.Dat"), folder.file(QStringLiteral("SBWert.Dat"))));
-        QFile::setPermissions(folder.file(QStringLiteral("SBWert.Dat")), QFile::ReadOwner | QFile::WriteOwner);
-        {
-            TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));  // no tip when the window shows
-            ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
-            ini.UpdateFile();
-        }
+        ASSERT_TRUE(folder.installValueFile(true));  // no tip when the window shows
         form = std::make_unique<TMainForm>();
         form->GrundlagenForm = new TGrundlagenForm(form.get());
         ASSERT_TRUE(ShowActive(form.get()));

@@ -28,10 +28,7 @@ protected:
 
     void SetUp() override
     {
-        QFile delivered(SourceDir() + QStringLiteral("/data/SBWert.Dat"));
-        ASSERT_TRUE(delivered.open(QIODevice::ReadOnly));
-        folder.write(QStringLiteral("SBWert.Dat"), delivered.readAll());
-        setValue("Userdaten", "Tip", "0");  // no tip dialog when the window is shown
+        ASSERT_TRUE(folder.installValueFile(true));  // no tip dialog when the window is shown
     }
 
     void TearDown() override

@@ -95,9 +95,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/data/SBWert.Dat"), folder.file(QStringLiteral("SBWert.Dat"))));
-        QFile::setPermissions(folder.file(QStringLiteral("SBWert.Dat")),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        ASSERT_TRUE(folder.installValueFile());
         form = std::make_unique<TMainForm>();
         form->DruckkopfDlg = new TDruckkopfDlg(form.get());
         answerer().verifyDone();

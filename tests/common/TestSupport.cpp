@@ -1,4 +1,5 @@
 #include "common/TestSupport.h"
+#include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include <QFile>
 #include <QTest>
@@ -170,6 +171,22 @@ QByteArray TempProgramFolder::read(const QString& name) const
     QFile f(file(name));
     if (!f.open(QIODevice::ReadOnly)) return QByteArray();
     return f.readAll();
+}
+
+bool TempProgramFolder::installValueFile(bool tipOff) const
+{
+    QFile delivered(SourceDir() + QStringLiteral("/data/SBWert.Dat"));
+    if (!delivered.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "no delivered value file";
+        return false;
+    }
+    write(QStringLiteral("SBWert.Dat"), delivered.readAll());
+    if (tipOff) {
+        TIniFile ini(file(QStringLiteral("SBWert.Dat")));
+        ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
+        ini.UpdateFile();
+    }
+    return true;
 }
 
 QString SourceDir() { return QStringLiteral(SB_SOURCE_DIR); }

@@ -82,6 +82,10 @@ public:
     QString file(const QString& name) const { return path() + name; }
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
+    // Puts the delivered value file into the folder, writable; `tipOff`
+    // also switches the tip of the day off, so showing the main window asks
+    // nothing.  False (and a test failure) when the delivered file is missing.
+    bool installValueFile(bool tipOff = false) const;
 
 private:
     QTemporaryDir m_dir;
