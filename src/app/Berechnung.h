@@ -104,7 +104,8 @@ void ShowTotals(const TProjekt& projekt, TSectionInputs& shown);
 // NodeToSectionIndex of the selected node; 0 when no node is selected).
 // Both store the shown section first; when that fails (the input message has
 // been shown) they return false and change nothing else.  ECalcError reaches
-// the caller, which shows its message.
+// the caller, which shows its message.  A saved project stays saved unless
+// the command changed one of its records.
 
 // "Teilstrecke berechnen": calculates and shows the shown section.
 bool CalculateCurrentSectionCommand(TProjekt& projekt, TSectionInputs& shown, int shownSection,
