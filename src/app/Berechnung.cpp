@@ -426,36 +426,12 @@ bool storeShown(TProjekt& projekt, const TSectionInputs& shown, int shownSection
     return StoreSectionFromInputs(projekt, shownSection, shown, werte, texte);
 }
 
-// A calculation changes the project only when it changes a record: the
-// inputs of the form, zeta values of changed technical data, other results.
-// Calculating a saved project again as it is leaves it saved.  The records
-// are compared when the command ends, also when it ends with an error.
-class TCalcChangeWatch {
-public:
-    explicit TCalcChangeWatch(TProjekt& projekt) : m_projekt(projekt), m_saved(projekt.ProjektGespeichert)
-    {
-        if (m_saved) m_before = projekt.Teilstrecken;
-    }
-    ~TCalcChangeWatch()
-    {
-        if (m_saved && m_projekt.Teilstrecken != m_before) m_projekt.ProjektGespeichert = false;
-    }
-    TCalcChangeWatch(const TCalcChangeWatch&) = delete;
-    TCalcChangeWatch& operator=(const TCalcChangeWatch&) = delete;
-
-private:
-    TProjekt& m_projekt;
-    const bool m_saved;
-    std::vector<TTeilstrecke> m_before;
-};
-
 }  // namespace
 
 bool CalculateCurrentSectionCommand(TProjekt& projekt, TSectionInputs& shown, int shownSection,
                                     const IValueSource& werte, const IMessageTexts& texte)
 {
     if (shownSection < 1 || shownSection > projekt.TSAnzahl) return false;
-    const TCalcChangeWatch watch(projekt);
     if (!storeShown(projekt, shown, shownSection, werte, texte)) return false;
     CalculateSection(projekt, shownSection, werte, texte);
     ShowSectionResults(projekt, shownSection, shown);
@@ -465,7 +441,6 @@ bool CalculateCurrentSectionCommand(TProjekt& projekt, TSectionInputs& shown, in
 bool CalculateAllSectionsCommand(TProjekt& projekt, TSectionInputs& shown, int shownSection,
                                  const IValueSource& werte, const IMessageTexts& texte)
 {
-    const TCalcChangeWatch watch(projekt);
     if (!storeShown(projekt, shown, shownSection, werte, texte)) return false;
     projekt.AlleBerechnet = false;
     RoughnessCache roughness(werte, texte);

@@ -12,16 +12,12 @@ struct TEinbauEintrag {
     ShortStr<30> Code;    // index of the fitting kind's name in MessStrHolder1, "13".."36"
     ShortStr<10> Zeta;    // loss coefficient, copied from the value file on store
     ShortStr<3> Anzahl;   // number of pieces
-
-    bool operator==(const TEinbauEintrag&) const = default;
 };
 
 struct TFremdEinbauEintrag {
     ShortStr<50> Beschreibung;
     ShortStr<10> Dp;      // pressure loss per piece, Pa
     ShortStr<3> Anzahl;
-
-    bool operator==(const TFremdEinbauEintrag&) const = default;
 };
 
 struct TTeilstrecke {
@@ -43,8 +39,6 @@ struct TTeilstrecke {
     ShortStr<10> DpFormstueck;
     ShortStr<10> DpGesamt;
     ShortStr<15> Bezeichnung;
-
-    bool operator==(const TTeilstrecke&) const = default;
 
     // 1-based access, as the record's arrays are numbered.
     TEinbauEintrag& Einbauten(int slot) { return EinbautenArr.at(slot); }

@@ -342,6 +342,9 @@ TEST_F(EingabenForm, EveryCommandThatDropsTheProjectFirstTakesTheCountStillOpenI
     // A project with a file that has been saved: only the typed count makes
     // it a changed one.
     form->Projekt.Projektdateiname = folder.file(QStringLiteral("p.STB"));
+    type(form->VpVorgabeEdit, QStringLiteral("500"));
+    type(form->TSLaengeEdit, QStringLiteral("10"));
+    type(form->DNRohrEdit, QStringLiteral("160"));
     auto saved = [this] { form->Projekt.ProjektGespeichert = true; };
 
     // Closing the window: the question comes, Yes keeps the window and the count.
