@@ -145,7 +145,6 @@ TEST(BearbeitenMenuEnglish, OpensWithItsTranslatedShortcut)
             popup->close();
             QApplication::processEvents();
         }
-        form.Projekt.ProjektGespeichert = true;  // nothing to ask when the window goes
     }
     // The core lives on for the other tests: no language, no folder.
     TTranslationCore::GetTranslationCore()->SetLangsDir(QString());
@@ -214,7 +213,6 @@ TEST_F(BaumForm, NamesGivenByTheUserStayWithTheirSectionsThroughInsertAndDelete)
     answerer().verifyDone();
     expectNames({ts(1), ts(2), ts(3)});
     EXPECT_EQ(recordFlow(2), QStringLiteral("0"));
-    form->Projekt.ProjektGespeichert = true;
 }
 
 TEST_F(BaumForm, BothNameEditorsTakeAtMostFifteenCharacters)
@@ -255,7 +253,6 @@ TEST_F(BaumForm, BothNameEditorsTakeAtMostFifteenCharacters)
     auto* line = qobject_cast<QLineEdit*>(editor.get());
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->maxLength(), 15);
-    form->Projekt.ProjektGespeichert = true;
 }
 
 // ---- the network totals ------------------------------------------------------------------
@@ -295,7 +292,6 @@ TEST_F(BaumForm, NetworkTotalsStayShownWhileEverySectionIsCalculated)
     EXPECT_EQ(form->VpLeitungGesEdit->Value(), 0.0);
     EXPECT_EQ(form->dpLeitungGesEdit->Value(), 0.0);
     EXPECT_EQ(form->WellenleistungEdit->Value(), 0.0);
-    form->Projekt.ProjektGespeichert = true;
 }
 
 // ---- the closing question -----------------------------------------------------------------
