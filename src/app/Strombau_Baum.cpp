@@ -292,11 +292,12 @@ bool TMainForm::IsNumberedSectionName(const QString& name) const
 {
     // "Teilstrecke 3", also as the German list has it after a change of
     // language, and the still unnumbered "Teilstrecke " of a new node.
-    for (const QString& word : {MessStrHolder1->item(6), DefaultMessageTexts().MessageText(TMessageList::MessStrHolder1, 6)}) {
+    const QString german = DefaultMessageTexts().MessageText(TMessageList::MessStrHolder1, 6);
+    for (const QString& word : {MessStrHolder1->item(6), german}) {
         if (word.isEmpty() || !name.startsWith(word + QLatin1Char(' '))) continue;
         const QString number = name.mid(word.size() + 1);
-        if (std::all_of(number.begin(), number.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
-            return true;
+        const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+        if (std::all_of(number.begin(), number.end(), digit)) return true;
     }
     return false;
 }
