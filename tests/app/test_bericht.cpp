@@ -317,6 +317,7 @@ TEST(BerichtRumpf, RowsOfEachDuctShape)
     EXPECT_EQ(RowOf(p, QStringLiteral("Kanalform"), 2)[1], QStringLiteral("ovaler Rechteckkanal"));
     const Text* ovalName = p.find(QStringLiteral("ovaler Rechteckkanal"));
     const Text* ovalCaption = p.find(QStringLiteral("Kanalform"), 2);
+    ASSERT_TRUE(ovalName && ovalCaption);
     EXPECT_NEAR(ovalName->right(), kLeft + 83.0 - kInset, 0.3);
     EXPECT_LT(ovalName->x, kLeft + 53.0);
     EXPECT_GT(ovalName->x, ovalCaption->right());
