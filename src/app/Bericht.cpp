@@ -440,7 +440,7 @@ void TStrombauBericht::PrintReportBody()
         const int shape = CodeOf(t.Kanalform);
         const int rows = 4 + (shape >= 1 && shape <= 3 ? 2 : 0);
         const int fittings = fittingLines(k);
-        const bool fits = keepBlockTogether(rows, fittings);
+        keepBlockTogether(rows, fittings);
 
         setBodyStyle(fsUnderline);
         po.WriteColumnLeft(1, t.Bezeichnung, -2.0);
@@ -492,9 +492,6 @@ void TStrombauBericht::PrintReportBody()
         }
 
         po.NewLines(1);
-        // Only a block longer than the page may leave its rows for the list.
-        if (!fits && fittings > 0 && NeedsPageBreak(po.GetLinesLeft())) po.NewPage();
-
         printFittings(k);
         m_blockOpen = false;
 
@@ -520,7 +517,7 @@ void TStrombauBericht::PrintReportBody()
     po.EndReport();
 }
 
-bool TStrombauBericht::keepBlockTogether(int rows, int fittings)
+void TStrombauBericht::keepBlockTogether(int rows, int fittings)
 {
     // Name, rows, the empty line, the fitting list and the line of the
     // closing rule.
@@ -528,13 +525,12 @@ bool TStrombauBericht::keepBlockTogether(int rows, int fittings)
     const int block = head + fittings + 1;
     const int left = linesFromHere();
     const int page = linesOfABody();
-    if (block <= left) return true;
-    if (left >= page) return false;
+    if (block <= left || left >= page) return;
     // A block that fits on a page goes to the next one whole; a longer one
-    // starts here when its rows and the start of its list fit.
-    if (block > page && head + 5 <= left) return false;
+    // starts here when enough lines are left below its rows for its list to
+    // begin.
+    if (block > page && !NeedsPageBreak(left - head)) return;
     m_po->NewPage();
-    return block <= page;
 }
 
 // ---- totals -----------------------------------------------------------------------

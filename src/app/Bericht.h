@@ -114,9 +114,9 @@ private:
     int linesFrom(double y) const;
     // Starts a new page for a section block of `rows` rows and `fittings`
     // list lines that does not fit in the lines left but on an empty page,
-    // or whose rows and list start do not fit.  True when the whole block
-    // fits where it starts.
-    bool keepBlockTogether(int rows, int fittings);
+    // or, when longer than a page, leaves too few lines below its rows for
+    // its list (NeedsPageBreak).
+    void keepBlockTogether(int rows, int fittings);
     // Ends a line of the open section block; after its last text line the
     // block is closed.
     void blockLineDone();
