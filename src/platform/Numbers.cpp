@@ -68,14 +68,27 @@ void roundDigits(Decimal& d, int n)
     stripTrailingZeros(d);
 }
 
-// The runtime's FloatToDecimal: at most `precision` significant digits and
-// at most `decimals` digits after the separator.
+// At most `precision` significant digits and at most `decimals` digits
+// after the separator, in one rounding.
 Decimal floatToDecimal(double x, int precision, int decimals)
 {
     Decimal d = toDecimal(x);
     if (d.isZero()) return d;
     const long long n = std::min<long long>(precision, (long long)d.exp + decimals);
     roundDigits(d, int(std::max<long long>(n, -1)));
+    return d;
+}
+
+// The fixed formats round as the runtime does: first to `precision`
+// significant digits, then to `decimals` digits after the separator, each
+// time halves away from zero.  2021,2349999999997 at 7 digits is 2021,235
+// and prints as 2021,24, as a hand calculation gives.
+Decimal fixedToDecimal(double x, int precision, int decimals)
+{
+    Decimal d = toDecimal(x);
+    roundDigits(d, precision);
+    if (d.isZero()) return d;
+    roundDigits(d, int(std::max<long long>((long long)d.exp + decimals, -1)));
     return d;
 }
 
@@ -290,7 +303,7 @@ QString FloatToStrF(double value, TFloatFormat format, int precision, int digits
     case ffNumber:
     case ffCurrency: {
         digits = std::clamp(digits, 0, 18);
-        const Decimal d = floatToDecimal(value, precision, digits);
+        const Decimal d = fixedToDecimal(value, precision, digits);
         if (d.exp > precision) return formatGeneral(d, precision);
         QString s = formatFixed(d, digits, format != ffFixed);
         if (format == ffCurrency) s += QStringLiteral(" €");
