@@ -79,16 +79,19 @@ Decimal floatToDecimal(double x, int precision, int decimals)
     return d;
 }
 
-// The fixed formats round as the runtime does: first to `precision`
-// significant digits, then to `decimals` digits after the separator, each
-// time halves away from zero.  2021,2349999999997 at 7 digits is 2021,235
-// and prints as 2021,24, as a hand calculation gives.
+// The fixed formats first cut the binary tail of a double at 15
+// significant digits, so that a product whose decimal value ends in a half
+// (2021,2349999999997 for 24,40 x 0,6 x 11,75²) rounds as a hand calculation
+// does: 2021,24.  Then one rounding to `precision` significant digits and
+// `decimals` digits after the separator, halves away from zero, as for every
+// other value.
 Decimal fixedToDecimal(double x, int precision, int decimals)
 {
     Decimal d = toDecimal(x);
-    roundDigits(d, precision);
+    roundDigits(d, 15);
     if (d.isZero()) return d;
-    roundDigits(d, int(std::max<long long>((long long)d.exp + decimals, -1)));
+    const long long n = std::min<long long>(precision, (long long)d.exp + decimals);
+    roundDigits(d, int(std::max<long long>(n, -1)));
     return d;
 }
 
