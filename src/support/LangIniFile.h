@@ -31,7 +31,7 @@ public:
     const QString& FileName() const { return m_fileName; }
     // True when the file exists but could not be read.
     bool ReadFailed() const { return m_readFailed; }
-    // True when the bytes were no UTF-8 and were read as Windows-1252.
+    // True when the bytes were not valid UTF-8 and were read as Windows-1252.
     bool ReadAsWindows1252() const { return m_ansi; }
 
     QStringList ReadSections() const;
