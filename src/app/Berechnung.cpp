@@ -122,12 +122,14 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness)
         double a = recordNumber(r.DNRohr, "DNRohr");
         double b = recordNumber(r.KanalHoehe, "KanalHoehe");
 
+        bool derived = false;
         if (shape == KanalformRund) {
             if (a > 0) {
                 r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), "Geschw");
             } else if (w0 > 0) {
                 a = RoundToTens(DimensionFromFlow(shape, V, 0, w0));
                 r.DNRohr = dimensionText(a);
+                derived = true;
             }
         } else if (shape == KanalformRechteck || shape == KanalformOval) {
             if (a > 0 && b > 0) {
@@ -135,13 +137,21 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness)
             } else if (a > 0 && w0 > 0) {
                 b = RoundToTens(DimensionFromFlow(shape, V, a, w0, TGegebeneSeite::Breite));
                 r.KanalHoehe = dimensionText(b);
+                derived = true;
             } else if (b > 0 && w0 > 0) {
                 a = RoundToTens(DimensionFromFlow(shape, V, b, w0, TGegebeneSeite::Hoehe));
                 r.DNRohr = dimensionText(a);
+                derived = true;
             }
         } else {
             throw ECalcError(QStringLiteral("Die Kanalform „%1“ ist unbekannt.").arg(r.Kanalform.str()));
         }
+        // The rounded dimension is the duct that gets built: its velocity,
+        // not the one typed, goes into the losses, so calculating the section
+        // again gives the same results.  A dimension rounded down to nothing
+        // leaves the velocity for the diameter check below to refuse.
+        if (derived && CrossSectionArea(shape, a, b) > 0)
+            r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), "Geschw");
 
         r.HydrDurchm = resultFor(HydraulicDiameter(shape, a, b), "HydrDurchm");
         r.Flaeche = resultFor(CrossSectionArea(shape, a, b), "Flaeche");
