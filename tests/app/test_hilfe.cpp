@@ -231,9 +231,10 @@ TEST(HilfeDatei, WorkedExampleShowsTheProgramsNumbers)
 
     expected[QStringLiteral("bsp2-v")] = r2.Volumenstrom;
     expected[QStringLiteral("bsp2-l")] = r2.Laenge;
+    expected[QStringLiteral("bsp2-win")] = s2.Geschw;
     expected[QStringLiteral("bsp2-w")] = r2.Geschw;
     expected[QStringLiteral("bsp2-droh")] =
-        FloatToStrF(DimensionFromFlow(KanalformRund, StrToFloat(r2.Volumenstrom), 0, StrToFloat(r2.Geschw)), ffFixed, 7, 2);
+        FloatToStrF(DimensionFromFlow(KanalformRund, StrToFloat(r2.Volumenstrom), 0, StrToFloat(s2.Geschw)), ffFixed, 7, 2);
     expected[QStringLiteral("bsp2-d")] = r2.DNRohr;
     expected[QStringLiteral("bsp2-a")] = r2.Flaeche;
     expected[QStringLiteral("bsp2-dh")] = r2.HydrDurchm;
