@@ -489,6 +489,9 @@ void TMainForm::mTSDeleteClick()
     Projekt.RestoreSectionArrayShifted(p, TRestoreMode::Delete);
     renumberSections(names);
     if (p > Projekt.TSAnzahl) p = Projekt.TSAnzahl;
+    // The network lost a section: its totals hold again only once every
+    // section has been calculated anew.
+    Projekt.AlleBerechnet = false;
 
     // The tabs still show the deleted section: they get the section that is
     // selected now before anything is stored or calculated.

@@ -285,13 +285,29 @@ TEST_F(BaumForm, NetworkTotalsStayShownWhileEverySectionIsCalculated)
     click(node(1));
     expectTotals("back to the first");
 
+    auto expectNoTotals = [this](const char* where) {
+        SCOPED_TRACE(where);
+        EXPECT_FALSE(form->Projekt.AlleBerechnet);
+        EXPECT_EQ(form->VpLeitungGesEdit->Value(), 0.0);
+        EXPECT_EQ(form->dpLeitungGesEdit->Value(), 0.0);
+        EXPECT_EQ(form->WellenleistungEdit->Value(), 0.0);
+    };
     // An input change: the totals no longer hold for the network.
     setInputs({"600", "10", "160"});
-    ASSERT_FALSE(form->Projekt.AlleBerechnet);
     click(node(2));
-    EXPECT_EQ(form->VpLeitungGesEdit->Value(), 0.0);
-    EXPECT_EQ(form->dpLeitungGesEdit->Value(), 0.0);
-    EXPECT_EQ(form->WellenleistungEdit->Value(), 0.0);
+    expectNoTotals("after an input change");
+
+    // Calculated again, then a section deleted whose successor cannot be
+    // calculated: the totals of the network before the deletion are gone.
+    form->BerechnenGesamtBtn->click();
+    ASSERT_TRUE(form->Projekt.AlleBerechnet);
+    TTeilstrecke& third = form->Projekt.Section(3);
+    third.Laenge = "0";  // a volume flow without a length
+    answerer().expectMessage(QStringLiteral("Wollen Sie die Teilstrecke 2 wirklich löschen??"), mrYes);
+    answerer().expectMessage(kInvalidInputs);
+    form->mTSDeleteClick();
+    answerer().verifyDone();
+    expectNoTotals("after a deletion that could not be calculated");
 }
 
 // ---- the closing question -----------------------------------------------------------------
