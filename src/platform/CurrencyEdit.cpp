@@ -12,7 +12,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <cmath>
@@ -102,18 +101,28 @@ void TCurrencyEdit::PasteText(const QString& text)
     insert(t);
 }
 
-void TCurrencyEdit::contextMenuEvent(QContextMenuEvent* event)
+QMenu* TCurrencyEdit::ContextMenu()
 {
-    QPointer<QMenu> menu = createStandardContextMenu();
-    if (!menu) return;
-    // The menu's "Paste" pastes as the keys do.
-    if (auto* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
-        connect(pasteAction, &QAction::triggered, this,
+    QMenu* menu = createStandardContextMenu();
+    if (!menu) return nullptr;
+    // The menu's "Paste" (the item bound to the field's own paste) pastes
+    // as the keys do.
+    for (QAction* action : menu->actions()) {
+        const bool boundToPaste = disconnect(action, &QAction::triggered, this, &QLineEdit::paste)
+                                  | disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+        if (!boundToPaste) continue;
+        connect(action, &QAction::triggered, this,
                 [this] { PasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
     }
-    menu->exec(event->globalPos());
-    delete menu;
+    return menu;
+}
+
+void TCurrencyEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (QMenu* menu = ContextMenu()) {
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
 }
 
 void TCurrencyEdit::mouseReleaseEvent(QMouseEvent* event)

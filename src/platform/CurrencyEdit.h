@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QString>
 
+class QMenu;
+
 class TCurrencyEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(double Value READ Value WRITE SetValue)
@@ -40,6 +42,8 @@ public:
     // would leave no number in the field is refused with the conversion
     // message, and the field keeps what it held.
     void PasteText(const QString& text);
+    // The field's context menu, whose "Paste" goes through PasteText.
+    QMenu* ContextMenu();
 
 signals:
     // Every change of the text, typed or set (the field's change event).

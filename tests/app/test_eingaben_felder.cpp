@@ -9,6 +9,7 @@
 #include "platform/PrintQString.h"
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTest>
@@ -107,6 +108,20 @@ TEST_F(EingabenFelder, PastedTextTakesItsPointAsDecimalPointUnlessACommaOrMorePo
     // Shift+Insert pastes the same way.
     fuegeEin(form->TSLaengeEdit, QStringLiteral("0.75"), true);
     EXPECT_EQ(form->TSLaengeEdit->Value(), 0.75);
+    // The context menu's "Paste" the same way.
+    {
+        std::unique_ptr<QMenu> menu(form->TSLaengeEdit->ContextMenu());
+        ASSERT_NE(menu, nullptr);
+        QAction* paste = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->text().startsWith(QStringLiteral("&Paste"))) paste = a;
+        ASSERT_NE(paste, nullptr);
+        QGuiApplication::clipboard()->setText(QStringLiteral("3.25"));
+        form->TSLaengeEdit->selectAll();
+        paste->trigger();
+        EXPECT_EQ(form->TSLaengeEdit->text(), QStringLiteral("3,25"));
+    }
+    fuegeEin(form->TSLaengeEdit, QStringLiteral("0.75"), true);
     // A whole-number field takes every pasted point as thousands separator.
     fuegeEin(form->VpVorgabeEdit, QStringLiteral("1.500"));
     EXPECT_EQ(form->VpVorgabeEdit->Value(), 1500.0);
