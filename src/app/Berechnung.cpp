@@ -130,12 +130,14 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness, co
         double a = recordNumber(r.DNRohr, DNRohrLabel(texte, shape == KanalformRund));
         double b = recordNumber(r.KanalHoehe, labelOf(texte, "KanalHoeheEdit"));
 
+        bool derived = false;
         if (shape == KanalformRund) {
             if (a > 0) {
                 r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), geschw);
             } else if (w0 > 0) {
                 a = RoundToTens(DimensionFromFlow(shape, V, 0, w0));
                 r.DNRohr = dimensionText(a);
+                derived = true;
             }
         } else if (shape == KanalformRechteck || shape == KanalformOval) {
             if (a > 0 && b > 0) {
@@ -143,13 +145,21 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness, co
             } else if (a > 0 && w0 > 0) {
                 b = RoundToTens(DimensionFromFlow(shape, V, a, w0, TGegebeneSeite::Breite));
                 r.KanalHoehe = dimensionText(b);
+                derived = true;
             } else if (b > 0 && w0 > 0) {
                 a = RoundToTens(DimensionFromFlow(shape, V, b, w0, TGegebeneSeite::Hoehe));
                 r.DNRohr = dimensionText(a);
+                derived = true;
             }
         } else {
             throw ECalcError(QStringLiteral("Die Kanalform „%1“ ist unbekannt.").arg(r.Kanalform.str()));
         }
+        // The rounded dimension is the duct that gets built: its velocity,
+        // not the one typed, goes into the losses, so calculating the section
+        // again gives the same results.  A dimension rounded down to nothing
+        // leaves the velocity for the diameter check below to refuse.
+        if (derived && CrossSectionArea(shape, a, b) > 0)
+            r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), "Geschw");
 
         const QString hydr = labelOf(texte, "HydrDurchmEdit");
         r.HydrDurchm = resultFor(HydraulicDiameter(shape, a, b), hydr);

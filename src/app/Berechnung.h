@@ -73,8 +73,10 @@ double ShaftPower(double vpMax, double dpSum, double eta);
 // is no number (the message names slot, key and value-file section).
 void SumFittingLosses(TProjekt& projekt, int k);
 // Calculates record k from its stored inputs (the shown section must have
-// been stored before).  A section without volume flow stays as it is.  On
-// ECalcError the record is left exactly as it was.
+// been stored before).  A missing dimension is derived from the velocity and
+// rounded to tens; the velocity is then that of the rounded duct.  A section
+// without volume flow stays as it is.  On ECalcError the record is left
+// exactly as it was.
 void CalculateSection(TProjekt& projekt, int k, const IValueSource& werte,
                       const IMessageTexts& texte = DefaultMessageTexts());
 // DpLeitungGes := sum of the sections' DpGesamt.

@@ -212,6 +212,10 @@ private:
     void userActs();
     // Shows a command's calculation error; false.
     bool showCalcError(const QString& message);
+    // "Gesamtleitung berechnen": stores the shown section and calculates
+    // every section and the totals; false when the inputs or a section were
+    // refused (the message has been shown).
+    bool calculateAllSections();
     // The text a grid cell held when its editor opened, to go back to when
     // the edit is refused.
     struct TCellEditStart {
@@ -273,8 +277,9 @@ public:
 
 public slots:
     // "Drucken" and "Druckvorschau" (menu items and tool buttons): store
-    // the shown section, show the header dialog, run the report; a failure
-    // ends in "Fehler beim Drucken!" / "Fehler bei der Druckvorschau!".
+    // the shown section and calculate every section, show the header
+    // dialog, run the report; a failure of the report ends in "Fehler beim
+    // Drucken!" / "Fehler bei der Druckvorschau!".
     void mPrintClick();
     void mPreviewClick();
 
@@ -282,8 +287,6 @@ private:
     void runReportCommand(bool preview);
     // The command that started the report: true for the preview.
     bool m_reportPreview = false;
-    // The command has shown "Zetawerte nicht vorhanden" already.
-    bool m_reportValueFileReported = false;
 
 public:
     // ---- end of project commands -----------------------------------------

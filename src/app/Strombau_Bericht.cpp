@@ -2,10 +2,9 @@
 //
 // The report itself (TStrombauBericht, Bericht.cpp) reads the project and
 // the user data and writes through its own print object; these commands
-// store what the tabs show, ask for the project header and report a
-// failure.
+// store what the tabs show, calculate every section, ask for the project
+// header and report a failure.
 #include "app/Bericht.h"
-#include "app/SBWert.h"
 #include "app/Strombau.h"
 #include "platform/Dialogs.h"
 
@@ -22,13 +21,12 @@ void TMainForm::mPreviewClick()
 void TMainForm::runReportCommand(bool preview)
 {
     m_reportPreview = preview;
-    // The report prints the records: what the shown section holds since it
-    // was last stored goes into its record first, as saving does.  Invalid
-    // inputs have shown their message; there is no report then.
-    const int shown = SelectedSectionIndex();
-    m_reportValueFileReported = shown >= 1 && shown <= Projekt.TSAnzahl && !WertDateiVorhanden();
-    CommitGridEdits();
-    if (!StoreCurrentSection()) {
+    // The report prints the records with their results: what the shown
+    // section holds goes into its record, and every section is calculated,
+    // as opening a project does, so that no printed result belongs to other
+    // inputs.  Invalid inputs or a section the calculation refuses have
+    // shown their message (naming the section); there is no report then.
+    if (!calculateAllSections()) {
         UpdateMainCaption();
         return;
     }
@@ -47,6 +45,5 @@ void TMainForm::PrintOrPreview()
     const TFormMessageTexts texte(*this);
     TStrombauBericht bericht(Projekt, Userdaten, texte);
     bericht.Vorschau = m_reportPreview;
-    bericht.MeldungGezeigt = m_reportValueFileReported;
     bericht.Run();
 }

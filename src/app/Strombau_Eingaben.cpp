@@ -634,19 +634,25 @@ void TMainForm::mAktuelleTSClick()
 
 void TMainForm::mAlleTSClick()
 {
-    if (!CommitGridEdits()) return;
+    calculateAllSections();
+}
+
+bool TMainForm::calculateAllSections()
+{
+    if (!CommitGridEdits()) return false;
     const int k = SelectedSectionIndex();
     TSectionInputs in = SectionInputsFromForm();
     const TWertDateiStand werte;
     const TFormMessageTexts texte(*this);
     try {
-        if (!CalculateAllSectionsCommand(Projekt, in, k, werte, texte)) return;
+        if (!CalculateAllSectionsCommand(Projekt, in, k, werte, texte)) return false;
     } catch (const Exception& e) {
         Projekt.AlleBerechnet = false;
         showCalcError(e.Message());
-        return;
+        return false;
     }
     ShowSectionResults(k);
     ShowTotals();
     Projekt.AlleBerechnet = true;
+    return true;
 }

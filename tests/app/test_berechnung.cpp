@@ -50,6 +50,13 @@ protected:
     TTabellenWerte werte;
 };
 
+// The result texts of a record that a calculation writes.
+QStringList Ergebnisse(const TTeilstrecke& r)
+{
+    return {r.DNRohr.str(), r.KanalHoehe.str(), r.Geschw.str(), r.HydrDurchm.str(),
+            r.Flaeche.str(), r.DpRohr.str(), r.DpFormstueck.str(), r.DpGesamt.str()};
+}
+
 }  // namespace
 
 TEST_F(BerechnungTest, RoundPipeExample)
@@ -151,8 +158,71 @@ TEST_F(BerechnungTest, DerivedDiameterIsRoundedToTens)
     roundSection(projekt.Section(1), 1, "500", "0", "10", "4");
     CalculateSection(projekt, 1, werte);
     EXPECT_EQ(projekt.Section(1).DNRohr.str(), "210");
-    EXPECT_EQ(projekt.Section(1).Geschw.str(), "4");  // the input velocity stays
+    // 500 / (0,21² x pi/4 x 3600) = 4,0105 m/s in the 210 mm pipe.
+    EXPECT_EQ(projekt.Section(1).Geschw.str(), "4,01");
     EXPECT_EQ(projekt.Section(1).HydrDurchm.str(), "0,21");
+}
+
+TEST_F(BerechnungTest, DerivedDimensionGivesTheVelocityOfTheRoundedDuctAndTheSameResultsEveryTime)
+{
+    struct Fall {
+        const char* what;
+        const char* form;
+        const char* V;
+        const char* a;
+        const char* b;
+        const char* w;
+        const char* aDanach;
+        const char* bDanach;
+        const char* geschw;  // V / (A x 3600) of the rounded duct, by hand
+    };
+    const Fall faelle[] = {
+        // 1000 / (0,27² x pi/4 x 3600) = 4,852
+        {"round, diameter missing", "1", "1000", "0", "0", "5", "270", "0", "4,85"},
+        // 1440 / (3 x 3600) / 500 mm = 266,7 -> 270; 1440 / (0,5 x 0,27 x 3600) = 2,963
+        {"rectangular, height missing", "2", "1440", "500", "0", "3", "500", "270", "2,96"},
+        // 1440 / (3 x 3600) / 200 mm = 666,7 -> 670; 1440 / (0,67 x 0,2 x 3600) = 2,985
+        {"rectangular, width missing", "2", "1440", "0", "200", "3", "670", "200", "2,99"},
+        // b = 248,9 -> 250; A = 250² x 0,785 + 250 x 250 = 111562,5 mm²; 2000 / (0,1115625 x 3600) = 4,980
+        {"flat-oval, height missing", "3", "2000", "500", "0", "5", "500", "250", "4,98"},
+        // a = 111111 / 200 + 0,215 x 200 = 598,6 -> 600; A = 200² x 0,785 + 400 x 200 = 111400 mm²; 4,987
+        {"flat-oval, width missing", "3", "2000", "0", "200", "5", "600", "200", "4,99"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.what);
+        TTeilstrecke& r = projekt.Section(1);
+        roundSection(r, 1, f.V, f.a, "10", f.w);
+        r.Kanalform = f.form;
+        r.KanalHoehe = f.b;
+        r.Einbauten(1).Zeta = "0,5";
+        r.Einbauten(1).Anzahl = "2";
+        CalculateSection(projekt, 1, werte);
+        EXPECT_EQ(r.DNRohr.str(), f.aDanach);
+        EXPECT_EQ(r.KanalHoehe.str(), f.bDanach);
+        EXPECT_EQ(r.Geschw.str(), f.geschw);
+        const QStringList erste = Ergebnisse(r);
+
+        // Calculating again without any change gives the same answer.
+        CalculateSection(projekt, 1, werte);
+        EXPECT_EQ(Ergebnisse(r), erste);
+
+        // The losses are those of the duct as stored: typed with both
+        // dimensions it gives the same results.
+        TTeilstrecke& g = projekt.Section(2);
+        g = r;
+        g.Geschw = "0";
+        g.DpRohr = g.DpFormstueck = g.DpGesamt = "0";
+        CalculateSection(projekt, 2, werte);
+        EXPECT_EQ(Ergebnisse(g), erste);
+    }
+
+    // The worked case: 1000 m³/h, 10 m, 5 m/s gives 270 mm, 4,85 m/s and
+    // 10 x 0,949 = 9,49 Pa, not the 10,09 Pa of the typed 5 m/s.
+    TTeilstrecke& r = projekt.Section(3);
+    roundSection(r, 3, "1000", "0", "10", "5");
+    CalculateSection(projekt, 3, werte);
+    EXPECT_EQ(r.DpRohr.str(), "9,49");
+    EXPECT_EQ(r.DpGesamt.str(), "9,49");
 }
 
 TEST_F(BerechnungTest, DerivedHeightOfExactlyHalfGoesToEven)
@@ -175,7 +245,7 @@ TEST_F(BerechnungTest, RectangularDuctWithTheWidthMissing)
     CalculateSection(projekt, 2, werte);
     EXPECT_EQ(r.DNRohr.str(), "500");
     EXPECT_EQ(r.KanalHoehe.str(), "200");
-    EXPECT_EQ(r.Geschw.str(), "4");
+    EXPECT_EQ(r.Geschw.str(), "4,00");  // 500 x 200 mm is exactly the area for 4 m/s
     EXPECT_EQ(r.HydrDurchm.str(), "0,29");
     EXPECT_EQ(r.Flaeche.str(), "0,10");
 }

@@ -1,6 +1,7 @@
 // "Drucken" and "Druckvorschau" in the real main window: the header dialog,
-// the preview window or the print dialog, storing the shown section first,
-// the messages of a failed run and of a missing value file.
+// the preview window or the print dialog, storing the shown section and
+// calculating every section first, the messages of a refused calculation,
+// of a failed run and of a missing value file.
 #include "test_bericht_hilfen.h"
 #include "test_projektbefehle_hilfen.h"
 
@@ -15,6 +16,16 @@ namespace {
 const QString kFehlerDrucken = QStringLiteral("Fehler beim Drucken!");
 const QString kFehlerVorschau = QStringLiteral("Fehler bei der Druckvorschau!");
 const QString kZetawerte = QStringLiteral("Zetawerte nicht vorhanden");
+
+// The texts in the row of `caption` (its n-th occurrence) on `page`, left to right.
+QStringList Zeile(const bericht_test::Page& page, const QString& caption, int n = 0)
+{
+    QStringList out;
+    const bericht_test::Text* t = page.find(caption, n);
+    if (!t) return out;
+    for (const bericht_test::Text* x : page.row(t->y)) out << x->text;
+    return out;
+}
 
 class BerichtBefehleTest : public ProjektBefehleTest {
 protected:
@@ -114,11 +125,12 @@ TEST_F(BerichtBefehleTest, PrintCommandAsksThePrintDialog)
     }
 }
 
-TEST_F(BerichtBefehleTest, CountThatIsNoNumberGivesTheCommandsMessage)
+TEST_F(BerichtBefehleTest, AFailingReportGivesTheCommandsMessage)
 {
     oeffnen();
-    // Section 2 is not shown: its record goes to the report as it is.
-    P().Section(2).FremdEinbauten(3) = {"Kaputt", "5", "x"};
+    // Section 2 is not shown: its record goes to the report as it is.  A
+    // count of 1,5 serves the calculation, but the report lists whole pieces.
+    P().Section(2).FremdEinbauten(3) = {"Kaputt", "5", "1,5"};
     erwarteKopfdaten(QStringLiteral("A"), QStringLiteral("B"));
     answerer().expectMessage(kFehlerDrucken);
     form->mPrintClick();
@@ -140,7 +152,93 @@ TEST_F(BerichtBefehleTest, CountThatIsNoNumberGivesTheCommandsMessage)
         }
 }
 
-TEST_F(BerichtBefehleTest, MissingValueFileIsReportedOncePerRun)
+TEST_F(BerichtBefehleTest, EverySectionIsCalculatedBeforeTheReport)
+{
+    // Section 1 typed and never calculated; section 2 left empty.
+    neuesProjekt(2);
+    eingeben(QStringLiteral("500"), QStringLiteral("10"), QStringLiteral("160"));
+    erwarteKopfdaten(QStringLiteral("A"), QStringLiteral("B"));
+    form->mPreviewClick();
+    answerer().verifyDone();
+    ASSERT_EQ(shows, 1);
+    {
+        const bericht_test::Page& p = rec.pages.at(0);
+        // 500 m³/h in a 160 mm pipe: 6,91 m/s, 10 m x 3,7566 Pa/m = 37,57 Pa.
+        EXPECT_TRUE(Zeile(p, QStringLiteral("Strömungsgeschwindigkeit")).contains(QStringLiteral("6,91")));
+        EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverl. Rohr")).contains(QStringLiteral("37,57")));
+        EXPECT_TRUE(Zeile(p, QStringLiteral("Volumenstrom gesamt:")).contains(QStringLiteral("500")));
+        EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverlust gesamt:")).contains(QStringLiteral("37,57")));
+        // A section without volume flow is not calculated, and no reason to
+        // refuse the report: it is printed as it is.
+        EXPECT_EQ(p.count(QStringLiteral("Druckverl. Rohr")), 2);
+    }
+    EXPECT_TRUE(P().AlleBerechnet);
+    EXPECT_EQ(form->DpRohrEdit->text(), QStringLiteral("37,57"));
+    EXPECT_EQ(form->dpLeitungGesEdit->text(), QStringLiteral("37,57"));
+
+    // The length changed after the calculation: the report prints the loss
+    // of 20 m, not that of the 10 m calculated before.
+    form->TSLaengeEdit->setText(QStringLiteral("20"));
+    erwarteKopfdaten(QStringLiteral("A"), QStringLiteral("B"));
+    form->mPreviewClick();
+    answerer().verifyDone();
+    ASSERT_EQ(shows, 2);
+    const bericht_test::Page& p = rec.pages.at(0);
+    EXPECT_TRUE(Zeile(p, QStringLiteral("Teilstreckenlänge")).contains(QStringLiteral("20")));
+    // 20 m x 3,7566 Pa/m = 75,13 Pa
+    EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverl. Rohr")).contains(QStringLiteral("75,13")));
+    EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverl. Teilstr. gesamt")).contains(QStringLiteral("75,13")));
+    EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverlust gesamt:")).contains(QStringLiteral("75,13")));
+    EXPECT_EQ(p.count(QStringLiteral("37,57")), 0);
+    EXPECT_EQ(form->DpRohrEdit->text(), QStringLiteral("75,13"));
+}
+
+TEST_F(BerichtBefehleTest, ASectionTheCalculationRefusesStartsNoReport)
+{
+    // Section 2 holds a volume flow and a length but no dimension and no
+    // velocity, as a project file may; opening it says so already.
+    const QString path = folder.file(QStringLiteral("ohne.STB"));
+    QByteArray datei = "[Projektdaten]\r\nName1=Bauamt\r\n[Teilstrecken]\r\n"
+                       "TS1=1;0;160;0;10;500;1;0;0;0;0;0;0;Zuluft;\r\nTS2=2;0;0;0;8;600;1;0;0;0;0;0;0;Flur;\r\n";
+    for (const char* k : {"1", "2"})
+        for (const char* liste : {"Bogen", "Abzweige", "Reduktionen", "FremdEinbauten", "Einbauten"})
+            datei += QByteArray("[TS") + k + "_EB_" + liste + "]\r\n" + liste + "=0;;\r\n";
+    datei += "[Projekt]\r\nTS-Anzahl=2\r\nTS-Namen=Zuluft;Flur;\r\n";
+    WriteBytes(path, datei);
+    const QString refused = QStringLiteral("Teilstrecke 2 (Flur): Der hydraulische Durchmesser ist 0,00 m");
+    answerer().expectFileDialog(path);
+    answerer().expectMessage(refused);
+    form->mProjektOpenClick();
+    answerer().verifyDone();
+    ASSERT_EQ(P().TSAnzahl, 2);
+    const QByteArray vorher = ReadBytes(path);
+
+    for (int via = 0; via < 4; ++via) {
+        SCOPED_TRACE(via);
+        answerer().clearAsked();
+        // The calculation's message naming the section, then nothing: no
+        // header dialog, no print dialog, no preview.
+        answerer().expectMessage(refused);
+        switch (via) {
+        case 0: form->mPrint->trigger(); break;
+        case 1: form->PrintBtn->click(); break;
+        case 2: form->mPreview->trigger(); break;
+        default: form->PreviewBtn->click(); break;
+        }
+        answerer().verifyDone();
+        ASSERT_EQ(answerer().asked().size(), 1u);
+        EXPECT_EQ(answerer().asked()[0].type, mtError);
+        EXPECT_EQ(shows, 0);
+    }
+    // Nothing was lost: the inputs stay, the file is untouched.
+    EXPECT_EQ(P().Section(2).Volumenstrom.str(), QStringLiteral("600"));
+    EXPECT_EQ(P().Section(2).Laenge.str(), QStringLiteral("8"));
+    EXPECT_EQ(P().Section(1).DNRohr.str(), QStringLiteral("160"));
+    EXPECT_FALSE(P().AlleBerechnet);
+    EXPECT_EQ(ReadBytes(path), vorher);
+}
+
+TEST_F(BerichtBefehleTest, WithoutTheValueFileThereIsNothingToCalculateAndNoReport)
 {
     oeffnen();
     ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("SBWert.Dat"))));
@@ -154,24 +252,16 @@ TEST_F(BerichtBefehleTest, MissingValueFileIsReportedOncePerRun)
             ASSERT_EQ(form->SelectedSectionIndex(), 0);
         }
         answerer().clearAsked();
-        if (run == 0) {
-            // Storing the shown section says it first; the report says it no more.
-            answerer().expectMessage(kZetawerte);
-            erwarteKopfdaten(QStringLiteral("A"), QStringLiteral("B"));
-        } else {
-            // No section shown: the report itself says it, once.
-            erwarteKopfdaten(QStringLiteral("A"), QStringLiteral("B"));
-            answerer().expectMessage(kZetawerte);
-        }
+        // Storing the shown section says it first (not when none is shown),
+        // then the calculation refuses the first section: it has no zeta
+        // values and no roughness.
+        if (run == 0) answerer().expectMessage(kZetawerte);
+        answerer().expectMessage(QStringLiteral("Teilstrecke 1 (Zuluft EG): "));
         form->mPreviewClick();
         answerer().verifyDone();
-        int messages = 0;
-        for (const auto& a : answerer().asked()) messages += a.what == ScriptedAnswerer::Asked::Message;
-        EXPECT_EQ(messages, 1);
-        EXPECT_EQ(shows, run + 1);
+        EXPECT_EQ(answerer().asked().back().type, mtError);
+        EXPECT_EQ(shows, 0);
     }
-    // Without the file the user's data are empty in the frame.
-    EXPECT_TRUE(rec.pages[0].find(QStringLiteral(", , ")));
 }
 
 TEST_F(BerichtBefehleTest, InputsTypedSinceTheLastStoreArePrinted)

@@ -416,8 +416,30 @@ TEST_F(EingabenForm, CalculatingWithAChildSelectedCalculatesItsSection)
     form->mAktuelleTSClick();
     EXPECT_EQ(form->Projekt.Section(2).DNRohr.str(), QStringLiteral("210"));
     EXPECT_EQ(form->DNRohrEdit->text(), QStringLiteral("210"));
-    EXPECT_EQ(form->GeschwEdit->text(), QStringLiteral("4"));
+    EXPECT_EQ(form->GeschwEdit->text(), QStringLiteral("4,01"));  // of the 210 mm pipe
     EXPECT_TRUE(form->Projekt.Section(1).Nummer.isEmpty());
+}
+
+TEST_F(EingabenForm, AVelocityTypedGivesTheSameResultsAtEveryCalculation)
+{
+    setValue("Material", "EBlech", "0,15");
+    make();
+    type(form->VpVorgabeEdit, QStringLiteral("1000"));
+    type(form->TSLaengeEdit, QStringLiteral("10"));
+    type(form->GeschwEdit, QStringLiteral("5"));
+    form->BerechnenTSBtn->setEnabled(true);
+    // 1000 m³/h at 5 m/s: 266 mm -> 270 mm, in which the air flows at 4,85 m/s.
+    const QStringList expected = {"270", "4,85", "0,27", "0,06", "9,49", "0,00", "9,49"};
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        form->BerechnenTSBtn->click();
+        const QStringList shown = {form->DNRohrEdit->text(), form->GeschwEdit->text(),
+                                   form->HydrDurchmEdit->text(), form->FlaecheEdit->text(),
+                                   form->DpRohrEdit->text(), form->DpFormstueckEdit->text(),
+                                   form->DpGesamtEdit->text()};
+        EXPECT_EQ(shown, expected);
+        EXPECT_EQ(form->Projekt.Section(1).Geschw.str(), QStringLiteral("4,85"));
+    }
 }
 
 // ---- project flags --------------------------------------------------------------------------
