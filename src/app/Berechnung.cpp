@@ -159,7 +159,7 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness, co
         // again gives the same results.  A dimension rounded down to nothing
         // leaves the velocity for the diameter check below to refuse.
         if (derived && CrossSectionArea(shape, a, b) > 0)
-            r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), "Geschw");
+            r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), geschw);
 
         const QString hydr = labelOf(texte, "HydrDurchmEdit");
         r.HydrDurchm = resultFor(HydraulicDiameter(shape, a, b), hydr);
