@@ -128,8 +128,9 @@ void TCurrencyEdit::contextMenuEvent(QContextMenuEvent* event)
 void TCurrencyEdit::mouseReleaseEvent(QMouseEvent* event)
 {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()
-        && rect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        // The selection's text goes in at the cursor the press has set.
+        deselect();
         PasteText(clipboard->text(QClipboard::Selection));
         event->accept();
         return;
