@@ -8,6 +8,7 @@
 #include "platform/ProgramFolder.h"
 #include "print/PrintObject.h"
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -16,6 +17,11 @@ constexpr double kPageBottom = 277.0;
 // The totals' last row must end above the footer's first line (267 mm,
 // below the rule at 266,5 mm).
 constexpr double kTotalsLowest = 266.0;
+// A name in column 2 may take the room left of the column up to this gap
+// after its caption.
+constexpr double kNameGap = 3.0;
+// The column in which such a name stands.
+constexpr quint16 kNameColumn = 8;
 
 TFont ArialFont(int size, TFontStyles style)
 {
@@ -70,6 +76,7 @@ QString TStrombauBericht::text2(int index) const
 void TStrombauBericht::Run()
 {
     m_pages = 0;
+    m_blockOpen = false;
     try {
         SetupPrintObject();
         m_po->SetPreview(Vorschau);
@@ -126,6 +133,7 @@ void TStrombauBericht::SetupPrintObject()
     po.SetUseLargeFontAdjust(false);
     po.SetTitle(text2(7));
     po.OnNewPage = [this](QObject* sender) { SBPrintNewPage(sender); };
+    po.AfterNewPage = [this](QObject*) { ContinueSectionBlock(); };
 }
 
 void TStrombauBericht::SBPrintNewPage(QObject*)
@@ -221,8 +229,7 @@ void TStrombauBericht::PrintPageHeader()
     // Footer: the user's address, the disclaimer, the rule, the page number.
     po.SetFooterDim(0, 0, 0.0, kPageBottom - 10.0, 192.0, kPageBottom, int(RGBToColor(230, 235, 235)));
     TFont footer = ArialFont(8, 0);
-    po.SetFooterInf(1, u.Firma.str() + QStringLiteral(", ") + u.Strasse.str() + QStringLiteral(", ") + u.Ort.str(),
-                    kPageBottom - 10.0, 0, footer);
+    po.SetFooterInf(1, FooterAddress(u), kPageBottom - 10.0, 0, footer);
     footer.SetSize(6);
     const QString disclaimer = u.HL.isEmpty() ? FooterSentence() + text2(19) : u.HL + QLatin1Char(' ') + text2(19);
     po.SetFooterInf(2, disclaimer, kPageBottom - po.GetLineHeight(), 0, footer);
@@ -247,6 +254,54 @@ bool TStrombauBericht::NeedsPageBreak(int linesLeft) const
     return linesLeft < 5;
 }
 
+QString TStrombauBericht::FooterAddress(const TUserdaten& u)
+{
+    QStringList parts;
+    for (const QString& part : {u.Firma.str(), u.Strasse.str(), u.Ort.str()})
+        if (!part.trimmed().isEmpty()) parts << part;
+    return parts.join(QStringLiteral(", "));
+}
+
+int TStrombauBericht::linesFrom(double y) const
+{
+    // A line fits while its foot stays above the body's foot, as the print
+    // object pages (positions in inches).
+    const TPrintObject& po = *m_po;
+    const double lh = po.PixelsPerInchY() > 0 ? double(po.LineHeightPixels()) / po.PixelsPerInchY() : 0.0;
+    if (lh <= 0) return 0;
+    const double foot = po.DetailBottom() / po.GetScale();
+    return std::max(0, int(std::floor((foot - y) / lh + 1e-9)));
+}
+
+int TStrombauBericht::linesFromHere() const
+{
+    return linesFrom(m_po->CurrentY());
+}
+
+int TStrombauBericht::linesOfABody() const
+{
+    const TPrintObject& po = *m_po;
+    double top = po.DetailTop();
+    if (po.UseMarginOffset() && po.PixelsPerInchY() > 0) top += double(po.TopMargin()) / po.PixelsPerInchY();
+    return linesFrom(top);
+}
+
+void TStrombauBericht::ContinueSectionBlock()
+{
+    if (!m_blockOpen) return;
+    const TFontStyles style = m_bodyFont->Style();
+    setBodyStyle(fsUnderline);
+    m_po->WriteColumnLeft(1, m_blockName, -2.0);
+    m_po->NewLines(1);
+    setBodyStyle(style);
+}
+
+void TStrombauBericht::blockLineDone()
+{
+    if (--m_blockLinesToCome <= 0) m_blockOpen = false;
+    m_po->NewLines(1);
+}
+
 // ---- body -------------------------------------------------------------------------
 
 void TStrombauBericht::setBodyStyle(int style)
@@ -256,7 +311,7 @@ void TStrombauBericht::setBodyStyle(int style)
 }
 
 void TStrombauBericht::writeRow(const QString* c1, const QString* c2, const QString* c3, const QString* c4,
-                                const QString* c5, const QString* c6)
+                                const QString* c5, const QString* c6, bool nameInColumn2)
 {
     TPrintObject& po = *m_po;
     const QString* cells[6] = {c1, c2, c3, c4, c5, c6};
@@ -264,7 +319,16 @@ void TStrombauBericht::writeRow(const QString* c1, const QString* c2, const QStr
         if (!cells[c]) continue;
         // Values stand right in their columns.
         const quint16 align = (c == 1 || c == 4) ? 2 : 0;
-        po.WriteColumn(quint16(c + 1), *cells[c], -2.0, align, 0.0);
+        quint16 column = quint16(c + 1);
+        if (c == 1 && nameInColumn2) {
+            // A name keeps the values' right edge and takes the room left
+            // of column 2 up to its caption, so that it prints whole.
+            const double captionEnd = po.GetColumnLeft(1) + (c1 ? po.GetTextWidth(*c1) : 0.0) + kNameGap;
+            const double left = std::min(po.GetColumnLeft(2), captionEnd);
+            po.SetColumn(kNameColumn, left, po.GetColumnRight(2) - left);
+            column = kNameColumn;
+        }
+        po.WriteColumn(column, *cells[c], -2.0, align, 0.0);
     }
 }
 
@@ -298,28 +362,35 @@ QString TStrombauBericht::GetFittingName(int code) const
     return text1(code);
 }
 
+int TStrombauBericht::fittingLines(int k) const
+{
+    const TTeilstrecke& t = m_projekt.Section(k);
+    int entries = 0;
+    for (int i = 1; i <= EinbautenAnzahl; ++i)
+        if (PositiveCount(t.Einbauten(i).Anzahl)) ++entries;
+    for (int j = 1; j <= FremdEinbautenAnzahl; ++j)
+        if (PositiveCount(t.FremdEinbauten(j).Anzahl)) ++entries;
+    // The heading and the column headings above the entries.
+    return entries > 0 ? entries + 2 : 0;
+}
+
 void TStrombauBericht::printFittings(int k)
 {
     TPrintObject& po = *m_po;
     const TTeilstrecke& t = m_projekt.Section(k);
-    bool any = false;
-    for (int i = 1; i <= EinbautenAnzahl; ++i)
-        if (PositiveCount(t.Einbauten(i).Anzahl)) any = true;
-    for (int j = 1; j <= FremdEinbautenAnzahl; ++j)
-        if (PositiveCount(t.FremdEinbauten(j).Anzahl)) any = true;
-    if (!any) return;
+    if (fittingLines(k) == 0) return;
 
     setBodyStyle(fsUnderline);
     po.WriteColumn(7, text2(33), -2.0, 0, 0.0);
     setBodyStyle(0);
-    po.NewLines(1);
+    blockLineDone();
 
     setBodyStyle(fsItalic | fsUnderline);
     po.WriteColumn(1, text2(34), -2.0, 0, 0.0);
     po.WriteColumn(2, text2(35), -2.0, 2, 0.0);
     po.WriteColumn(3, text2(36), -2.0, 2, 0.0);
     setBodyStyle(0);
-    po.NewLines(1);
+    blockLineDone();
 
     for (int i = 1; i <= EinbautenAnzahl; ++i) {
         const TEinbauEintrag& e = t.Einbauten(i);
@@ -327,7 +398,7 @@ void TStrombauBericht::printFittings(int k)
         po.WriteColumn(1, GetFittingName(CodeOf(e.Code)), -2.0, 0, 0.0);
         po.WriteColumn(2, e.Zeta, -2.0, 2, 0.0);
         po.WriteColumn(3, e.Anzahl, -2.0, 2, 0.0);
-        po.NewLines(1);
+        blockLineDone();
     }
     for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
         const TFremdEinbauEintrag& f = t.FremdEinbauten(j);
@@ -335,7 +406,7 @@ void TStrombauBericht::printFittings(int k)
         po.WriteColumn(1, f.Beschreibung, -2.0, 0, 0.0);
         po.WriteColumn(2, f.Dp.str() + QStringLiteral(" Pa"), -2.0, 2, 0.0);
         po.WriteColumn(3, f.Anzahl, -2.0, 2, 0.0);
-        po.NewLines(1);
+        blockLineDone();
     }
 }
 
@@ -366,31 +437,41 @@ void TStrombauBericht::PrintReportBody()
         const TTeilstrecke& t = m_projekt.Section(k);
         GetSectionMaterialAndShape(k);
 
+        const int shape = CodeOf(t.Kanalform);
+        const int rows = 4 + (shape >= 1 && shape <= 3 ? 2 : 0);
+        const int fittings = fittingLines(k);
+        keepBlockTogether(rows, fittings);
+
         setBodyStyle(fsUnderline);
         po.WriteColumnLeft(1, t.Bezeichnung, -2.0);
         setBodyStyle(0);
+        // From here on a page that the block continues on starts with the
+        // section's name again.
+        m_blockName = t.Bezeichnung;
+        m_blockLinesToCome = rows + fittings;
+        m_blockOpen = true;
         po.NewLines(1);
 
         const QString t21 = text2(21), t22 = text2(22), t23 = text2(23), t24 = text2(24), t25 = text2(25),
                       t26 = text2(26), t27 = text2(27), t28 = text2(28);
         writeRow(&t21, &t.Volumenstrom.str(), &m3h, &t22, &t.Geschw.str(), &ms);
-        po.NewLines(1);
+        blockLineDone();
         writeRow(&t23, &t.Laenge.str(), &m, &t24, &t.HydrDurchm.str(), &m);
-        po.NewLines(1);
-        writeRow(&t25, &MaterialName, nullptr, &t26, &t.Flaeche.str(), &m2);
-        po.NewLines(1);
-        writeRow(&t27, &ShapeName, &leer, &t28, &t.DpRohr.str(), &pa);
-        po.NewLines(1);
+        blockLineDone();
+        writeRow(&t25, &MaterialName, nullptr, &t26, &t.Flaeche.str(), &m2, true);
+        blockLineDone();
+        writeRow(&t27, &ShapeName, &leer, &t28, &t.DpRohr.str(), &pa, true);
+        blockLineDone();
 
         const QString t30 = text2(30), t31 = text2(31);
-        switch (CodeOf(t.Kanalform)) {
+        switch (shape) {
         case 1: {
             const QString t29 = text2(29);
             writeRow(&t29, &t.DNRohr.str(), &mm, &t30, &t.DpFormstueck.str(), &pa);
-            po.NewLines(1);
+            blockLineDone();
             setBodyStyle(fsBold);
             writeRow(nullptr, nullptr, nullptr, &t31, &t.DpGesamt.str(), &pa);
-            po.NewLines(1);
+            blockLineDone();
             setBodyStyle(0);
             break;
         }
@@ -398,11 +479,11 @@ void TStrombauBericht::PrintReportBody()
         case 3: {
             const QString breite = text1(39), hoehe = text2(32);
             writeRow(&breite, &t.DNRohr.str(), &mm, &t30, &t.DpFormstueck.str(), &pa);
-            po.NewLines(1);
+            blockLineDone();
             writeRow(&hoehe, &t.KanalHoehe.str(), &mm, nullptr, nullptr, nullptr);
             setBodyStyle(fsBold);
             writeRow(nullptr, nullptr, nullptr, &t31, &t.DpGesamt.str(), &pa);
-            po.NewLines(1);
+            blockLineDone();
             setBodyStyle(0);
             break;
         }
@@ -411,9 +492,8 @@ void TStrombauBericht::PrintReportBody()
         }
 
         po.NewLines(1);
-        if (NeedsPageBreak(po.GetLinesLeft())) po.NewPage();
-
         printFittings(k);
+        m_blockOpen = false;
 
         // Closing double rule.
         double y = po.GetY();
@@ -435,6 +515,22 @@ void TStrombauBericht::PrintReportBody()
     PrintTotalsBlock();
     m_bodyFont.reset();
     po.EndReport();
+}
+
+void TStrombauBericht::keepBlockTogether(int rows, int fittings)
+{
+    // Name, rows, the empty line, the fitting list and the line of the
+    // closing rule.
+    const int head = 1 + rows + 1;
+    const int block = head + fittings + 1;
+    const int left = linesFromHere();
+    const int page = linesOfABody();
+    if (block <= left || left >= page) return;
+    // A block that fits on a page goes to the next one whole; a longer one
+    // starts here when enough lines are left below its rows for its list to
+    // begin.
+    if (block > page && !NeedsPageBreak(left - head)) return;
+    m_po->NewPage();
 }
 
 // ---- totals -----------------------------------------------------------------------

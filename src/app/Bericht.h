@@ -65,6 +65,9 @@ public:
     void SetReportColumns();
     // True when fewer than 5 lines are left.
     bool NeedsPageBreak(int linesLeft) const;
+    // The print object's after-new-page event: a section block that goes on
+    // over the page end starts the new page with its name, underlined.
+    void ContinueSectionBlock();
     // Starts the job, writes the frame of page 1, the body and the totals,
     // and ends the job (preview or printer).
     void PrintReportBody();
@@ -86,18 +89,37 @@ public:
     // The fixed sentence before the disclaimer when the user data hold no
     // footer text.
     static QString FooterSentence();
+    // The footer's address line: the user's company, street and town that
+    // are there, joined by ", ".
+    static QString FooterAddress(const TUserdaten& u);
 
 private:
     QString text1(int index) const;
     QString text2(int index) const;
     void loadLogo();
-    // A line of the body: columns 1..6 as given (an empty optional text is
-    // not written at all).
+    // A line of the body: columns 1..6 as given (a missing text is not
+    // written at all).  `nameInColumn2`: column 2 holds a name rather than a
+    // value, which may reach left up to the caption in column 1.
     void writeRow(const QString* c1, const QString* c2, const QString* c3, const QString* c4, const QString* c5,
-                  const QString* c6);
+                  const QString* c6, bool nameInColumn2 = false);
     void setBodyStyle(int style);
     // The fitting list of section k (when it has a positive count).
     void printFittings(int k);
+    // The lines of section k's fitting list: 0 without one.
+    int fittingLines(int k) const;
+    // Whole body lines from the print line down, and on an empty page, in
+    // the current font.
+    int linesFromHere() const;
+    int linesOfABody() const;
+    int linesFrom(double y) const;
+    // Starts a new page for a section block of `rows` rows and `fittings`
+    // list lines that does not fit in the lines left but on an empty page,
+    // or, when longer than a page, leaves too few lines below its rows for
+    // its list (NeedsPageBreak).
+    void keepBlockTogether(int rows, int fittings);
+    // Ends a line of the open section block; after its last text line the
+    // block is closed.
+    void blockLineDone();
 
     const TProjekt& m_projekt;
     TUserdaten& m_user;
@@ -107,6 +129,11 @@ private:
     TPicture m_logo;
     bool m_haveLogo = false;
     int m_pages = 0;
+    // The section block being written: its name and its text lines still
+    // to come after the current one.
+    bool m_blockOpen = false;
+    QString m_blockName;
+    int m_blockLinesToCome = 0;
 };
 
 // The main window's message lists read straight from its form resource,

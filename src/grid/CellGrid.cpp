@@ -5,6 +5,9 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -214,6 +217,61 @@ std::unique_ptr<TCellProperties> TCellProperties::Clone() const
 
 // -------------------------------------------------------- TNewInplaceEdit
 
+// Positions in the edit line's text, where a line break is CR LF, and in
+// the multi-line edit window, where every line break is one character.
+static bool crLfAt(const QString& t, int i)
+{
+    return t[i] == QLatin1Char('\r') && i + 1 < t.size() && t[i + 1] == QLatin1Char('\n');
+}
+
+static int memoPosition(const QString& lineText, int pos)
+{
+    int m = 0;
+    for (int i = 0; i < pos && i < lineText.size(); ++i, ++m)
+        if (crLfAt(lineText, i)) ++i;
+    return m;
+}
+
+static int linePosition(const QString& lineText, int memoPos)
+{
+    int i = 0;
+    for (int m = 0; m < memoPos && i < lineText.size(); ++m) i += crLfAt(lineText, i) ? 2 : 1;
+    return i;
+}
+
+TInplaceMemo::TInplaceMemo(TNewInplaceEdit* owner)
+    : QPlainTextEdit(owner), m_owner(owner)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    document()->setDocumentMargin(2);  // where the cell draws its text
+    hide();
+}
+
+bool TInplaceMemo::event(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) return QPlainTextEdit::event(event);
+    m_passedKey = nullptr;
+    QPointer<TInplaceMemo> self(this);
+    const bool result = QPlainTextEdit::event(event);
+    if (self && !event->isAccepted()) m_passedKey = event;
+    return result;
+}
+
+void TInplaceMemo::keyPressEvent(QKeyEvent* event)
+{
+    m_owner->HandleKey(event, [this](QKeyEvent* key) { QPlainTextEdit::keyPressEvent(key); });
+}
+
+bool TInplaceMemo::focusNextPrevChild(bool next)
+{
+    // Not the text window's own Tab: the edit line below decides, as it
+    // does for one line (the grid's navigation or the next control).
+    return QWidget::focusNextPrevChild(next);
+}
+
 TNewInplaceEdit::TNewInplaceEdit(TCellGrid* grid)
     : TInplaceEdit(grid)
 {
@@ -221,6 +279,110 @@ TNewInplaceEdit::TNewInplaceEdit(TCellGrid* grid)
         // the cell keeps its text until the editor closes
         if (EditCol >= 0 && EditRow >= 0) RestoreText = Grid()->Cells(EditCol, EditRow);
     });
+    connect(this, &QLineEdit::textChanged, this, &TNewInplaceEdit::textToMemo);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &TNewInplaceEdit::selectionToMemo);
+    connect(this, &QLineEdit::selectionChanged, this, &TNewInplaceEdit::selectionToMemo);
+}
+
+void TNewInplaceEdit::setMultiLine(bool on)
+{
+    MultiLine = on;
+    if (!on) {
+        if (m_memo && !m_memo->isHidden()) {
+            const bool focused = hasFocus();
+            setFocusProxy(nullptr);
+            m_memo->hide();
+            if (focused) setFocus();
+        }
+        return;
+    }
+    if (!m_memo) {
+        m_memo = new TInplaceMemo(this);
+        connect(m_memo, &QPlainTextEdit::textChanged, this, &TNewInplaceEdit::memoToLine);
+        connect(m_memo, &QPlainTextEdit::cursorPositionChanged, this, &TNewInplaceEdit::memoToLine);
+        connect(m_memo, &QPlainTextEdit::selectionChanged, this, &TNewInplaceEdit::memoToLine);
+    }
+    QTextOption option = m_memo->document()->defaultTextOption();
+    option.setAlignment(alignment() & Qt::AlignHorizontal_Mask);
+    m_memo->document()->setDefaultTextOption(option);
+    textToMemo();
+    if (m_memo->isHidden()) {
+        const bool focused = hasFocus();
+        m_memo->setGeometry(rect());
+        setFocusProxy(m_memo);
+        m_memo->show();
+        if (focused) m_memo->setFocus();
+    }
+}
+
+void TNewInplaceEdit::textToMemo()
+{
+    if (!m_memo || !MultiLine || m_syncing) return;
+    m_syncing = true;
+    const QString now = text();
+    QString shown = m_memo->document()->toRawText();
+    shown.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    if (shown != now) m_memo->setPlainText(now);
+    m_syncing = false;
+    selectionToMemo();
+}
+
+void TNewInplaceEdit::selectionToMemo()
+{
+    if (!m_memo || !MultiLine || m_syncing) return;
+    m_syncing = true;
+    const QString t = text();
+    int anchor = cursorPosition();
+    const int pos = anchor;
+    if (hasSelectedText()) {
+        const int start = selectionStart();
+        anchor = pos == start ? start + selectionLength() : start;
+    }
+    const int last = m_memo->document()->characterCount() - 1;
+    QTextCursor cursor = m_memo->textCursor();
+    cursor.setPosition(qMin(memoPosition(t, anchor), last));
+    cursor.setPosition(qMin(memoPosition(t, pos), last), QTextCursor::KeepAnchor);
+    m_memo->setTextCursor(cursor);
+    m_syncing = false;
+}
+
+void TNewInplaceEdit::memoToLine()
+{
+    if (!m_memo || !MultiLine || m_syncing) return;
+    m_syncing = true;
+    QString t = m_memo->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    t.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    const bool edited = t != text();
+    if (edited) setText(t);
+    const QTextCursor cursor = m_memo->textCursor();
+    const int anchor = linePosition(t, cursor.anchor());
+    const int pos = linePosition(t, cursor.position());
+    if (anchor == pos) setCursorPosition(pos);
+    else setSelection(anchor, pos - anchor);
+    m_syncing = false;
+    if (edited) emit textEdited(t);
+}
+
+bool TNewInplaceEdit::EditKeyEvent(QEvent* event)
+{
+    if (!MultiLine || !m_memo) return TInplaceEdit::EditKeyEvent(event);
+    if (event == m_memo->m_passedKey) {
+        // the edit window had it and left it: on to the grid, unhandled
+        m_memo->m_passedKey = nullptr;
+        event->ignore();
+        return false;
+    }
+    QPointer<TInplaceMemo> memo(m_memo);
+    const bool result = static_cast<QObject*>(m_memo)->event(event);
+    if (memo) memo->m_passedKey = nullptr;
+    return result;
+}
+
+void TNewInplaceEdit::resizeEvent(QResizeEvent* event)
+{
+    TInplaceEdit::resizeEvent(event);
+    if (m_memo) m_memo->setGeometry(rect());
 }
 
 TCellGrid* TNewInplaceEdit::cellGrid() const
@@ -263,7 +425,7 @@ void TNewInplaceEdit::UpdateContents()
     pal.setColor(QPalette::Base, ColorToQColor(g->GetColorCell(EditCol, EditRow)));
     pal.setColor(QPalette::Text, ColorToQColor(font.Color()));
     setPalette(pal);
-    MultiLine = g->EditMultiline();
+    setMultiLine(g->EditMultiline());
 }
 
 void TNewInplaceEdit::focusInEvent(QFocusEvent* event)
@@ -314,7 +476,7 @@ void TNewInplaceEdit::KeyPress(QChar& key)
             key = QChar(0);
         } else {
             // a new line in the text; the grid leaves Enter alone here
-            insert(QStringLiteral("\r\n"));
+            if (m_memo) m_memo->insertPlainText(QStringLiteral("\n"));
             key = QChar(0);
         }
     } else if (key == QChar(27) && !MultiLine) {

@@ -17,6 +17,7 @@
 
 #include <QEvent>
 #include <QIODevice>
+#include <QPlainTextEdit>
 #include <memory>
 
 class TCellGrid;
@@ -100,12 +101,37 @@ private:
     std::unique_ptr<TMyFont> m_selectedFont;
 };
 
+class TNewInplaceEdit;
+
+// The edit window of a multi-line editor: laid over its edit line, whose
+// text (line breaks as CR LF) and selection it keeps in step both ways, so
+// that the grid goes on working with the edit line alone.
+class TInplaceMemo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TInplaceMemo(TNewInplaceEdit* owner);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    friend class TNewInplaceEdit;
+    TNewInplaceEdit* m_owner;
+    // The key event this window has just left ignored, on its way up to the edit line.
+    const QEvent* m_passedKey = nullptr;
+};
+
 class TNewInplaceEdit : public TInplaceEdit {
     Q_OBJECT
 public:
     explicit TNewInplaceEdit(TCellGrid* grid);
 
     void UpdateContents() override;
+    // The multi-line edit window; null until the editor was first filled
+    // with the multi-line flag set, hidden while the flag is clear.
+    TInplaceMemo* MultiLineEditor() const { return m_memo; }
 
     TMyAlign Alignment = alLeft;
     bool MultiLine = false;
@@ -122,11 +148,22 @@ public:
 protected:
     bool KeyDownHook(QKeyEvent* event) override;
     void KeyPress(QChar& key) override;
+    bool EditKeyEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend class TInplaceMemo;
     TCellGrid* cellGrid() const;
+    // Shows or hides the multi-line edit window over the edit line.
+    void setMultiLine(bool on);
+    void textToMemo();
+    void selectionToMemo();
+    void memoToLine();
+
+    TInplaceMemo* m_memo = nullptr;
+    bool m_syncing = false;
 };
 
 class TCellGrid : public TStringGrid {
@@ -250,8 +287,9 @@ public:
     void NextCell(T_nextcell direction, T_lastcell afterLast, int& col, int& row);
 
     // ----- rows and columns (their texts, objects, records and hints)
-    // Insert an empty column or row; false when nothing was inserted (an
-    // index outside the grid, or the grid at its largest size).
+    // Insert an empty column or row; an index in the fixed part or below 0
+    // inserts at the first scrolling one.  False when nothing was inserted
+    // (an index past the end, or the grid at its largest size).
     bool InsertCol(int index);
     bool InsertRow(int index);
     void ExchangeCols(int c1, int c2);

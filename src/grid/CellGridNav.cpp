@@ -186,8 +186,8 @@ bool TCellGrid::KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 bool TCellGrid::InsertCol(int index)
 {
-    if (index < 0 || index > ColCount() || ColCount() >= MaxGridCount) return false;
-    index = qMax(index, FixedCols());
+    if (index > ColCount() || ColCount() >= MaxGridCount) return false;
+    index = qMax(index, FixedCols());  // a negative index too: the first scrolling column
     const EditSuspension edit = SuspendEdit();
     SetColCount(ColCount() + 1);
     auto shift = [index](int c) { return c >= index ? c + 1 : c; };
@@ -200,8 +200,8 @@ bool TCellGrid::InsertCol(int index)
 
 bool TCellGrid::InsertRow(int index)
 {
-    if (index < 0 || index > RowCount() || RowCount() >= MaxGridCount) return false;
-    index = qMax(index, FixedRows());
+    if (index > RowCount() || RowCount() >= MaxGridCount) return false;
+    index = qMax(index, FixedRows());  // a negative index too: the first scrolling row
     const EditSuspension edit = SuspendEdit();
     SetRowCount(RowCount() + 1);
     auto shift = [index](int r) { return r >= index ? r + 1 : r; };

@@ -172,7 +172,7 @@ bool TInplaceEdit::event(QEvent* event)
     QPointer<TInplaceEdit> self(this);
     TStringGrid* grid = m_grid;
     grid->m_keyPassedByEditor = nullptr;
-    const bool result = QLineEdit::event(event);
+    const bool result = EditKeyEvent(event);
     // A key left ignored (a modifier alone, Ctrl+S, F1, ...) goes on to the
     // parents: the grid lets it pass to the window.
     if (self && !event->isAccepted()) {
@@ -197,6 +197,11 @@ void TInplaceEdit::TakeKey(QKeyEvent* event)
 
 void TInplaceEdit::keyPressEvent(QKeyEvent* event)
 {
+    HandleKey(event, [this](QKeyEvent* key) { QLineEdit::keyPressEvent(key); });
+}
+
+void TInplaceEdit::HandleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>& edit)
+{
     if (KeyDownHook(event)) return;
     QChar ch;
     switch (event->key()) {
@@ -214,7 +219,7 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event)
             event->ignore();  // Alt with a letter belongs to the window's menu
             return;
         }
-        QLineEdit::keyPressEvent(event);
+        edit(event);
         return;
     }
     QPointer<TInplaceEdit> self(this);
@@ -222,10 +227,10 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event)
     KeyPress(key);
     if (!self || key.isNull()) return;
     if (key == ch) {
-        QLineEdit::keyPressEvent(event);
+        edit(event);
     } else {
         QKeyEvent changed(QEvent::KeyPress, 0, event->modifiers(), QString(key));
-        QLineEdit::keyPressEvent(&changed);
+        edit(&changed);
     }
 }
 
@@ -1273,7 +1278,7 @@ void TStringGrid::focusWidgetChanged(QWidget* old, QWidget* now)
     // the focus is now counts, and the newer change has been reported.
     if (now && now != QApplication::focusWidget()) now = QApplication::focusWidget();
     auto inside = [this](QWidget* w) {
-        return w && (w == this || w == viewport() || (m_inplaceEdit && w == m_inplaceEdit));
+        return w && (w == this || w == viewport() || (m_inplaceEdit && (w == m_inplaceEdit || m_inplaceEdit->isAncestorOf(w))));
     };
     if (inside(now)) {
         if (!m_focusWithin) {

@@ -120,6 +120,11 @@ protected:
     virtual bool KeyDownHook(QKeyEvent* event);
     // Character keys (Enter = '\r', Escape = 27, Tab = 9); a key set to 0 is dropped.
     virtual void KeyPress(QChar& key);
+    // A key press for the edit window: the default is this edit line.
+    virtual bool EditKeyEvent(QEvent* event) { return QLineEdit::event(event); }
+    // The editor's key handling (KeyDownHook, then KeyPress) in front of
+    // `edit`, the edit window's own handling of what is left.
+    void HandleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>& edit);
 
 private:
     TStringGrid* m_grid;

@@ -5,6 +5,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <utility>
 
 namespace {
@@ -42,7 +44,13 @@ void ShowHelpContext(const QString& helpFile, int context)
     }
     QUrl url = QUrl::fromLocalFile(html);
     if (context > 0) url.setFragment(QString::number(context));
-    const bool opened = opener() ? opener()(url) : QDesktopServices::openUrl(url);
+    bool opened = false;
+    if (opener()) {
+        opened = opener()(url);
+    } else {
+        const QUrl page = BrowserUrlForTopic(url);
+        opened = !page.isEmpty() && QDesktopServices::openUrl(page);
+    }
     if (!opened) MessageDlg(FmtLoadResString(SHelpOpenFailed, {QDir::toNativeSeparators(html)}), mtError, mbOK);
 }
 
@@ -56,6 +64,27 @@ QString& applicationHelpFile()
 
 void SetApplicationHelpFile(const QString& helpFile) { applicationHelpFile() = helpFile; }
 QString ApplicationHelpFile() { return applicationHelpFile(); }
+
+QUrl BrowserUrlForTopic(const QUrl& topic)
+{
+    if (!topic.hasFragment() || !topic.isLocalFile()) return topic;
+    // Removed with its pages when the program ends.
+    static QTemporaryDir pages;
+    if (!pages.isValid()) return QUrl();
+    const QString target = topic.toString(QUrl::FullyEncoded).toHtmlEscaped();
+    const QString text = QStringLiteral(
+                             "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+                             "<meta http-equiv=\"refresh\" content=\"0; url=%1\">\n<title>%2</title>\n</head>\n"
+                             "<body>\n<p><a href=\"%1\">%2</a></p>\n</body>\n</html>\n")
+                             .arg(target, QFileInfo(topic.toLocalFile()).fileName().toHtmlEscaped());
+    QString anchor = topic.fragment(QUrl::FullyEncoded);
+    for (QChar& c : anchor)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-')) c = QLatin1Char('_');
+    const QString name = QStringLiteral("%1-%2.html").arg(QFileInfo(topic.toLocalFile()).completeBaseName(), anchor);
+    QSaveFile file(pages.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) return QUrl();
+    return QUrl::fromLocalFile(file.fileName());
+}
 
 HelpOpener SetHelpOpener(HelpOpener o)
 {

@@ -24,3 +24,11 @@ QString HtmlHelpFile(const QString& helpFile);
 // Returns the previous opener.
 using HelpOpener = std::function<bool(const QUrl& url)>;
 HelpOpener SetHelpOpener(HelpOpener opener);
+
+// What the default opener hands the desktop for `topic`.  Desktop launchers
+// open a local file by its path and drop an anchor ("xdg-open" does), so a
+// topic with an anchor is reached through a small page in a temporary
+// folder of this run that sends the browser on to it (a refresh, no
+// script).  A topic without an anchor is opened as it is.  Empty when the
+// page cannot be written.
+QUrl BrowserUrlForTopic(const QUrl& topic);

@@ -114,6 +114,26 @@ void TPrintObject::SetDisplayPanel(const TPrnDisplayPanel& panel)
     if (m_displayPanel) m_displayPanel->Assign(panel);
 }
 
+bool TPrintObject::ShowDisplayProgress() const
+{
+    return m_displayPanel && m_displayPanel->ShowProgress();
+}
+
+void TPrintObject::SetShowDisplayProgress(bool value)
+{
+    if (m_displayPanel) m_displayPanel->SetShowProgress(value);
+}
+
+bool TPrintObject::ShowDisplayProgressPercent() const
+{
+    return m_displayPanel && m_displayPanel->ShowProgressPercent();
+}
+
+void TPrintObject::SetShowDisplayProgressPercent(bool value)
+{
+    if (m_displayPanel) m_displayPanel->SetShowProgressPercent(value);
+}
+
 void TPrintObject::SetProgressBar(QProgressBar* bar)
 {
     m_progressBar = bar;

@@ -109,10 +109,11 @@ public:
     void SetProgressBarMin(int value) { m_progressBarMin = value; }
     bool PromptOnCancel() const { return m_promptOnCancel; }
     void SetPromptOnCancel(bool value) { m_promptOnCancel = value; }
-    bool ShowDisplayProgress() const { return m_showDisplayProgress; }
-    void SetShowDisplayProgress(bool value) { m_showDisplayProgress = value; }
-    bool ShowDisplayProgressPercent() const { return m_showDisplayProgressPercent; }
-    void SetShowDisplayProgressPercent(bool value) { m_showDisplayProgressPercent = value; }
+    // Kept in the display panel as its ShowProgress and ShowProgressPercent.
+    bool ShowDisplayProgress() const;
+    void SetShowDisplayProgress(bool value);
+    bool ShowDisplayProgressPercent() const;
+    void SetShowDisplayProgressPercent(bool value);
     bool ShowPrintDialog() const { return m_showPrintDialog; }
     void SetShowPrintDialog(bool value) { m_showPrintDialog = value; }
     bool ShowProgress() const { return m_showProgress; }
@@ -411,8 +412,6 @@ protected:
     int m_progressBarMax = 100;
     int m_progressBarMin = 0;
     bool m_promptOnCancel = false;
-    bool m_showDisplayProgress = false;
-    bool m_showDisplayProgressPercent = false;
     bool m_showPrintDialog = true;
     bool m_showProgress = false;
     bool m_showProgressPercent = false;

@@ -31,6 +31,8 @@ public:
     const QString& FileName() const { return m_fileName; }
     // True when the file exists but could not be read.
     bool ReadFailed() const { return m_readFailed; }
+    // True when the bytes were not valid UTF-8 and were read as Windows-1252.
+    bool ReadAsWindows1252() const { return m_ansi; }
 
     QStringList ReadSections() const;
     // Key names in file order.

@@ -1,20 +1,26 @@
 #include "support/TransStrUtils.h"
+#include "platform/Cp1252.h"
 
 namespace {
 
 bool isBlank(QChar c) { return c.unicode() >= 1 && c.unicode() <= 32; }
 
 // Appends the character `code`; nothing when it is no Unicode character.
-void appendCode(QString& out, qint64 code)
+void appendCode(QString& out, qint64 code, CharCodes codes)
 {
     if (code < 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return;
+    if (codes == CharCodes::Windows1252 && code < 256) {
+        const char byte = char(code);
+        out += DecodeCp1252(&byte, 1);
+        return;
+    }
     const char32_t c = char32_t(code);
     out += QString::fromUcs4(&c, 1);
 }
 
 }  // namespace
 
-QString DecodeQuotedLiteral(const QString& value)
+QString DecodeQuotedLiteral(const QString& value, CharCodes codes)
 {
     const qsizetype n = value.size();
     if (n < 2) return QString();
@@ -37,7 +43,7 @@ QString DecodeQuotedLiteral(const QString& value)
             } else if (c == QLatin1Char('#')) {
                 ++i;
                 if (i >= n || value.at(i).unicode() < '0' || value.at(i).unicode() > '9') {
-                    appendCode(out, 255);
+                    appendCode(out, 255, codes);
                     continue;
                 }
                 qint64 code = 0;
@@ -45,7 +51,7 @@ QString DecodeQuotedLiteral(const QString& value)
                     if (code <= 0x10FFFF) code = code * 10 + (value.at(i).unicode() - '0');
                     ++i;
                 }
-                appendCode(out, code);
+                appendCode(out, code, codes);
             } else {
                 out += c;
                 ++i;

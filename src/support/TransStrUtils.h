@@ -14,7 +14,13 @@
 // A value shorter than two characters, a value that ends inside quotes and
 // a closing quote followed by anything but "#" give the empty text.  A
 // number that names no Unicode character appends nothing.
-QString DecodeQuotedLiteral(const QString& value);
+//
+// `codes` tells what a number below 256 means: in a text read as
+// Windows-1252 it is that code page's byte ("#128" the euro sign, "#150"
+// the en dash); in a Unicode text the character of that code point.
+// Numbers from 256 up are Unicode characters either way.
+enum class CharCodes { Unicode, Windows1252 };
+QString DecodeQuotedLiteral(const QString& value, CharCodes codes = CharCodes::Unicode);
 
 // Splits delimited text into its items: items are separated by `delimiter`
 // or by blanks outside quotes; an item that starts with `quote` runs to the

@@ -20,7 +20,8 @@ const QString kDeutsch = QStringLiteral("Deutsch");
 const QString kResourceStrings = QStringLiteral("ResourceStrings");
 
 // The language file's text as a value of the kind the property has now.
-bool valueOfKind(DfmValue::Kind kind, const QString& key, const QString& text, DfmValue& out, QString& why)
+bool valueOfKind(DfmValue::Kind kind, const QString& key, const QString& text, CharCodes codes, DfmValue& out,
+                 QString& why)
 {
     switch (kind) {
     case DfmValue::Integer: {
@@ -46,7 +47,7 @@ bool valueOfKind(DfmValue::Kind kind, const QString& key, const QString& text, D
         out.number = d;
         return true;
     }
-    case DfmValue::String: out = DfmValue::fromString(DecodeQuotedLiteral(text)); return true;
+    case DfmValue::String: out = DfmValue::fromString(DecodeQuotedLiteral(text, codes)); return true;
     case DfmValue::Identifier: out = DfmValue::fromIdent(text.trimmed()); return true;
     case DfmValue::List:
         if (!key.endsWith(QLatin1String(".Strings"), Qt::CaseInsensitive)) break;
@@ -57,6 +58,21 @@ bool valueOfKind(DfmValue::Kind kind, const QString& key, const QString& text, D
     }
     why = QStringLiteral("'%1' cannot be translated").arg(key);
     return false;
+}
+
+// What "#nnn" below 256 means in the file's texts: a file in the code page
+// means that code page's character.
+CharCodes charCodesOf(const TLangIniFile& file)
+{
+    return file.ReadAsWindows1252() ? CharCodes::Windows1252 : CharCodes::Unicode;
+}
+
+// "Font.Size" of the form or "<path>.Font.Size".
+bool isFontSize(const QString& key)
+{
+    static const QString size = QStringLiteral("Font.Size");
+    return key.compare(size, Qt::CaseInsensitive) == 0
+           || (key.endsWith(size, Qt::CaseInsensitive) && key.at(key.size() - size.size() - 1) == QLatin1Char('.'));
 }
 
 }  // namespace
@@ -181,9 +197,11 @@ void TTranslationCore::OpenLanguageFile()
         return;
     }
     // Resource strings are asked for often: the section is indexed once.
+    const CharCodes codes = charCodesOf(*file);
     for (const TLangIniFile::TKeyValue& kv : file->SectionValues(kResourceStrings)) {
         const QString id = kv.first.section(QLatin1Char('_'), 0, 0).trimmed();
-        if (!id.isEmpty() && !m_resourceStrings.contains(id)) m_resourceStrings.insert(id, DecodeQuotedLiteral(kv.second));
+        if (!id.isEmpty() && !m_resourceStrings.contains(id))
+            m_resourceStrings.insert(id, DecodeQuotedLiteral(kv.second, codes));
     }
     m_file = std::move(file);
 }
@@ -249,28 +267,53 @@ void TTranslationCore::TranslateComponent(QObject* container)
     RestoreKept(container);
     if (!m_file) return;
 
-    for (const TLangIniFile::TKeyValue& kv : m_file->SectionValues(section)) {
-        const QString& key = kv.first;
-        QString why;
-        DfmValue current;
-        DfmValue value;
-        if (!GetPropertyPath(container, key, current)) {
+    // Every German value is read before the first key is set: two keys may
+    // change one thing (Label1.ClientWidth and Label1.Width, Font.Height and
+    // Font.Size), and the second must keep the German value, not the one
+    // the first key has just set.
+    struct TGerman {
+        bool found = false;
+        DfmValue value;       // the value the key names, telling its kind
+        QString keepPath;     // what is put back for it
+        DfmValue keepValue;
+    };
+    const QList<TLangIniFile::TKeyValue> keys = m_file->SectionValues(section);
+    QList<TGerman> german(keys.size());
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QString& key = keys.at(i).first;
+        TGerman& g = german[i];
+        g.found = GetPropertyPath(container, key, g.value);
+        if (!g.found) continue;
+        g.keepPath = key;
+        g.keepValue = g.value;
+        // A font given in points comes back exactly only through its pixel
+        // height, which the designer stores: the height is kept instead.
+        if (isFontSize(key)) {
+            const QString heightPath = key.chopped(4) + QStringLiteral("Height");
+            DfmValue height;
+            if (GetPropertyPath(container, heightPath, height)) {
+                g.keepPath = heightPath;
+                g.keepValue = height;
+            }
+        }
+    }
+
+    const CharCodes codes = charCodesOf(*m_file);
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QString& key = keys.at(i).first;
+        const TGerman& g = german.at(i);
+        if (!g.found) {
             m_skipped.append({section, key, QStringLiteral("'%1' names nothing").arg(key)});
             continue;
         }
-        // A font given in points comes back exactly only through its pixel
-        // height, which the designer stores.
-        DfmValue height;
-        const bool fontSize = key.endsWith(QLatin1String("Font.Size"), Qt::CaseInsensitive);
-        const QString heightPath = key.chopped(4) + QStringLiteral("Height");
-        const bool keepHeight = fontSize && GetPropertyPath(container, heightPath, height);
-        if (!valueOfKind(current.kind, key, kv.second, value, why)
+        QString why;
+        DfmValue value;
+        if (!valueOfKind(g.value.kind, key, keys.at(i).second, codes, value, why)
             || !SetPropertyPath(container, key, value, PropertyPolicy::Translation, &why)) {
             m_skipped.append({section, key, why});
             continue;
         }
-        Keep(container, key, current);
-        if (keepHeight) Keep(container, heightPath, height);
+        Keep(container, g.keepPath, g.keepValue);
     }
 }
 

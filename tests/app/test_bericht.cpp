@@ -176,6 +176,30 @@ TEST(BerichtRahmen, FooterSentenceOrTheUsersText)
     }
 }
 
+TEST(BerichtRahmen, FooterJoinsOnlyTheAddressPartsThatAreThere)
+{
+    const struct {
+        const char *firma, *strasse, *ort, *line;
+    } cases[] = {{"Muster", "Hauptstraße 1", "Köln", "Muster, Hauptstraße 1, Köln"},
+                 {"", "", "", ""},
+                 {"Muster", "", "", "Muster"},
+                 {"", "Hauptstraße 1", "Köln", "Hauptstraße 1, Köln"},
+                 {"Muster", " ", "Köln", "Muster, Köln"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        ReportRun r(Projekt({Strecke(QStringLiteral("Zuluft"), "1")}));
+        r.user.Firma = QString::fromUtf8(c.firma);
+        r.user.Strasse = QString::fromUtf8(c.strasse);
+        r.user.Ort = QString::fromUtf8(c.ort);
+        ASSERT_TRUE(r.run());
+        const Page& p = r.rec.pages[0];
+        QStringList footer;
+        for (const Text& t : p.texts)
+            if (std::abs(t.y - (kTop + 267.0)) < 0.3 && t.font.Size() == 8 && !t.text.isEmpty()) footer << t.text;
+        EXPECT_EQ(footer, *c.line ? QStringList{QString::fromUtf8(c.line)} : QStringList{});
+    }
+}
+
 TEST(BerichtRahmen, PageNumbersWithTheTotalOnEveryPage)
 {
     std::vector<TTeilstrecke> viele;
@@ -287,10 +311,19 @@ TEST(BerichtRumpf, RowsOfEachDuctShape)
     EXPECT_EQ(RowOf(p, QStringLiteral("Materiallart"), 1)[1], QStringLiteral("Holzkanal"));
     EXPECT_EQ(RowOf(p, QStringLiteral("Materiallart"), 2)[1], QStringLiteral("Gemauerter Kanal"));
     EXPECT_EQ(RowOf(p, QStringLiteral("Kanalform"), 1)[1], QStringLiteral("Rechteckkanal"));
-    // "ovaler Rechteckkanal" is cut to its 30 mm column.
-    const QString ovalName = RowOf(p, QStringLiteral("Kanalform"), 2)[1];
-    EXPECT_EQ(ovalName, Clip(QStringLiteral("ovaler Rechteckkanal"), BodyFont(), 30.0));
-    EXPECT_LT(ovalName.size(), 20);
+    // "ovaler Rechteckkanal" is wider than the 30 mm column: it prints whole,
+    // ending where the values end, and takes the room left of the column.
+    ASSERT_LT(Clip(QStringLiteral("ovaler Rechteckkanal"), BodyFont(), 30.0).size(), 20);
+    EXPECT_EQ(RowOf(p, QStringLiteral("Kanalform"), 2)[1], QStringLiteral("ovaler Rechteckkanal"));
+    const Text* ovalName = p.find(QStringLiteral("ovaler Rechteckkanal"));
+    const Text* ovalCaption = p.find(QStringLiteral("Kanalform"), 2);
+    ASSERT_TRUE(ovalName && ovalCaption);
+    EXPECT_NEAR(ovalName->right(), kLeft + 83.0 - kInset, 0.3);
+    EXPECT_LT(ovalName->x, kLeft + 53.0);
+    EXPECT_GT(ovalName->x, ovalCaption->right());
+    // The other names end there too.
+    for (const char* name : {"Rundrohr", "Rechteckkanal", "Blechkanal gefalzt", "Gemauerter Kanal"})
+        EXPECT_NEAR(p.find(QString::fromUtf8(name))->right(), kLeft + 83.0 - kInset, 0.3) << name;
 
     // Columns: captions at 0 and 96 mm, values ending at the right edges of
     // 53+30 and 149+30 mm, units at 86 and 182 mm.
@@ -412,11 +445,13 @@ TEST(BerichtRumpf, TextsBeforeAndAfterTheResults)
     EXPECT_NEAR(r3.rec.pages[0].find(QStringLiteral("Zuluft"))->y, kTop + 80.0, 0.3);
 }
 
-TEST(BerichtRumpf, FittingListMovesToANewPageWhenFewerThanFiveLinesAreLeft)
+TEST(BerichtRumpf, SectionWithItsListMovesWholeWhenItDoesNotFit)
 {
-    // Sections without fittings fill the page; the last one's list must not
-    // start with fewer than 5 lines left.
-    for (int filler = 5; filler <= 8; ++filler) {
+    // Sections without fittings fill the page; the last one's block (name,
+    // rows, list) stands on one page: where it does not fit below the
+    // fillers, it starts the next page.
+    bool moved = false, stayed = false;
+    for (int filler = 2; filler <= 5; ++filler) {
         SCOPED_TRACE(filler);
         TProjekt pr = Projekt({});
         std::vector<TTeilstrecke> s;
@@ -439,19 +474,32 @@ TEST(BerichtRumpf, FittingListMovesToANewPageWhenFewerThanFiveLinesAreLeft)
             if (p.find(QStringLiteral("Liste der Einbauten und Formstücke:"))) listPage = int(i);
         }
         ASSERT_GE(sectionPage, 0);
-        ASSERT_GE(listPage, 0);
-        const double lh = r.rec.pages[size_t(sectionPage)].find(QStringLiteral("Mit Liste"))->height();
-        const double linesLeft = (276.0 - sectionEnd) / lh;
-        if (listPage == sectionPage) {
-            EXPECT_GE(std::lround(linesLeft), 5);
-        } else {
-            EXPECT_EQ(listPage, sectionPage + 1);
-            EXPECT_LT(std::lround(linesLeft), 5);
-            // The list starts at the top of the new page's body.
-            EXPECT_NEAR(r.rec.pages[size_t(listPage)].find(QStringLiteral("Liste der Einbauten und Formstücke:"))->y,
-                        kTop + 80.0, 0.3);
+        ASSERT_EQ(listPage, sectionPage);
+        const Page& page = r.rec.pages[size_t(sectionPage)];
+        const Text* name = page.find(QStringLiteral("Mit Liste"));
+        const double lh = name->height();
+        // The list's one entry and the rule line still fit below the rows.
+        EXPECT_LE(sectionEnd + 5 * lh, 276.0 + 0.01);
+        EXPECT_NEAR(page.find(QStringLiteral("Bogen rund, glatt"))->y, page.find(QStringLiteral("Einbau/Formstück"))->y + lh,
+                    0.05);
+        if (sectionPage == 0) {
+            stayed = true;
+            continue;
         }
+        moved = true;
+        // Moved: it starts the body of the new page, and would not have fit
+        // below the last filler (its rows, the empty line, the rule line).
+        EXPECT_NEAR(name->y, kTop + 80.0, 0.3);
+        const Page& before = r.rec.pages[size_t(sectionPage - 1)];
+        const Text* lastFiller = nullptr;
+        for (const Text& t : before.texts)
+            if (t.text == QStringLiteral("Druckverl. Teilstr. gesamt") && (!lastFiller || t.y > lastFiller->y))
+                lastFiller = &t;
+        ASSERT_TRUE(lastFiller);
+        EXPECT_GT(lastFiller->y + 3 * lh + 12 * lh, 276.0 + 0.01);
     }
+    EXPECT_TRUE(moved);
+    EXPECT_TRUE(stayed);
 }
 
 // ---- mends -------------------------------------------------------------------------

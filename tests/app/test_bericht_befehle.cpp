@@ -69,6 +69,16 @@ TEST_F(BerichtBefehleTest, PreviewCommandShowsTheHeaderDialogThenThePreviewWindo
     EXPECT_TRUE(rec.pages[0].find(QStringLiteral("Zuluft EG")));
     EXPECT_TRUE(rec.pages[0].find(QStringLiteral("Brandschutzklappe")));
     EXPECT_EQ(P().Projektdaten.Name1, QStringLiteral("Stadtwerke"));
+    // The value file holds no address of the user: the footer prints no
+    // address line rather than its separators alone, and its sentence.
+    for (const bericht_test::Text& t : rec.pages[0].texts) {
+        EXPECT_FALSE(t.text.startsWith(QLatin1Char(','))) << t.text.toStdString();
+        EXPECT_FALSE(t.text.contains(QStringLiteral(", ,"))) << t.text.toStdString();
+    }
+    bool sentence = false;
+    for (const bericht_test::Text& t : rec.pages[0].texts)
+        sentence = sentence || t.text.startsWith(TStrombauBericht::FooterSentence());
+    EXPECT_TRUE(sentence);
 
     // The tool button runs the same command; a cancelled header dialog
     // does not stop the report.

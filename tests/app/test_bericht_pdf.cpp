@@ -181,11 +181,21 @@ TEST_F(BerichtPdfTest, ThreeSectionProjectPrintedToPdf)
         EXPECT_TRUE(ergebnisse);
         EXPECT_TRUE(footer1);
         EXPECT_TRUE(footer2);
+        // The flat-oval section's shape name prints whole.
+        for (size_t i = 0; i + 1 < on.size(); ++i)
+            if (on[i]->text == QLatin1String("ovaler")) {
+                EXPECT_EQ(on[i + 1]->text, QStringLiteral("Rechteckkanal"));
+                EXPECT_NEAR(on[i + 1]->yMin, on[i]->yMin, 0.1);
+            }
         // The body of page 1 begins with the text before the results.
         if (page == 1) {
             EXPECT_NEAR(firstBody, 90.0, 0.5);
         }
     }
+
+    int ovalNames = 0;
+    for (const Word& w : words) ovalNames += w.text == QLatin1String("ovaler");
+    EXPECT_EQ(ovalNames, 1);
 
     // Every page rendered; the logo on page 1 at its place.
     const QString base = dir.filePath(QStringLiteral("seite"));

@@ -3,10 +3,13 @@
 // English language file of the support tests is a full translation.
 #include "app/DruckKopfForm.h"
 #include "app/Strombau.h"
+#include "app/UserForm.h"
 #include "common/TestSupport.h"
 #include "grid/CellGrid.h"
+#include "platform/PropertyPath.h"
 #include "platform/SpeedBar.h"
 #include "support/FileCipher.h"
+#include "support/LangIniFile.h"
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -18,6 +21,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -53,8 +58,8 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/tests/support/data/English.lng"),
-                                folder.file(QStringLiteral("English.lng"))));
+        TUserDlg::ResetRunState();
+        addLanguage("English");
     }
     void TearDown() override
     {
@@ -62,6 +67,33 @@ protected:
         // The core lives on for the other tests: no language, no folder.
         TTranslationCore::GetTranslationCore()->SetLangsDir(QString());
         answerer().verifyDone();
+        TUserDlg::ResetRunState();
+    }
+    // A language file of the support tests into the program folder.
+    void addLanguage(const QString& name)
+    {
+        const QString file = name + QStringLiteral(".lng");
+        ASSERT_TRUE(QFile::copy(SourceDir() + QStringLiteral("/tests/support/data/") + file, folder.file(file)));
+    }
+    // The language chosen as the user does: in the settings, then saved.
+    void chooseInSettings(const QString& language)
+    {
+        answerer().expectForm([&](QWidget* w) {
+            auto* d = qobject_cast<TUserDlg*>(w);
+            EXPECT_NE(d, nullptr);
+            if (!d) return int(mrCancel);
+            EXPECT_TRUE(ShowActive(d));
+            const int index = d->SpracheCB->findText(language);
+            EXPECT_GE(index, 0) << language.toStdString();
+            d->SpracheCB->setCurrentIndex(index);
+            emit d->SpracheCB->activated(index);
+            d->SaveBtn->click();
+            d->CloseBtn->click();
+            return d->result();
+        });
+        form->Benutzereinstellungen1->trigger();
+        answerer().verifyDone();
+        EXPECT_EQ(form->TranslationManager->CurrentLang(), language);
     }
     // Starts as the program does: main window, then the header dialog.
     void start(const char* sprache)
@@ -155,6 +187,104 @@ TEST_F(TranslatedMainFormTest, EnglishAtStartThenDeutschGivesTheGermanWindowsBac
     EXPECT_EQ(MessageDlgCaption(mtWarning), QStringLiteral("Warnung"));
     EXPECT_EQ(LoadStr(1014), QStringLiteral("von"));
     grab(form.get(), QStringLiteral("mainform_deutsch"));
+}
+
+// Every path a language file sets on the main window and the header
+// dialog, with the value it has there (in the form text notation).
+std::vector<std::string> Touched(const QString& languageFile, TMainForm* main)
+{
+    std::vector<std::string> values;
+    const TLangIniFile file(languageFile);
+    const QList<QPair<const char*, QObject*>> forms{{"TMainForm", main}, {"TDruckkopfDlg", main->DruckkopfDlg}};
+    for (const auto& [section, form] : forms)
+        for (const QString& path : file.ReadSection(QLatin1String(section))) {
+            DfmValue value;
+            const bool found = GetPropertyPath(form, path, value);
+            EXPECT_TRUE(found) << path.toStdString();
+            values.push_back((QLatin1String(section) + QLatin1Char(' ') + path + QLatin1Char('=')
+                              + (found ? WriteFormValue(value) : QString()))
+                                 .toStdString());
+        }
+    return values;
+}
+
+QLabel* LabelOf(QObject* form, const char* name)
+{
+    return qobject_cast<QLabel*>(FindComponentByName(form, QLatin1String(name)));
+}
+
+TEST_F(TranslatedMainFormTest, TwoKeysChangingOneSizeComeBackGermanWhenDeutschIsChosen)
+{
+    // The last key of each pair decides: its width, its font in points (size)
+    // or in pixels (height).
+    const struct {
+        const char* language;
+        int width, headerWidth;
+        QString font, headerFont;
+    } cases[] = {
+        {"SizesTwice", 240, 80, QStringLiteral("16pt"), QStringLiteral("14pt")},
+        {"SizesTwiceReversed", 190, 60, QStringLiteral("20px"), QStringLiteral("18px")},
+    };
+    const auto fontOf = [](QLabel* l) {
+        const QFont f = l->font();
+        return f.pixelSize() > 0 ? QStringLiteral("%1px").arg(f.pixelSize()) : QStringLiteral("%1pt").arg(f.pointSize());
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        const QString language = QLatin1String(c.language);
+        addLanguage(language);
+        start("");
+        const QString file = folder.file(language + QStringLiteral(".lng"));
+        const std::vector<std::string> german = Touched(file, form.get());
+        ASSERT_EQ(german.size(), 8);
+        form.reset();
+
+        start(c.language);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        EXPECT_TRUE(TTranslationCore::GetTranslationCore()->SkippedKeys().isEmpty());
+        QLabel* label = LabelOf(form.get(), "Label1");
+        QLabel* headerLabel = LabelOf(form->DruckkopfDlg, "Label1");
+        ASSERT_TRUE(label && headerLabel);
+        EXPECT_EQ(label->width(), c.width);
+        EXPECT_EQ(headerLabel->width(), c.headerWidth);
+        EXPECT_EQ(fontOf(label), c.font);
+        EXPECT_EQ(fontOf(headerLabel), c.headerFont);
+        const std::vector<std::string> translated = Touched(file, form.get());
+        ASSERT_EQ(translated.size(), german.size());
+        for (size_t i = 0; i < german.size(); ++i) EXPECT_NE(translated.at(i), german.at(i));
+
+        chooseInSettings(QStringLiteral("Deutsch"));
+        EXPECT_EQ(Touched(file, form.get()), german);
+        EXPECT_EQ(label->geometry(), QRect(8, 38, 150, 14));
+        EXPECT_EQ(headerLabel->geometry(), QRect(8, 15, 32, 14));
+        EXPECT_EQ(fontOf(label), QStringLiteral("11px"));
+        EXPECT_EQ(fontOf(headerLabel), QStringLiteral("11px"));
+        form.reset();
+        TUserDlg::ResetRunState();
+    }
+}
+
+TEST_F(TranslatedMainFormTest, AWindows1252FileMeansItsCodePageCharacters)
+{
+    addLanguage(QStringLiteral("Windows1252"));
+    start("");
+    const QStringList germanMain = Texts(form.get());
+    const QStringList germanHeader = Texts(form->DruckkopfDlg);
+    form.reset();
+
+    start("Windows1252");
+    EXPECT_EQ(LabelOf(form.get(), "Label1")->text(), QString::fromUtf8("Luftmenge – Vorgabe"));
+    EXPECT_EQ(LabelOf(form.get(), "Label3")->text(), QString::fromUtf8("Länge"));
+    EXPECT_EQ(form->TSCaptionLbl1->text(), QString::fromUtf8("„Teilstrecke“"));
+    EXPECT_EQ(LabelOf(form->DruckkopfDlg, "Label1")->text(), QString::fromUtf8("Name – Firma"));
+    EXPECT_EQ(LabelOf(form->DruckkopfDlg, "Label2")->text(), QString::fromUtf8("Kosten in €"));
+    EXPECT_EQ(LoadStr(1014), QString::fromUtf8("–von–"));
+
+    chooseInSettings(QStringLiteral("Deutsch"));
+    EXPECT_EQ(Texts(form.get()), germanMain);
+    EXPECT_EQ(Texts(form->DruckkopfDlg), germanHeader);
+    EXPECT_EQ(LoadStr(1014), QStringLiteral("von"));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // Language files: any bytes are read; the header dialog translated with
-// them and switched back to German has every German text and place again;
-// what no language may change stays; the text helpers take any text.
+// them and switched back to German has every German text and place again,
+// and every property the file names its German value; what no language may
+// change stays; the text helpers take any text.
 #include "FuzzSupport.h"
 #include "app/DruckKopfForm.h"
+#include "platform/PropertyPath.h"
+#include "support/LangIniFile.h"
 #include "support/TransStrUtils.h"
 #include "support/Translation.h"
 #include <QLabel>
@@ -32,6 +35,19 @@ QStringList State(QWidget* w)
     return t;
 }
 
+// Each path the file's section of the dialog names, with its value now (in
+// the form text notation; empty when the path names nothing).
+QStringList Touched(const QString& fileName)
+{
+    QStringList values;
+    const TLangIniFile file(fileName);
+    for (const QString& path : file.ReadSection(QStringLiteral("TDruckkopfDlg"))) {
+        DfmValue value;
+        values << path + QLatin1Char('=') + (GetPropertyPath(g_dialog, path, value) ? WriteFormValue(value) : QString());
+    }
+    return values;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -57,10 +73,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     qsizetype total = 0;
     for (const QString& item : items) total += item.size();
     FUZZ_CHECK(total <= text.size());
-    (void)DecodeQuotedLiteral(text);
+    // A number stands for one character whatever the code page.
+    FUZZ_CHECK(DecodeQuotedLiteral(text).size() == DecodeQuotedLiteral(text, CharCodes::Windows1252).size());
 
     static const QStringList german = State(g_dialog);
-    fuzz::Put(g_folder + QStringLiteral("Fuzz.lng"), bytes);
+    const QString fileName = g_folder + QStringLiteral("Fuzz.lng");
+    fuzz::Put(fileName, bytes);
+    const QStringList touched = Touched(fileName);
     g_manager->SetLangsDir(QString());
     g_manager->SetLangsDir(g_folder);
     g_manager->SetCurrentLang(QStringLiteral("Fuzz"));
@@ -68,5 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(g_dialog->FormTranslator->Manager() == g_manager);
     g_manager->SetCurrentLang(QStringLiteral("Deutsch"));
     FUZZ_CHECK(State(g_dialog) == german);
+    FUZZ_CHECK(Touched(fileName) == touched);
     return 0;
 }

@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -261,35 +263,6 @@ TEST_F(EditTrace, ClickSelectsTheCellUnderTheMouseToItsEdges)
     EXPECT_EQ(trace, (QStringList{"Before 3,2", "Get 3,2"}));
 }
 
-TEST_F(EditTrace, MultiLineEditorKeepsEnterAsLineBreak)
-{
-    grid->SetEditMultiline(true);
-    QStringList keys;
-    grid->OnKeyPress = [&keys](QObject*, QChar& k) { keys << QString::number(k.unicode()); };
-    QTest::keyClick(grid, Qt::Key_Return);  // Enter on the grid neither opens nor closes
-    EXPECT_FALSE(grid->EditorVisible());
-    QTest::keyClick(grid, Qt::Key_A);
-    ASSERT_TRUE(grid->EditorVisible());
-    QTest::keyClick(grid, Qt::Key_Return);
-    QTest::keyClick(grid, Qt::Key_B);
-    EXPECT_TRUE(grid->EditorVisible());
-    EXPECT_EQ(grid->InplaceEditor()->text(), QStringLiteral("a\r\nb"));
-    QTest::keyClick(grid, Qt::Key_Left);  // the caret moves, the cell stays
-    EXPECT_EQ(grid->Col(), 1);
-    EXPECT_TRUE(grid->commitEdit());
-    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("a\r\nb"));
-    EXPECT_EQ(keys, (QStringList{"97", "98"}));  // no Enter reached OnKeyPress
-    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=a\r\nb", "Validate 1,1", "After 1,1"}));
-
-    // on a cell that cannot be edited Enter does nothing
-    grid->SetRow(2);
-    QTest::keyClick(grid, Qt::Key_C);
-    ASSERT_TRUE(grid->EditorVisible());
-    grid->SetEditCell(1, 2, false);
-    QTest::keyClick(grid, Qt::Key_Return);
-    EXPECT_EQ(grid->InplaceEditor()->text(), QStringLiteral("c"));
-}
-
 TEST_F(EditTrace, FailedValidationOnFocusLossKeepsTheFocusAgainstAnotherFailingGrid)
 {
     // The second grid shows its editor all the time and fails every
@@ -482,4 +455,166 @@ TEST_F(EditTrace, KeysOnTheGridWithoutEditorAreNotLost)
     QTest::keyClick(grid, 'K', Qt::ShiftModifier);
     ASSERT_TRUE(grid->EditorVisible());
     EXPECT_EQ(grid->InplaceEditor()->text(), "K");
+}
+
+// ----- the multi-line editor
+
+namespace {
+
+TInplaceMemo* MultiLineWindow(TCellGrid* grid)
+{
+    return static_cast<TNewInplaceEdit*>(grid->InplaceEditor())->MultiLineEditor();
+}
+
+}  // namespace
+
+TEST_F(EditTrace, MultiLineEditorTakesLineBreaksAndMovesTheCaretInside)
+{
+    grid->SetEditMultiline(true);
+    grid->SetRowHeights(1, 60);
+    QStringList keys;
+    grid->OnKeyPress = [&keys](QObject*, QChar& k) { keys << QString(k); };
+    QTest::keyClick(grid, Qt::Key_Return);  // Enter on the grid neither opens nor closes
+    EXPECT_FALSE(grid->EditorVisible());
+    QTest::keyClick(grid, Qt::Key_A);
+    ASSERT_TRUE(grid->EditorVisible());
+    QLineEdit* line = grid->InplaceEditor();
+    TInplaceMemo* memo = MultiLineWindow(grid);
+    ASSERT_NE(memo, nullptr);
+    // The multi-line window lies over the whole cell and takes the typing.
+    EXPECT_TRUE(memo->isVisible());
+    EXPECT_EQ(line->geometry(), grid->CellRect(1, 1));
+    EXPECT_EQ(memo->geometry(), line->rect());
+    EXPECT_EQ(QApplication::focusWidget(), memo);
+    EXPECT_TRUE(grid->IsActiveControl());
+
+    QTest::keyClick(grid, Qt::Key_B);  // keys sent to the grid reach it too
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClick(memo, Qt::Key_C);
+    QTest::keyClick(memo, Qt::Key_Enter);  // the keypad's Enter alike
+    QTest::keyClick(memo, Qt::Key_D);
+    EXPECT_EQ(memo->blockCount(), 3);
+    EXPECT_EQ(line->text(), QStringLiteral("ab\r\nc\r\nd"));
+
+    // Up and Down move the caret from line to line, the grid keeps its cell.
+    QTest::keyClick(memo, Qt::Key_Up);
+    QTest::keyClick(memo, Qt::Key_Up);
+    EXPECT_EQ(memo->textCursor().blockNumber(), 0);
+    QTest::keyClick(memo, Qt::Key_X);  // in the column the caret came from: "axb"
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(memo->textCursor().blockNumber(), 1);
+    QTest::keyClick(memo, Qt::Key_Home);
+    QTest::keyClick(memo, Qt::Key_Y);
+    QTest::keyClick(memo, Qt::Key_Left);
+    QTest::keyClick(memo, Qt::Key_Left);  // over the line break to the end of line 1
+    QTest::keyClick(memo, Qt::Key_Z);
+    QTest::keyClick(memo, Qt::Key_PageDown);
+    QTest::keyClick(memo, Qt::Key_End);
+    QTest::keyClick(memo, Qt::Key_Right);  // at the very end: nothing to move
+    EXPECT_EQ(grid->Col(), 1);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(line->text(), QStringLiteral("axbz\r\nyc\r\nd"));
+    // The edit line's caret follows the window's (line breaks count twice there).
+    EXPECT_EQ(line->cursorPosition(), line->text().size());
+    QTest::keyClick(memo, Qt::Key_Home);
+    EXPECT_EQ(line->cursorPosition(), line->text().size() - 1);
+
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_TRUE(grid->commitEdit());
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("axbz\r\nyc\r\nd"));
+    EXPECT_EQ(keys, (QStringList{"a", "b", "c", "d", "x", "y", "z"}));  // no Enter reached OnKeyPress
+    EXPECT_EQ(trace, (QStringList{"Before 1,1", "Get 1,1", "Set 1,1=axbz\r\nyc\r\nd", "Validate 1,1", "After 1,1"}));
+}
+
+TEST_F(EditTrace, MultiLineEditorShowsStoredLinesAndFollowsTheEditLine)
+{
+    grid->SetEditMultiline(true);
+    grid->SetSelectEditText(false);
+    grid->SetOptions(grid->Options() | goTabs);
+    grid->SetRowHeights(1, 60);
+    grid->SetColWidths(2, 60);
+    grid->SetCells(2, 1, QStringLiteral("eins zwei drei vier\r\nfünf"));
+    grid->SetAlignCell(2, 1, alCenter);
+    grid->SetColorCell(2, 1, clYellow);
+    grid->SetCol(2);
+    QTest::keyClick(grid, Qt::Key_F2);  // opens without replacing, caret at the end
+    ASSERT_TRUE(grid->EditorVisible());
+    QLineEdit* line = grid->InplaceEditor();
+    TInplaceMemo* memo = MultiLineWindow(grid);
+    ASSERT_NE(memo, nullptr);
+    if (!qEnvironmentVariableIsEmpty("SB_GRAB_DIR"))
+        window->grab().save(qEnvironmentVariable("SB_GRAB_DIR") + "/grid-multiline-editor.png");
+    // the cell's alignment and colour
+    EXPECT_EQ(memo->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(memo->viewport()->palette().color(QPalette::Base), QColor(255, 255, 0));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("eins zwei drei vier\nfünf"));
+    EXPECT_EQ(memo->blockCount(), 2);
+    // the long first line wraps at the cell's width
+    EXPECT_GE(memo->document()->firstBlock().layout()->lineCount(), 2);
+    EXPECT_FALSE(memo->textCursor().hasSelection());
+    EXPECT_EQ(memo->textCursor().position(), 24);
+
+    // A selection made on the edit line is the window's selection.
+    line->setSelection(21, 4);
+    EXPECT_EQ(memo->textCursor().selectedText(), QStringLiteral("fünf"));
+    QTest::keyClick(memo, Qt::Key_5);
+    EXPECT_EQ(line->text(), QStringLiteral("eins zwei drei vier\r\n5"));
+    // Escape is no cancel here: the text stays and so does the editor.
+    QTest::keyClick(memo, Qt::Key_Escape);
+    run();
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(line->text(), QStringLiteral("eins zwei drei vier\r\n5"));
+    // Cut and paste on the edit line go through the window as well.
+    line->setSelection(0, 5);
+    line->cut();
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("zwei drei vier\n5"));
+    // Enter on a cell that may not be changed adds no line.
+    grid->SetEditCell(2, 1, false);
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(memo->blockCount(), 2);
+    grid->SetEditCell(2, 1, true);
+    // Leaving the cell stores the lines.
+    QTest::keyClick(grid, Qt::Key_Tab);
+    run();
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Cells(2, 1), QStringLiteral("zwei drei vier\r\n5"));
+    if (!qEnvironmentVariableIsEmpty("SB_GRAB_DIR"))
+        window->grab().save(qEnvironmentVariable("SB_GRAB_DIR") + "/grid-multiline-stored.png");
+    EXPECT_FALSE(trace.contains(QStringLiteral("Cancel 2,1")));
+    EXPECT_TRUE(trace.contains(QStringLiteral("After 2,1")));
+}
+
+TEST_F(EditTrace, MultiLineEditorLeavesOtherKeysToTheWindowOnceAndGivesWayToTheEditLine)
+{
+    KeyCounter atWindow(window.get());
+    grid->SetEditMultiline(true);
+    grid->SetRow(2);
+    QTest::keyClick(grid, Qt::Key_7);
+    TInplaceMemo* memo = MultiLineWindow(grid);
+    ASSERT_NE(memo, nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), memo);
+    QTest::keyClick(memo, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_F12);
+    QTest::keyClick(grid, Qt::Key_F12);
+    QTest::keyClick(memo, Qt::Key_Up);  // on the first line: no move of the grid either
+    QTest::keyClick(grid, Qt::Key_Up);
+    EXPECT_EQ(atWindow.seen.count("Ctrl+S"), 1);
+    EXPECT_EQ(atWindow.seen.count("F12"), 2);
+    EXPECT_FALSE(atWindow.seen.contains("7"));
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->InplaceEditor()->text(), QStringLiteral("7"));
+    EXPECT_TRUE(grid->commitEdit());
+    EXPECT_EQ(grid->Cells(1, 2), QStringLiteral("7"));
+
+    // Back to one line: the edit line takes the typing again and Up moves the grid.
+    grid->SetEditMultiline(false);
+    QTest::keyClick(grid, Qt::Key_8);
+    ASSERT_TRUE(grid->EditorVisible());
+    EXPECT_FALSE(memo->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), grid->InplaceEditor());
+    QTest::keyClick(grid->InplaceEditor(), Qt::Key_Up);
+    run();
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Cells(1, 2), QStringLiteral("8"));
 }

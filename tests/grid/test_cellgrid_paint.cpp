@@ -31,6 +31,20 @@ Ink InkIn(const QImage& img, const QRect& r)
     return ink;
 }
 
+// Text lines inside `r`: bands of rows with dark pixels, one above the other.
+int InkLines(const QImage& img, const QRect& r)
+{
+    int lines = 0;
+    bool inLine = false;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        bool ink = false;
+        for (int x = r.left(); x <= r.right() && !ink; ++x) ink = qGray(img.pixel(x, y)) < 110;
+        if (ink && !inLine) ++lines;
+        inLine = ink;
+    }
+    return lines;
+}
+
 QImage Grab(TCellGrid& g)
 {
     return g.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -113,6 +127,24 @@ TEST_F(GridPaint, LineBreakDrawsTwoLinesWithoutWordWrap)
     ASSERT_TRUE(one.any() && two.any());
     EXPECT_GT(two.bottom - two.top, 2 * (one.bottom - one.top));
     EXPECT_EQ(two.left, one.left);  // both lines centred alike
+}
+
+TEST_F(GridPaint, WordWrapBreaksLinesAtTheCellsEdgeBesideItsOwnLineBreaks)
+{
+    grid.SetRowHeights(1, 70);
+    grid.resize(grid.width(), 100);
+    const QRect cell = grid.CellRect(3, 1);
+    grid.SetCells(3, 1, QStringLiteral("Stck. Stck.\r\nStck."));
+    ASSERT_EQ(grid.WordwrapCell(3, 1), ww_none);
+    EXPECT_EQ(InkLines(Grab(grid), cell), 2);
+    grid.SetWordwrap(ww_wordwrap);
+    ASSERT_EQ(grid.WordwrapCell(3, 1), ww_wordwrap);
+    const QImage img = Grab(grid);
+    EXPECT_EQ(InkLines(img, cell), 3);
+    // every wrapped line stays inside the cell
+    const Ink ink = InkIn(img, cell);
+    EXPECT_GE(ink.left, cell.left() + 2);
+    EXPECT_LE(ink.right, cell.right() - 2);
 }
 
 TEST_F(GridPaint, SelectionColoursFollowTheRule)

@@ -99,7 +99,7 @@ TEST_F(RowsGrid, InsertRowShiftsEverythingAtAndBelowOnce)
     EXPECT_EQ(rowObject(2), "o2");
     EXPECT_EQ(grid->AlignCell(1, 2), alCenter);
     EXPECT_EQ(grid->AlignCell(1, 4), alLeft);
-    EXPECT_EQ(grid->AlignCell(1, 5), alRight);  // once, not twice
+    EXPECT_EQ(grid->AlignCell(2, 5), alRight);  // once, not twice
     EXPECT_EQ(grid->AlignCell(1, 6), alLeft);
     EXPECT_EQ(grid->GetColorCell(2, 4), clYellow);
     EXPECT_EQ(grid->GetColorCell(2, 3), clWindow);
@@ -151,6 +151,27 @@ TEST_F(RowsGrid, InsertColShiftsEverythingAtAndRightOnce)
     EXPECT_EQ(grid->EditedCell(), (TGridCoord{4, 2}));
     finishEdit();
     EXPECT_EQ(trace, (QStringList{"Validate 4,2", "After 4,2"}));
+}
+
+TEST_F(RowsGrid, NegativeIndexInsertsAtTheFirstScrollingRowOrColumn)
+{
+    grid->SetFixedRows(2);
+    grid->SetFixedCols(2);
+    ASSERT_TRUE(grid->InsertRow(-1));
+    EXPECT_EQ(grid->RowCount(), 7);
+    EXPECT_EQ(grid->Cells(0, 1), "0,1");  // the fixed rows stay
+    EXPECT_EQ(grid->Cells(0, 2), QString());
+    EXPECT_EQ(grid->Cells(0, 3), "0,2");
+    EXPECT_EQ(grid->HintCell(1, 5), "h4");
+    EXPECT_EQ(grid->AlignCell(2, 5), alRight);
+    ASSERT_TRUE(grid->InsertCol(-7));
+    EXPECT_EQ(grid->ColCount(), 6);
+    EXPECT_EQ(grid->Cells(1, 0), "1,0");
+    EXPECT_EQ(grid->Cells(2, 0), QString());
+    EXPECT_EQ(grid->Cells(3, 0), "2,0");
+    EXPECT_EQ(grid->Cells(5, 6), "4,5");
+    EXPECT_EQ(grid->AlignCell(4, 3), alCenter);  // column 3's record moved to 4
+    EXPECT_EQ(colObject(3), "o2");
 }
 
 TEST_F(RowsGrid, MoveRowDownAndUpRemapsEveryRowBetween)
@@ -257,7 +278,6 @@ TEST_F(RowsGrid, IndexesOutsideTheGridChangeNothing)
     grid->ExchangeRows(0, 6);
     grid->ExchangeCols(-2, 1);
     EXPECT_FALSE(grid->InsertRow(7));
-    EXPECT_FALSE(grid->InsertRow(-1));
     EXPECT_FALSE(grid->InsertCol(6));
     EXPECT_EQ(texts(), before);
     EXPECT_EQ(grid->RowCount(), 6);

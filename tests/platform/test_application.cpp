@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QFile>
 #include <QMouseEvent>
@@ -205,6 +206,51 @@ TEST_F(HelpTest, ABrowserThatDoesNotOpenIsReported)
     answers().expectMessage("konnte nicht geöffnet werden");
     ShowHelpContext(dir.filePath("Strombaurechner.hlp"), 250);
     EXPECT_EQ(opened.size(), 1);
+}
+
+TEST(HelpBrowserPage, ATopicReachesTheBrowserThroughAPageWithoutAnchor)
+{
+    // A help file in a folder whose name needs escaping.
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Programme & Daten"));
+    const QString help = dir.filePath("Programme & Daten/Strombaurechner.html");
+    QUrl topic = QUrl::fromLocalFile(help);
+
+    // Without an anchor the file itself is opened.
+    EXPECT_EQ(BrowserUrlForTopic(topic), topic);
+
+    topic.setFragment("220");
+    const QUrl page = BrowserUrlForTopic(topic);
+    ASSERT_TRUE(page.isLocalFile());
+    EXPECT_FALSE(page.hasFragment());
+    const QFileInfo info(page.toLocalFile());
+    ASSERT_TRUE(info.isFile());
+    // Nothing is added beside the help file.
+    EXPECT_NE(info.absolutePath(), QFileInfo(help).absolutePath());
+    EXPECT_EQ(QDir(QFileInfo(help).absolutePath()).entryList(QDir::Files).size(), 0);
+
+    QFile f(info.filePath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    // The refresh leads to the help file at the anchor; "&" is escaped in
+    // the attribute, and no script runs.
+    const QString target = topic.toString(QUrl::FullyEncoded);
+    EXPECT_TRUE(target.endsWith("Strombaurechner.html#220")) << target.toStdString();
+    EXPECT_TRUE(text.contains("<meta http-equiv=\"refresh\" content=\"0; url=" + target.toHtmlEscaped() + "\">"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("<a href=\"" + target.toHtmlEscaped() + "\">"));
+    EXPECT_FALSE(text.contains("<script"));
+    EXPECT_EQ(text.count("&"), text.count("&amp;"));
+
+    // Another topic gets a page of its own; the first one stays for the
+    // browser that may still be reading it.
+    QUrl other = topic;
+    other.setFragment("280");
+    const QUrl second = BrowserUrlForTopic(other);
+    ASSERT_TRUE(second.isLocalFile());
+    EXPECT_NE(second, page);
+    EXPECT_TRUE(QFileInfo::exists(page.toLocalFile()));
+    EXPECT_TRUE(QFileInfo::exists(second.toLocalFile()));
 }
 
 }  // namespace

@@ -42,6 +42,34 @@ TEST(FloatToStrFTest, FixedTwoDecimalsRoundsDecimalTiesAwayFromZero)
             << "value " << c.value << " precision " << c.precision << " digits " << c.digits;
 }
 
+TEST(FloatToStrFTest, FixedRoundsDecimalHalvesAwayFromZero)
+{
+    // Products whose decimal value ends in a half but whose binary value
+    // lies just below it round up, as a hand calculation does.
+    const double fitting = 24.40 * 0.6 * 11.75 * 11.75;  // 2021,2349999999997
+    EXPECT_LT(fitting, 2021.235);
+    EXPECT_EQ(FloatToStrF(fitting, ffFixed, 7, 2), "2021,24");
+    EXPECT_EQ(FloatToStrF(-fitting, ffFixed, 7, 2), "-2021,24");
+    EXPECT_EQ(FloatToStrF(fitting, ffFixed, 18, 2), "2021,24");
+    EXPECT_EQ(FloatToStrF(fitting, ffNumber, 7, 2), "2.021,24");
+    const std::pair<double, const char*> zetaHalf[] = {{4.5, "6,08"}, {6.5, "12,68"}, {8.5, "21,68"}, {10.5, "33,08"}};
+    for (const auto& [w, text] : zetaHalf)
+        EXPECT_EQ(FloatToStrF(0.5 * 0.6 * w * w, ffFixed, 7, 2), text) << "velocity " << w;
+    // Only a half decides: values on one side of it, however close, stay
+    // on that side, also where seven significant digits would make a half
+    // of them.
+    EXPECT_EQ(FloatToStrF(2021.2346, ffFixed, 7, 2), "2021,23");
+    EXPECT_EQ(FloatToStrF(2021.2344, ffFixed, 7, 2), "2021,23");
+    EXPECT_EQ(FloatToStrF(2021.236, ffFixed, 7, 2), "2021,24");
+    EXPECT_EQ(FloatToStrF(6.0749, ffFixed, 7, 2), "6,07");
+    EXPECT_EQ(FloatToStrF(0.0049999999, ffFixed, 7, 2), "0,00");
+    EXPECT_EQ(FloatToStrF(0.004999999999999999, ffFixed, 7, 2), "0,01");
+    // The precision still limits the digits: a rounding that carries into
+    // a new digit.
+    EXPECT_EQ(FloatToStrF(99.99999951, ffFixed, 7, 2), "100,00");
+    EXPECT_EQ(FloatToStrF(99.9949, ffFixed, 7, 2), "99,99");
+}
+
 TEST(FloatToStrFTest, FixedSwitchesToExponentBeyondPrecision)
 {
     EXPECT_EQ(FloatToStrF(12345678.0, ffFixed, 7, 2), "1,234568E7");

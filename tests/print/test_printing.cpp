@@ -384,12 +384,20 @@ TEST(Printing, DisplayPanelFromStartToEndReport)
     po.SetPreview(true);
     po.SetRecordingCanvas(&job.canvas);
     po.SetUseDisplayPanel(true);
-    po.SetShowDisplayProgress(true);
     po.SetProgressBarMax(10);
     po.SetProgressBarInc(2);
     TPrnDisplayPanel* panel = po.DisplayPanel();
     ASSERT_NE(panel, nullptr);
-    panel->SetShowProgress(true);
+    // The print object's two display flags are the panel's own.
+    po.SetShowDisplayProgress(true);
+    EXPECT_TRUE(panel->ShowProgress());
+    EXPECT_FALSE(panel->ShowProgressPercent());
+    po.SetShowDisplayProgressPercent(true);
+    EXPECT_TRUE(panel->ShowProgressPercent());
+    panel->SetShowProgressPercent(false);
+    EXPECT_FALSE(po.ShowDisplayProgressPercent());
+    EXPECT_TRUE(po.ShowDisplayProgress());
+    po.SetShowDisplayProgressPercent(true);
     panel->SetProgressPosition(30);  // before the job: the old range
     ASSERT_TRUE(po.Start());
     ASSERT_NE(panel->Panel(), nullptr);
@@ -400,6 +408,13 @@ TEST(Printing, DisplayPanelFromStartToEndReport)
     po.UpdateProgress(4);
     EXPECT_EQ(panel->ProgressPosition(), 4);
     EXPECT_GT(panel->LastBarEnd(), panel->BarTopLeft().x());
+    // the percentage stands right of the bar
+    const QImage& image = *panel->Image();
+    int percentPixels = 0;
+    for (int x = panel->BarBottomRight().x() + 5; x < image.width() - 6; ++x)
+        for (int y = panel->BarTopLeft().y(); y < panel->BarBottomRight().y() + 6; ++y)
+            if (image.pixel(x, y) != ColorToQColor(panel->PanelColor()).rgb()) ++percentPixels;
+    EXPECT_GT(percentPixels, 0);
     po.UpdateProgress(40);  // stops at the maximum
     EXPECT_EQ(panel->ProgressPosition(), 10);
     EXPECT_EQ(panel->LastBarEnd(), panel->BarBottomRight().x() - 1);
@@ -415,6 +430,8 @@ TEST(Printing, DisplayPanelFromStartToEndReport)
     other.SetDisplayMessage(QStringLiteral("anders"));
     po.SetDisplayPanel(other);
     EXPECT_EQ(panel->PanelColor(), clMaroon);
+    EXPECT_FALSE(po.ShowDisplayProgress());  // taken over with the other panel's settings
+    EXPECT_FALSE(po.ShowDisplayProgressPercent());
     EXPECT_EQ(panel->DisplayMessage(), QStringLiteral("Default Message Here"));
 }
 

@@ -27,6 +27,7 @@ TEST_F(LangIniFileTest, Utf8WithMarkAndWindows1252AreBothRead)
         EXPECT_FALSE(f.ReadFailed());
         EXPECT_EQ(f.ReadSections(), QStringList({"TMainForm"})) << name;
         EXPECT_EQ(f.ReadString("tmainform", "LABEL1.caption", "-"), QString::fromUtf8("'Länge'")) << name;
+        EXPECT_EQ(f.ReadAsWindows1252(), QByteArray(name) == "ansi.lng") << name;
     }
 }
 

@@ -45,6 +45,38 @@ TEST(DecodeQuotedLiteralTest, MalformedValuesGiveEmptyText)
     EXPECT_EQ(decode("'a'#1114111'b'").size(), 4);       // U+10FFFF is the last one
 }
 
+TEST(DecodeQuotedLiteralTest, NumbersBelow256OfAWindows1252TextAreThatCodePage)
+{
+    const auto ansi = [](const char* s) { return DecodeQuotedLiteral(QString::fromUtf8(s), CharCodes::Windows1252); };
+    const struct {
+        const char* in;
+        const char* ansi;
+        const char* unicode;
+    } cases[] = {
+        {"#128", "€", "\u0080"},
+        {"'10 '#150' 20'", "10 – 20", "10 \u0096 20"},
+        {"#132'Zitat'#147", "„Zitat“", "\u0084Zitat\u0093"},
+        {"#159#140#156", "ŸŒœ", "\u009F\u008C\u009C"},
+        {"'m'#179'/h'", "m³/h", "m³/h"},            // from 160 up the two agree
+        {"'L'#228'nge'", "Länge", "Länge"},
+        {"#65#13#10", "A\r\n", "A\r\n"},
+        {"'a'#", "aÿ", "aÿ"},                       // no digits: 255 either way
+        {"#8364", "€", "€"},                        // from 256 up the Unicode character
+        {"#338", "Œ", "Œ"},
+        {"'a#150'", "a#150", "a#150"},              // inside quotes "#" is a character
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ansi(c.in), QString::fromUtf8(c.ansi)) << c.in;
+        EXPECT_EQ(decode(c.in), QString::fromUtf8(c.unicode)) << c.in;
+    }
+    // The undefined bytes stay the control characters the file reader gives them.
+    EXPECT_EQ(ansi("#129#141"), QString(QChar(0x81)) + QChar(0x8D));
+    // Malformed stays malformed.
+    EXPECT_EQ(ansi("'abc'x#150"), QString());
+    EXPECT_EQ(ansi("'abc"), QString());
+    EXPECT_EQ(ansi("'a'#55296'b'"), QStringLiteral("ab"));
+}
+
 TEST(SplitDelimitedTextTest, ItemsQuotesAndBlanks)
 {
     const struct {
