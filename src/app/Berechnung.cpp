@@ -27,15 +27,20 @@ constexpr std::array<MaterialInfo, 6> kMaterials = {{
 
 const QString kWertDatei = QStringLiteral("SBWert.Dat");
 
-// The number in a record text; an empty text is 0.
-double recordNumber(const QString& text, const char* field)
+// The number in a record text; an empty text is 0.  `label` names the
+// field as the form shows it.
+double recordNumber(const QString& text, const QString& label)
 {
     if (text.trimmed().isEmpty()) return 0.0;
     double v = 0;
     if (!TryStrToFloat(text, v) || !std::isfinite(v))
-        throw ECalcError(QStringLiteral("Das Feld „%1“ enthält keine Zahl („%2“).")
-                             .arg(QString::fromLatin1(field), text));
+        throw ECalcError(QStringLiteral("Das Feld „%1“ enthält keine Zahl („%2“).").arg(label, text));
     return v;
+}
+
+QString labelOf(const IMessageTexts& texte, const char* control)
+{
+    return texte.FieldLabel(QLatin1String(control));
 }
 
 // A number read from the value file: must be present and numeric.
@@ -59,13 +64,14 @@ void reportMissingValueFile(const IValueSource& werte, const IMessageTexts& text
         MessageDlg(texte.MessageText(TMessageList::MessStrHolder1, 8), mtInformation, mbOK);
 }
 
-// A result text for `field`, with the field named when it cannot be made.
-QString resultFor(double x, const char* field)
+// A result text for the field labelled `label`, with the field named when
+// it cannot be made.
+QString resultFor(double x, const QString& label)
 {
     try {
         return ResultText(x);
     } catch (const ECalcError& e) {
-        throw ECalcError(QStringLiteral("%1 (%2)").arg(e.Message(), QString::fromLatin1(field)));
+        throw ECalcError(QStringLiteral("%1 (%2)").arg(e.Message(), label));
     }
 }
 
@@ -78,13 +84,13 @@ QString dimensionText(double x)
     return t;
 }
 
-void sumFittingLosses(TTeilstrecke& r)
+void sumFittingLosses(TTeilstrecke& r, const IMessageTexts& texte)
 {
     double zeta = 0;
     for (int i = 1; i <= EinbautenAnzahl; ++i) {
         const TEinbauEintrag& e = r.Einbauten(i);
         if (e.Anzahl.str() == QLatin1String("0")) continue;  // the usual case, no conversion needed
-        const double n = recordNumber(e.Anzahl, "Anzahl");
+        const double n = recordNumber(e.Anzahl, SlotLabel(texte, i));
         if (!(n > 0)) continue;
         double z = 0;
         if (e.Zeta.str().trimmed().isEmpty() || !TryStrToFloat(e.Zeta, z) || !std::isfinite(z)) {
@@ -99,33 +105,35 @@ void sumFittingLosses(TTeilstrecke& r)
     double fremd = 0;
     for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
         const TFremdEinbauEintrag& f = r.FremdEinbauten(j);
-        const double n = recordNumber(f.Anzahl, "Anzahl");
+        const double n = recordNumber(f.Anzahl, FremdFieldLabel(texte, 0, j));
         if (!(n > 0)) continue;
-        fremd += recordNumber(f.Dp, "Dp") * n;
+        fremd += recordNumber(f.Dp, FremdFieldLabel(texte, 2, j)) * n;
     }
-    r.ZetaSumme = resultFor(zeta, "ZetaSumme");
-    r.FremdSumme = resultFor(fremd, "FremdSumme");
+    // Both sums go into the fittings' pressure loss.
+    r.ZetaSumme = resultFor(zeta, labelOf(texte, "DpFormstueckEdit"));
+    r.FremdSumme = resultFor(fremd, labelOf(texte, "DpFormstueckEdit"));
 }
 
 using RoughnessFn = std::function<double(const QString&)>;
 
 // Calculates a copy of record k and puts it in place only when every step
 // went through.
-void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness)
+void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness, const IMessageTexts& texte)
 {
     TTeilstrecke r = projekt.Section(k);
     try {
-        const double V = recordNumber(r.Volumenstrom, "Volumenstrom");
+        const QString geschw = labelOf(texte, "GeschwEdit");
+        const double V = recordNumber(r.Volumenstrom, labelOf(texte, "VpVorgabeEdit"));
         if (!(V > 0)) return;
         const int shape = ShapeOf(r.Kanalform);
-        const double w0 = recordNumber(r.Geschw, "Geschw");
-        double a = recordNumber(r.DNRohr, "DNRohr");
-        double b = recordNumber(r.KanalHoehe, "KanalHoehe");
+        const double w0 = recordNumber(r.Geschw, geschw);
+        double a = recordNumber(r.DNRohr, DNRohrLabel(texte, shape == KanalformRund));
+        double b = recordNumber(r.KanalHoehe, labelOf(texte, "KanalHoeheEdit"));
 
         bool derived = false;
         if (shape == KanalformRund) {
             if (a > 0) {
-                r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), "Geschw");
+                r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), geschw);
             } else if (w0 > 0) {
                 a = RoundToTens(DimensionFromFlow(shape, V, 0, w0));
                 r.DNRohr = dimensionText(a);
@@ -133,7 +141,7 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness)
             }
         } else if (shape == KanalformRechteck || shape == KanalformOval) {
             if (a > 0 && b > 0) {
-                r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), "Geschw");
+                r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), geschw);
             } else if (a > 0 && w0 > 0) {
                 b = RoundToTens(DimensionFromFlow(shape, V, a, w0, TGegebeneSeite::Breite));
                 r.KanalHoehe = dimensionText(b);
@@ -151,14 +159,15 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness)
         // again gives the same results.  A dimension rounded down to nothing
         // leaves the velocity for the diameter check below to refuse.
         if (derived && CrossSectionArea(shape, a, b) > 0)
-            r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), "Geschw");
+            r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), geschw);
 
-        r.HydrDurchm = resultFor(HydraulicDiameter(shape, a, b), "HydrDurchm");
-        r.Flaeche = resultFor(CrossSectionArea(shape, a, b), "Flaeche");
-        sumFittingLosses(r);
+        const QString hydr = labelOf(texte, "HydrDurchmEdit");
+        r.HydrDurchm = resultFor(HydraulicDiameter(shape, a, b), hydr);
+        r.Flaeche = resultFor(CrossSectionArea(shape, a, b), labelOf(texte, "FlaecheEdit"));
+        sumFittingLosses(r, texte);
 
-        const double dh = recordNumber(r.HydrDurchm, "HydrDurchm");
-        const double w = recordNumber(r.Geschw, "Geschw");
+        const double dh = recordNumber(r.HydrDurchm, hydr);
+        const double w = recordNumber(r.Geschw, geschw);
         if (!(dh > 0))
             throw ECalcError(QStringLiteral("Der hydraulische Durchmesser ist %1 m; für Kanäle unter 5 mm "
                                             "oder ohne Abmessungen kann kein Reibungsdruckverlust "
@@ -167,12 +176,13 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness)
         const double kr = roughness(r.Materialart);
         const double R = FrictionGradient(dh, w, kr);
 
-        const double P1 = recordNumber(r.Laenge, "Laenge") * R;
-        r.DpRohr = resultFor(P1, "DpRohr");
-        const double P2 = recordNumber(r.FremdSumme, "FremdSumme")
-                          + recordNumber(r.ZetaSumme, "ZetaSumme") * 0.6 * w * w;
-        r.DpFormstueck = resultFor(P2, "DpFormstueck");
-        r.DpGesamt = resultFor(P1 + P2, "DpGesamt");
+        const double P1 = recordNumber(r.Laenge, labelOf(texte, "TSLaengeEdit")) * R;
+        r.DpRohr = resultFor(P1, labelOf(texte, "DpRohrEdit"));
+        const QString formstuecke = labelOf(texte, "DpFormstueckEdit");
+        const double P2 = recordNumber(r.FremdSumme, formstuecke)
+                          + recordNumber(r.ZetaSumme, formstuecke) * 0.6 * w * w;
+        r.DpFormstueck = resultFor(P2, formstuecke);
+        r.DpGesamt = resultFor(P1 + P2, labelOf(texte, "DpGesamtEdit"));
     } catch (const ECalcError& e) {
         const QString name = r.Bezeichnung.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(r.Bezeichnung.str());
         throw ECalcError(QStringLiteral("Teilstrecke %1%2: %3").arg(k).arg(name, e.Message()));
@@ -328,7 +338,7 @@ void SumFittingLosses(TProjekt& projekt, int k)
 {
     TTeilstrecke r = projekt.Section(k);
     try {
-        sumFittingLosses(r);
+        sumFittingLosses(r, DefaultMessageTexts());
     } catch (const ECalcError& e) {
         throw ECalcError(QStringLiteral("Teilstrecke %1: %2").arg(k).arg(e.Message()));
     }
@@ -337,17 +347,17 @@ void SumFittingLosses(TProjekt& projekt, int k)
 
 void CalculateSection(TProjekt& projekt, int k, const IValueSource& werte, const IMessageTexts& texte)
 {
-    calculateSection(projekt, k, [&](const QString& m) { return RoughnessByMaterial(m, werte, texte); });
+    calculateSection(projekt, k, [&](const QString& m) { return RoughnessByMaterial(m, werte, texte); }, texte);
 }
 
 namespace {
 
-double sumTotalPressureLoss(const TProjekt& projekt)
+double sumTotalPressureLoss(const TProjekt& projekt, const IMessageTexts& texte)
 {
     double sum = 0;
     for (int k = 1; k <= projekt.TSAnzahl; ++k) {
         try {
-            sum += recordNumber(projekt.Section(k).DpGesamt, "DpGesamt");
+            sum += recordNumber(projekt.Section(k).DpGesamt, labelOf(texte, "DpGesamtEdit"));
         } catch (const ECalcError& e) {
             throw ECalcError(QStringLiteral("Teilstrecke %1: %2").arg(k).arg(e.Message()));
         }
@@ -359,7 +369,7 @@ double sumTotalPressureLoss(const TProjekt& projekt)
 
 void SumTotalPressureLoss(TProjekt& projekt)
 {
-    projekt.DpLeitungGes = sumTotalPressureLoss(projekt);
+    projekt.DpLeitungGes = sumTotalPressureLoss(projekt, DefaultMessageTexts());
 }
 
 void CalculateTotals(TProjekt& projekt, const IValueSource& werte, const IMessageTexts& texte)
@@ -373,7 +383,7 @@ void CalculateTotals(TProjekt& projekt, const IValueSource& werte, const IMessag
     for (int k = 1; k <= projekt.TSAnzahl; ++k) {
         double v = 0;
         try {
-            v = recordNumber(projekt.Section(k).Volumenstrom, "Volumenstrom");
+            v = recordNumber(projekt.Section(k).Volumenstrom, labelOf(texte, "VpVorgabeEdit"));
         } catch (const ECalcError& e) {
             throw ECalcError(QStringLiteral("Teilstrecke %1: %2").arg(k).arg(e.Message()));
         }
@@ -381,7 +391,7 @@ void CalculateTotals(TProjekt& projekt, const IValueSource& werte, const IMessag
     }
     const double eta = valueFileNumber(werte, QStringLiteral("Material"), QStringLiteral("EtaVentilator"),
                                        QStringLiteral("Wirkungsgrad des Ventilators"));
-    const double dp = sumTotalPressureLoss(projekt);
+    const double dp = sumTotalPressureLoss(projekt, texte);
     const double p = ShaftPower(vp, dp, eta);
     projekt.VpLeitungGes = vp;
     projekt.DpLeitungGes = dp;
@@ -454,7 +464,7 @@ bool CalculateAllSectionsCommand(TProjekt& projekt, TSectionInputs& shown, int s
     if (!storeShown(projekt, shown, shownSection, werte, texte)) return false;
     projekt.AlleBerechnet = false;
     RoughnessCache roughness(werte, texte);
-    for (int k = 1; k <= projekt.TSAnzahl; ++k) calculateSection(projekt, k, std::ref(roughness));
+    for (int k = 1; k <= projekt.TSAnzahl; ++k) calculateSection(projekt, k, std::ref(roughness), texte);
     CalculateTotals(projekt, werte, texte);
     if (shownSection >= 1 && shownSection <= projekt.TSAnzahl) ShowSectionResults(projekt, shownSection, shown);
     ShowTotals(projekt, shown);

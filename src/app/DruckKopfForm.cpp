@@ -1,5 +1,6 @@
 #include "app/DruckKopfForm.h"
 #include "app/FormBau.h"
+#include "platform/Cp1252Fields.h"
 #include "platform/Dialogs.h"
 #include "platform/FormResource.h"
 #include "platform/PropertyPath.h"
@@ -85,6 +86,24 @@ TDruckkopfDlg::TDruckkopfDlg(QWidget* parent)
     FormTranslator = make<TFormTranslator>(this, "FormTranslator");
 
     LoadForm(QString::fromLatin1(kFormResource));
+
+    // The header goes into the project file: what it cannot store is
+    // refused as it is typed, naming the field by its label.
+    const auto labelText = [this](const char* name) {
+        return [this, name] {
+            const auto* label = findChild<QLabel*>(QLatin1String(name));
+            // Labels broken over two lines carry a hyphen and a blank.
+            return label ? label->text().replace(QStringLiteral("- "), QString()).simplified() : QString();
+        };
+    };
+    const std::pair<QLineEdit*, const char*> edits[] = {
+        {Name1Edit, "Label1"}, {Name2Edit, "Label1"}, {StrasseEdit, "Label2"}, {PLZEdit, "Label3"},
+        {OrtEdit, "Label3"}, {TelefonEdit, "Label4"}, {FaxEdit, "Label5"}, {EMailEdit, "Label6"},
+        {AnsprechpartnerEdit, "Label7"}, {ProjektEdit, "Label8"},
+    };
+    for (const auto& [edit, label] : edits) RefuseNonCp1252(edit, labelText(label));
+    RefuseNonCp1252(VortextMemo, labelText("Label9"));
+    RefuseNonCp1252(NachtextMemo, labelText("Label10"));
 }
 
 bool TDruckkopfDlg::Execute(TProjektdaten& projekt, const TUserdaten& user)

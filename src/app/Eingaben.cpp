@@ -1,4 +1,5 @@
 #include "app/Eingaben.h"
+#include "platform/Cp1252Fields.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include <QRegularExpression>
@@ -17,6 +18,18 @@ QString TDefaultMessageTexts::MessageText(TMessageList list, int index) const
         case 8: return QStringLiteral("Zetawerte nicht vorhanden");
         case 9: return QStringLiteral("Zubehör");
         case 10: return QStringLiteral("Formstücke");
+        case 13: return QStringLiteral("Bogen rund, glatt");
+        case 14: return QStringLiteral("Bogen rund, 3 Segmente");
+        case 15: return QStringLiteral("Bogen rund, 5 Segmente");
+        case 16: return QStringLiteral("Bogen flach, horizontal");
+        case 17: return QStringLiteral("Bogen flach, vertikal");
+        case 18: return QStringLiteral("Abzweig, 90°");
+        case 19: return QStringLiteral("Abzweig, 60°");
+        case 20: return QStringLiteral("Abzweig, 45°");
+        case 21: return QStringLiteral("Erweiterung, scharfkantig");
+        case 22: return QStringLiteral("Reduzierung, scharfkantig");
+        case 23: return QStringLiteral("Erweiterung, konisch");
+        case 24: return QStringLiteral("Reduzierung, konisch");
         case 38: return QStringLiteral("Rohr-Durchmesser");
         case 39: return QStringLiteral("Kanal-Breite");
         case 40: return QStringLiteral("oval");
@@ -31,10 +44,92 @@ QString TDefaultMessageTexts::MessageText(TMessageList list, int index) const
         default: break;
         }
         break;
+    case TMessageList::GridStrHolder:
+        switch (index) {
+        case 9: return QStringLiteral("Menge");
+        case 10: return QStringLiteral("Beschreibung");
+        case 11: return QStringLiteral("Dp (Pa)");
+        default: break;
+        }
+        break;
     default:
         break;
     }
     return QString();
+}
+
+namespace {
+
+// The fields of the tabs that messages name, the label beside each on the
+// form, and its German text.
+struct TFieldLabelEntry {
+    const char* control;
+    const char* label;
+    const char* text;
+};
+constexpr TFieldLabelEntry kFieldLabels[] = {
+    {"VpVorgabeEdit", "Label1", "Volumenstrom"},
+    {"TSLaengeEdit", "Label3", "Teilstreckenlänge"},
+    {"KanalHoeheEdit", "KanalHoeheLbl", "Kanal-Höhe"},
+    {"GeschwEdit", "Label7", "Strömungsgeschwindigkeit"},
+    {"HydrDurchmEdit", "Label9", "Hydraulischer Durchmeser"},
+    {"FlaecheEdit", "Label11", "Querschnittsfläche"},
+    {"DpRohrEdit", "Label13", "Druckverlust Rohr"},
+    {"DpFormstueckEdit", "Label15", "Druckverlust Formstücke"},
+    {"DpGesamtEdit", "Label17", "Druckverlust gesamt"},
+    {"EinbautenEdit1", "Label25", "selbsttätige Verschlußklappe"},
+    {"EinbautenEdit2", "Label27", "Wetterschutzgitter"},
+    {"EinbautenEdit3", "Label29", "Filterbox"},
+    {"EinbautenEdit4", "Label31", "Kanalfilter"},
+    {"EinbautenEdit5", "Label33", "Luftfilter"},
+    {"EinbautenEdit6", "Label35", "E - Heizregister Rohr"},
+    {"EinbautenEdit7", "Label37", "E - Heizregister Kanal"},
+    {"EinbautenEdit8", "Label39", "WW - Heizregister Rohr"},
+    {"EinbautenEdit9", "Label41", "WW - Heizregister Kanal"},
+    {"EinbautenEdit10", "Label43", "Rohrschalldämfper"},
+    {"EinbautenEdit11", "Label45", "flex. Rohrschalldämpfer"},
+    {"EinbautenEdit12", "Label47", "Kanalschalldämpfer"},
+};
+
+const TFieldLabelEntry* fieldLabelEntry(const QString& control)
+{
+    for (const TFieldLabelEntry& e : kFieldLabels)
+        if (control == QLatin1String(e.control)) return &e;
+    return nullptr;
+}
+
+}  // namespace
+
+QString IMessageTexts::FieldLabel(const QString& control) const
+{
+    const TFieldLabelEntry* e = fieldLabelEntry(control);
+    return e ? QString::fromUtf8(e->text) : QString();
+}
+
+QString FieldLabelName(const QString& control)
+{
+    const TFieldLabelEntry* e = fieldLabelEntry(control);
+    return e ? QString::fromLatin1(e->label) : QString();
+}
+
+QString DNRohrLabel(const IMessageTexts& texte, bool rund)
+{
+    return texte.MessageText(TMessageList::MessStrHolder1, rund ? 38 : 39);
+}
+
+QString SlotLabel(const IMessageTexts& texte, int slot)
+{
+    const TSlotInfo& s = SlotInfo(slot);
+    if (!s.grid) return texte.FieldLabel(QStringLiteral("EinbautenEdit%1").arg(slot - 87));
+    return texte.MessageText(TMessageList::MessStrHolder1, s.code);
+}
+
+QString FremdFieldLabel(const IMessageTexts& texte, int column, int row)
+{
+    const int heading = column == 0 ? 9 : column == 1 ? 10 : 11;
+    return QStringLiteral("%1 (Sonstige Einbauten, Zeile %2)")
+        .arg(texte.MessageText(TMessageList::GridStrHolder, heading))
+        .arg(row);
 }
 
 const IMessageTexts& DefaultMessageTexts()
@@ -137,33 +232,35 @@ QString checkDecimalField(const QString& text, const QString& label)
 QString orZero(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("0") : text; }
 
 // Everything the record must be able to hold; empty when all is well.
-QString checkStorable(const TSectionInputs& in)
+// Fields are named by their labels.
+QString checkStorable(const TSectionInputs& in, const IMessageTexts& texte)
 {
+    const auto label = [&texte](const char* control) { return texte.FieldLabel(QLatin1String(control)); };
     QString m;
-    if (!(m = checkNumberField(in.VpVorgabe, QStringLiteral("Volumenstrom"))).isEmpty()) return m;
-    if (!(m = checkDecimalField(in.TSLaenge, QStringLiteral("Teilstreckenlänge"))).isEmpty()) return m;
-    if (!(m = checkNumberField(in.DNRohr, QStringLiteral("Rohr-Durchmesser / Kanal-Breite"))).isEmpty()) return m;
-    if (!(m = checkNumberField(in.KanalHoehe, QStringLiteral("Kanal-Höhe"))).isEmpty()) return m;
-    if (!(m = checkDecimalField(in.Geschw, QStringLiteral("Strömungsgeschwindigkeit"))).isEmpty()) return m;
+    if (!(m = checkNumberField(in.VpVorgabe, label("VpVorgabeEdit"))).isEmpty()) return m;
+    if (!(m = checkDecimalField(in.TSLaenge, label("TSLaengeEdit"))).isEmpty()) return m;
+    if (!(m = checkNumberField(in.DNRohr, DNRohrLabel(texte, in.RohrartChecked))).isEmpty()) return m;
+    if (!(m = checkNumberField(in.KanalHoehe, label("KanalHoeheEdit"))).isEmpty()) return m;
+    if (!(m = checkDecimalField(in.Geschw, label("GeschwEdit"))).isEmpty()) return m;
     for (int slot = 1; slot <= 87; ++slot) {
         const QString e = CheckCountText(in.SlotAnzahl[std::size_t(slot)]);
         if (!e.isEmpty()) {
             const TSlotInfo& s = SlotInfo(slot);
             return QStringLiteral("%1 (%2, Zeile %3, Spalte %4)")
-                .arg(e, QString::fromLatin1(s.grid)).arg(s.row).arg(s.col);
+                .arg(e, SlotLabel(texte, slot)).arg(s.row).arg(s.col);
         }
     }
     for (int i = 1; i <= 12; ++i) {
         const double v = fieldNumber(in.EinbautenAnzahl[std::size_t(i)]);
         if (std::isnan(v) || v < 0 || v >= 1000)
-            return QStringLiteral("Die Stückzahl „%1“ im Feld EinbautenEdit%2 ist keine ganze Zahl von 0 bis 999.")
-                .arg(in.EinbautenAnzahl[std::size_t(i)]).arg(i);
+            return QStringLiteral("Die Stückzahl „%1“ im Feld „%2“ ist keine ganze Zahl von 0 bis 999.")
+                .arg(in.EinbautenAnzahl[std::size_t(i)], SlotLabel(texte, 87 + i));
     }
     for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
         const TFremdZeile& z = in.Fremd[std::size_t(j)];
         QString e = CheckCountText(z.Anzahl);
         if (e.isEmpty()) e = CheckDpText(z.Dp);
-        if (e.isEmpty()) e = CheckDescriptionText(z.Beschreibung);
+        if (e.isEmpty()) e = CheckDescriptionText(z.Beschreibung, texte.MessageText(TMessageList::GridStrHolder, 10));
         if (!e.isEmpty()) return QStringLiteral("%1 (Sonstige Einbauten, Zeile %2)").arg(e).arg(j);
     }
     return QString();
@@ -230,7 +327,7 @@ bool StoreSectionFromInputs(TProjekt& projekt, int k, const TSectionInputs& in,
         return true;
     }
 
-    const QString problem = checkStorable(in);
+    const QString problem = checkStorable(in, texte);
     if (!problem.isEmpty()) {
         MessageDlg(problem, mtError, mbOK);
         return false;
@@ -383,12 +480,14 @@ QString checkNoSemicolon(const QString& text, const QString& what)
 }
 }  // namespace
 
-QString CheckDescriptionText(const QString& text)
+QString CheckDescriptionText(const QString& text, const QString& field)
 {
-    return checkNoSemicolon(text, QStringLiteral("Die Beschreibung"));
+    const QString m = checkNoSemicolon(text, QStringLiteral("Die Beschreibung"));
+    return m.isEmpty() ? Cp1252FieldMessage(text, field) : m;
 }
 
 QString CheckSectionNameText(const QString& text)
 {
-    return checkNoSemicolon(text, QStringLiteral("Die Teilstreckenbezeichnung"));
+    const QString m = checkNoSemicolon(text, QStringLiteral("Die Teilstreckenbezeichnung"));
+    return m.isEmpty() ? Cp1252FieldMessage(text, QStringLiteral("Teilstreckenbezeichnung")) : m;
 }

@@ -16,7 +16,25 @@ class IMessageTexts {
 public:
     virtual ~IMessageTexts() = default;
     virtual QString MessageText(TMessageList list, int index) const = 0;
+    // The label of an input or result field of the tabs, by the field's
+    // control name ("VpVorgabeEdit", "EinbautenEdit3"); messages name fields
+    // by it.  Here the German label of the form; empty for an unknown name.
+    virtual QString FieldLabel(const QString& control) const;
 };
+
+// The label that stands beside `control` on the main window's form
+// ("Label1" for "VpVorgabeEdit"); empty for an unknown name.
+QString FieldLabelName(const QString& control);
+// The label of the diameter or width field: "Rohr-Durchmesser" for a round
+// pipe, "Kanal-Breite" for a duct.
+QString DNRohrLabel(const IMessageTexts& texte, bool rund);
+// The name of a fitting slot 1..99 for messages: the built-in components
+// by their field's label, the fittings by the name of their kind
+// ("Bogen rund, glatt").
+QString SlotLabel(const IMessageTexts& texte, int slot);
+// A field of further component row j: "Beschreibung (Sonstige Einbauten,
+// Zeile 2)"; `column` 0 count, 1 description, 2 pressure loss.
+QString FremdFieldLabel(const IMessageTexts& texte, int column, int row);
 
 // The German texts of the items used here; empty for any other item.
 class TDefaultMessageTexts : public IMessageTexts {
@@ -124,7 +142,9 @@ QString CheckCountText(const QString& text);
 // as separator, at most 10 characters (an empty text stands for 0).
 QString CheckDpText(const QString& text);
 // Description of a further component: no ";" (it separates list entries in
-// the project file).
-QString CheckDescriptionText(const QString& text);
-// Name of a section: no ";" either (the file lists the names with it).
+// the project file) and only characters the file can store (Windows-1252);
+// `field` names the field in the message.
+QString CheckDescriptionText(const QString& text, const QString& field = QStringLiteral("Beschreibung"));
+// Name of a section: no ";" either (the file lists the names with it), and
+// only characters the file can store.
 QString CheckSectionNameText(const QString& text);

@@ -1,4 +1,5 @@
 #include "app/ProjektDatei.h"
+#include "app/Eingaben.h"
 #include "app/Projekt.h"
 #include "platform/Cp1252.h"
 #include "platform/FileReplace.h"
@@ -91,16 +92,17 @@ void CheckText(const QString& text, Where where, bool imListe)
                                            "die Felder trennt."));
 }
 
-// Joins the fields, each followed by ";", after checking them.
+// Joins the fields, each followed by ";", after checking them.  A field is
+// named by its label.
 template <class Where>
-QString JoinFields(std::initializer_list<std::pair<const char*, const QString*>> fields, Where where)
+QString JoinFields(std::initializer_list<std::pair<const QString*, const QString*>> fields, Where where)
 {
     qsizetype size = 0;
     for (const auto& field : fields) size += field.second->size() + 1;
     QString out;
     out.reserve(size);
     for (const auto& [name, value] : fields) {
-        CheckText(*value, [&, name = name] { return where() + QStringLiteral(", ") + QLatin1String(name); }, true);
+        CheckText(*value, [&, name = name] { return where() + QStringLiteral(", ") + *name; }, true);
         out += *value;
         out += QLatin1Char(';');
     }
@@ -108,6 +110,38 @@ QString JoinFields(std::initializer_list<std::pair<const char*, const QString*>>
 }
 
 QString SectionWhere(int n) { return QStringLiteral("Teilstrecke ") + QString::number(n); }
+
+// The labels under which messages name the fields of a section and of its
+// entries: those of the main window's fields where the user types them.
+struct FieldLabels {
+    QString nummer = QStringLiteral("Nummer");
+    QString materialart = QStringLiteral("Materialart");
+    QString durchmesser = DNRohrLabel(DefaultMessageTexts(), true);
+    QString breite = DNRohrLabel(DefaultMessageTexts(), false);
+    QString hoehe = DefaultMessageTexts().FieldLabel(QStringLiteral("KanalHoeheEdit"));
+    QString laenge = DefaultMessageTexts().FieldLabel(QStringLiteral("TSLaengeEdit"));
+    QString volumenstrom = DefaultMessageTexts().FieldLabel(QStringLiteral("VpVorgabeEdit"));
+    QString kanalform = QStringLiteral("Kanalform");
+    QString geschw = DefaultMessageTexts().FieldLabel(QStringLiteral("GeschwEdit"));
+    QString hydr = DefaultMessageTexts().FieldLabel(QStringLiteral("HydrDurchmEdit"));
+    QString flaeche = DefaultMessageTexts().FieldLabel(QStringLiteral("FlaecheEdit"));
+    QString dpRohr = DefaultMessageTexts().FieldLabel(QStringLiteral("DpRohrEdit"));
+    QString dpFormstueck = DefaultMessageTexts().FieldLabel(QStringLiteral("DpFormstueckEdit"));
+    QString dpGesamt = DefaultMessageTexts().FieldLabel(QStringLiteral("DpGesamtEdit"));
+    QString bezeichnung = QStringLiteral("Teilstreckenbezeichnung");
+    QString code = QStringLiteral("Code");
+    QString zeta = QStringLiteral("Zeta");
+    QString anzahl = QStringLiteral("Anzahl");
+    QString beschreibung = DefaultMessageTexts().MessageText(TMessageList::GridStrHolder, 10);
+    QString dp = DefaultMessageTexts().MessageText(TMessageList::GridStrHolder, 11);
+    QString menge = DefaultMessageTexts().MessageText(TMessageList::GridStrHolder, 9);
+};
+
+const FieldLabels& Labels()
+{
+    static const FieldLabels labels;
+    return labels;
+}
 
 // ---- reading helpers -----------------------------------------------------
 
@@ -378,19 +412,25 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
 
     TIniFile ini(path);
     try {
-        // 1. The header.
-        const std::pair<const char*, QString> header[] = {
-            {"Name1", pd.Name1}, {"Mame2", pd.Name2},
-            {"Ansprechp", pd.Ansprechp}, {"Strasse", pd.Strasse},
-            {"PLZ", pd.PLZ}, {"Ort", pd.Ort},
-            {"Telefon", pd.Telefon}, {"Fax", pd.Fax},
-            {"Email", pd.Email}, {"Projekt", pd.Projekt},
-            {"Vortext", EscapeLineBreaks(pd.Vortext)}, {"Nachtext", EscapeLineBreaks(pd.Nachtext)},
+        // 1. The header, its fields named by the labels of the header dialog.
+        struct HeaderField {
+            const char* key;
+            const char* label;
+            QString value;
         };
-        for (const auto& [key, value] : header) {
-            const QString k = QLatin1String(key);
-            CheckText(value, [&] { return kProjektdaten + QStringLiteral(", ") + k; }, false);
-            ini.WriteString(kProjektdaten, k, value);
+        const HeaderField header[] = {
+            {"Name1", "Name", pd.Name1}, {"Mame2", "Name (2. Zeile)", pd.Name2},
+            {"Ansprechp", "Ansprechp.", pd.Ansprechp}, {"Strasse", "Strasse", pd.Strasse},
+            {"PLZ", "PLZ", pd.PLZ}, {"Ort", "Ort", pd.Ort},
+            {"Telefon", "Telefon", pd.Telefon}, {"Fax", "Fax", pd.Fax},
+            {"Email", "E-Mail", pd.Email}, {"Projekt", "Projekt", pd.Projekt},
+            {"Vortext", "Vorbemerkungen", EscapeLineBreaks(pd.Vortext)},
+            {"Nachtext", "Schlußbemerkungen", EscapeLineBreaks(pd.Nachtext)},
+        };
+        for (const HeaderField& f : header) {
+            CheckText(f.value, [&] { return QStringLiteral("Projekt-Kopfdaten, ") + QString::fromUtf8(f.label); },
+                      false);
+            ini.WriteString(kProjektdaten, QLatin1String(f.key), f.value);
         }
 
         // 2. The sections.  Names are built in buffers that keep their room.
@@ -398,20 +438,22 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
         for (int n = 1; n <= tsAnzahl; ++n) {
             const TTeilstrecke& ts = teilstrecken[size_t(n)];
             auto where = [n] { return SectionWhere(n); };
-            const QString line = JoinFields({{"Nummer", &ts.Nummer.str()},
-                                             {"Materialart", &ts.Materialart.str()},
-                                             {"DNRohr", &ts.DNRohr.str()},
-                                             {"KanalHoehe", &ts.KanalHoehe.str()},
-                                             {"Laenge", &ts.Laenge.str()},
-                                             {"Volumenstrom", &ts.Volumenstrom.str()},
-                                             {"Kanalform", &ts.Kanalform.str()},
-                                             {"Geschw", &ts.Geschw.str()},
-                                             {"HydrDurchm", &ts.HydrDurchm.str()},
-                                             {"Flaeche", &ts.Flaeche.str()},
-                                             {"DpRohr", &ts.DpRohr.str()},
-                                             {"DpFormstueck", &ts.DpFormstueck.str()},
-                                             {"DpGesamt", &ts.DpGesamt.str()},
-                                             {"Bezeichnung", &ts.Bezeichnung.str()}},
+            const FieldLabels& l = Labels();
+            const bool rund = ts.Kanalform.str() == QLatin1String("1");
+            const QString line = JoinFields({{&l.nummer, &ts.Nummer.str()},
+                                             {&l.materialart, &ts.Materialart.str()},
+                                             {rund ? &l.durchmesser : &l.breite, &ts.DNRohr.str()},
+                                             {&l.hoehe, &ts.KanalHoehe.str()},
+                                             {&l.laenge, &ts.Laenge.str()},
+                                             {&l.volumenstrom, &ts.Volumenstrom.str()},
+                                             {&l.kanalform, &ts.Kanalform.str()},
+                                             {&l.geschw, &ts.Geschw.str()},
+                                             {&l.hydr, &ts.HydrDurchm.str()},
+                                             {&l.flaeche, &ts.Flaeche.str()},
+                                             {&l.dpRohr, &ts.DpRohr.str()},
+                                             {&l.dpFormstueck, &ts.DpFormstueck.str()},
+                                             {&l.dpGesamt, &ts.DpGesamt.str()},
+                                             {&l.bezeichnung, &ts.Bezeichnung.str()}},
                                             where);
             setSectionKey(sectionName, n);
             ini.WriteString(kTeilstrecken, sectionName, line);
@@ -423,20 +465,25 @@ void WriteProjectFile(const QString& path, const TProjektdaten& pd,
                 int k = 0;
                 liste.resize(0);
                 for (int i = g.erster; i <= g.letzter; ++i) {
-                    auto key = [&g, i] { return g.wort + QString::number(i); };
-                    auto entryWhere = [&] { return where() + QStringLiteral(", ") + key(); };
+                    // An entry is named as the tabs show it: the fitting's
+                    // kind or component, or the row of the further components.
+                    auto entryWhere = [&] {
+                        return where() + QStringLiteral(", ") +
+                               (g.fremd ? QStringLiteral("Sonstige Einbauten, Zeile %1").arg(i)
+                                        : SlotLabel(DefaultMessageTexts(), i));
+                    };
                     QString value;
                     if (g.fremd) {
                         const TFremdEinbauEintrag& e = ts.FremdEinbauten(i);
                         if (CountOf(e.Anzahl, entryWhere) <= 0) continue;
-                        value = JoinFields({{"Beschreibung", &e.Beschreibung.str()},
-                                            {"Dp", &e.Dp.str()},
-                                            {"Anzahl", &e.Anzahl.str()}},
+                        value = JoinFields({{&l.beschreibung, &e.Beschreibung.str()},
+                                            {&l.dp, &e.Dp.str()},
+                                            {&l.menge, &e.Anzahl.str()}},
                                            entryWhere);
                     } else {
                         const TEinbauEintrag& e = ts.Einbauten(i);
                         if (CountOf(e.Anzahl, entryWhere) <= 0) continue;
-                        value = JoinFields({{"Code", &e.Code.str()}, {"Zeta", &e.Zeta.str()}, {"Anzahl", &e.Anzahl.str()}},
+                        value = JoinFields({{&l.code, &e.Code.str()}, {&l.zeta, &e.Zeta.str()}, {&l.anzahl, &e.Anzahl.str()}},
                                            entryWhere);
                     }
                     setEntryKey(keyName, g, i);

@@ -89,6 +89,14 @@ QString TFormMessageTexts::MessageText(TMessageList list, int index) const
     return text.isEmpty() ? DefaultMessageTexts().MessageText(list, index) : text;
 }
 
+QString TFormMessageTexts::FieldLabel(const QString& control) const
+{
+    const QString name = FieldLabelName(control);
+    const auto* label = name.isEmpty() ? nullptr : m_form.findChild<QLabel*>(name);
+    const QString text = label ? label->text().trimmed() : QString();
+    return text.isEmpty() ? IMessageTexts::FieldLabel(control) : text;
+}
+
 // ---- file dialog components ------------------------------------------------
 
 TFileDialogComponent::TFileDialogComponent(FileDialogRequest::Kind kind, QObject* owner) : QObject(owner), m_kind(kind)

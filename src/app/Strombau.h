@@ -567,6 +567,8 @@ class TFormMessageTexts : public IMessageTexts {
 public:
     explicit TFormMessageTexts(const TMainForm& form);
     QString MessageText(TMessageList list, int index) const override;
+    // The text of the label beside the field on the form, as translated.
+    QString FieldLabel(const QString& control) const override;
 
 private:
     const TMainForm& m_form;

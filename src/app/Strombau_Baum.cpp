@@ -393,6 +393,19 @@ void TMainForm::EnableProjectCommands(bool on)
 
 // ---- new project -------------------------------------------------------------------------
 
+namespace {
+
+// The limit of the new-project command, for `anzahl` sections asked for.
+QString sectionCountMessage(const QString& anzahl)
+{
+    return QStringLiteral("\"%1\" ist keine gültige Anzahl von Teilstrecken.\rBitte geben Sie eine ganze "
+                          "Zahl von 1 bis %2 ein.")
+        .arg(anzahl)
+        .arg(MaxTSAnzahl);
+}
+
+}  // namespace
+
 void TMainForm::ProjektNewBtnClick()
 {
     // An open project with unsaved changes is not dropped without the
@@ -407,11 +420,7 @@ void TMainForm::ProjektNewBtnClick()
     bool ok = false;
     const int n = answer.trimmed().toInt(&ok);
     if (!ok || n < 1 || n > MaxTSAnzahl) {
-        MessageDlg(QStringLiteral("\"%1\" ist keine gültige Anzahl von Teilstrecken.\rBitte geben Sie eine ganze "
-                                  "Zahl von 1 bis %2 ein.")
-                       .arg(answer)
-                       .arg(MaxTSAnzahl),
-                   mtError, mbOK);
+        MessageDlg(sectionCountMessage(answer), mtError, mbOK);
         return;
     }
 
@@ -434,6 +443,11 @@ void TMainForm::mTSInsertClick()
 {
     QTreeWidgetItem* node = SelectedNode();
     if (!node || node->parent()) return;
+    // A project file holds no more sections than a new project may have.
+    if (TSTreeView->topLevelItemCount() >= MaxTSAnzahl) {
+        MessageDlg(sectionCountMessage(QString::number(TSTreeView->topLevelItemCount() + 1)), mtError, mbOK);
+        return;
+    }
     CommitGridEdits();
     const int p = TSTreeView->indexOfTopLevelItem(node) + 1;
     // What the tabs show must be kept; an invalid section stops the insert
@@ -537,7 +551,20 @@ void TMainForm::TSTreeViewEdited(QTreeWidgetItem* node, const QString& S)
 {
     const int k = SectionIndexOf(node);
     if (k < 1 || k >= int(Projekt.Teilstrecken.size())) return;
-    if (!node->parent()) Projekt.Section(k).Bezeichnung = S;
+    if (!node->parent()) {
+        // A name the project file cannot hold: the node keeps its name.
+        if (const QString problem = CheckSectionNameText(S); !problem.isEmpty()) {
+            QString before = Projekt.Section(k).Bezeichnung;
+            if (before.isEmpty()) before = MessStrHolder1->item(6) + QLatin1Char(' ') + QString::number(k);
+            {
+                TCounterScope quiet(m_treeUpdating);
+                node->setText(0, before);
+            }
+            MessageDlg(problem, mtError, mbOK);
+            return;
+        }
+        Projekt.Section(k).Bezeichnung = S;
+    }
     // The tabs show the selected node's section only.
     if (k == SectionIndexOf(SelectedNode())) StoreSectionFromForm(k);
     Projekt.ProjektGespeichert = false;

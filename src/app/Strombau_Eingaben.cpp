@@ -6,6 +6,7 @@
 #include "app/Berechnung.h"
 #include "app/SBWert.h"
 #include "app/Strombau.h"
+#include "platform/Cp1252Fields.h"
 #include "platform/CurrencyEdit.h"
 #include "platform/Graphics.h"
 #include "platform/Numbers.h"
@@ -124,6 +125,9 @@ void TMainForm::setupSectionInputs()
     FremdEinbGrid->OnGetEditText = [this](QObject* s, int c, int r, QString& v) {
         // A refused description opened again keeps the text before the edit.
         if (m_refusedDescription.col != c || m_refusedDescription.row != r) m_editStart[s] = TCellEditStart{c, r, v};
+        // What the project file cannot store is refused as it is typed,
+        // under the heading of the cell's column.
+        RefuseNonCp1252(FremdEinbGrid->InplaceEditor(), [this] { return FremdEinbGrid->Cells(FremdEinbGrid->Col(), 0); });
     };
     FremdEinbGrid->OnCancelEdit = [this](QObject* s, int c, int r) { FremdEinbGridCancelEdit(s, c, r); };
 
@@ -330,10 +334,10 @@ void TMainForm::FremdEinbGridSetEditText(QObject* Sender, int ACol, int ARow, co
     auto* grid = qobject_cast<TCellGrid*>(Sender);
     if (!grid || ARow < 1) return;
     // What each column takes: count, description, loss per piece.
-    auto check = [ACol](const QString& t) {
+    auto check = [ACol, grid](const QString& t) {
         if (ACol == 0) return CheckCountText(t.trimmed());
         if (ACol == 2) return CheckDpText(t.trimmed());
-        return CheckDescriptionText(t);
+        return CheckDescriptionText(t, grid->Cells(ACol, 0));
     };
     QString previous = editStartText(grid, ACol, ARow);
     if (!check(previous).isEmpty()) previous = ACol == 1 ? QString() : QStringLiteral("0");
@@ -368,7 +372,7 @@ void TMainForm::FremdEinbGridValidateEdit(QObject* Sender, int ACol, int ARow, b
         // Refused: the editor opens on the typed text again.  One action of
         // the user (a key, a click) shows the message once, however often
         // it ends the edit (a save stores the section after committing).
-        const QString problem = CheckDescriptionText(refused.typed);
+        const QString problem = CheckDescriptionText(refused.typed, grid->Cells(ACol, 0));
         Result = false;
         if (!refused.reported) {
             refused.reported = true;

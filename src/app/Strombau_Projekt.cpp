@@ -195,8 +195,9 @@ bool TMainForm::SaveProject(bool saveAs)
         ::WriteProjectFile(path, Projekt);
     } catch (const std::exception& e) {
         // The file is as it was, and so are the flags and the file name.
+        // The message says what the writer found.
         if (named) HandleException(e);
-        else MessageDlg(MessStrHolder2->item(0), mtError, mbOK);
+        else MessageDlg(MessStrHolder2->item(0) + QLatin1Char('\r') + ExceptionMessage(e), mtError, mbOK);
         UpdateMainCaption();
         return false;
     }

@@ -166,9 +166,18 @@ bool TCellGrid::KeyDown(int key, Qt::KeyboardModifiers modifiers)
 {
     const Qt::KeyboardModifiers m = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     bool done = false;
-    if (key == Qt::Key_Insert && m == Qt::ShiftModifier) { paste(); done = true; }
-    else if (key == Qt::Key_Insert && m == Qt::ControlModifier) { copy(); done = true; }
-    else if (key == Qt::Key_Delete && m == Qt::ShiftModifier) { cut(); done = true; }
+    // Ctrl+V, Ctrl+C and Ctrl+X, the keys of this desktop, do what the
+    // Insert and Delete keys do.
+    if ((key == Qt::Key_Insert && m == Qt::ShiftModifier) || (key == Qt::Key_V && m == Qt::ControlModifier)) {
+        paste();
+        done = true;
+    } else if ((key == Qt::Key_Insert || key == Qt::Key_C) && m == Qt::ControlModifier) {
+        copy();
+        done = true;
+    } else if ((key == Qt::Key_Delete && m == Qt::ShiftModifier) || (key == Qt::Key_X && m == Qt::ControlModifier)) {
+        cut();
+        done = true;
+    }
     if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && (modifiers & Qt::AltModifier)) return done;
     return TStringGrid::KeyDown(key, modifiers) || done;
 }

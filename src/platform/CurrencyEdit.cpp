@@ -1,6 +1,16 @@
 #include "platform/CurrencyEdit.h"
+#include "platform/Dialogs.h"
 #include "platform/Numbers.h"
+#include "platform/ResourceStrings.h"
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -16,7 +26,7 @@ TCurrencyEdit::TCurrencyEdit(QWidget* parent) : QLineEdit(parent)
 double TCurrencyEdit::Value() const
 {
     QString t = text().trimmed();
-    t.remove(QLatin1Char('.'));  // thousands separators pasted from a shown value
+    t.remove(QLatin1Char('.'));  // thousands separators ("1.500")
     double v = 0.0;
     if (t.isEmpty() || !TryStrToFloat(t, v) || !std::isfinite(v)) return 0.0;
     return v;
@@ -51,6 +61,96 @@ QString TCurrencyEdit::DisplayText() const
     return FormatFloat(m_displayFormat, Value());
 }
 
+bool TCurrencyEdit::WholeNumbers() const
+{
+    if (m_displayFormat.isEmpty()) return m_decimals == 0;
+    return !m_displayFormat.contains(QLatin1Char('.'));
+}
+
+QString TCurrencyEdit::PastedNumber(const QString& text) const
+{
+    QString t = text.trimmed();
+    // A whole-number field takes every point as a thousands separator, as
+    // Value() does.
+    if (WholeNumbers()) return t;
+    if (t.contains(DecimalSeparator) || t.count(QLatin1Char('.')) > 1)
+        t.remove(QLatin1Char('.'));
+    else
+        t.replace(QLatin1Char('.'), DecimalSeparator);
+    return t;
+}
+
+void TCurrencyEdit::PasteText(const QString& text)
+{
+    if (isReadOnly()) return;
+    const QString t = PastedNumber(text);
+    if (t.isEmpty() && !hasSelectedText()) return;
+    // The field takes no text that would not be a number; it keeps what it
+    // held and says why.
+    QString result = this->text();
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    result.replace(start, hasSelectedText() ? selectedText().size() : 0, t);
+    result.remove(QLatin1Char('.'));
+    result = result.trimmed();
+    double v = 0;
+    if (!result.isEmpty() && result != QLatin1String("-") && !TryStrToFloat(result, v)) {
+        MessageDlg(FmtLoadResString(WholeNumbers() ? SInvalidInteger : SInvalidFloat, {text.trimmed()}), mtError,
+                   mbOK);
+        return;
+    }
+    insert(t);
+}
+
+QMenu* TCurrencyEdit::ContextMenu()
+{
+    QMenu* menu = createStandardContextMenu();
+    if (!menu) return nullptr;
+    // The menu's "Paste" (the item bound to the field's own paste) pastes
+    // as the keys do.
+    for (QAction* action : menu->actions()) {
+        const bool boundToPaste = disconnect(action, &QAction::triggered, this, &QLineEdit::paste)
+                                  | disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+        if (!boundToPaste) continue;
+        connect(action, &QAction::triggered, this,
+                [this] { PasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
+    }
+    return menu;
+}
+
+void TCurrencyEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (QMenu* menu = ContextMenu()) {
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(event->globalPos());
+    }
+}
+
+void TCurrencyEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        // The selection's text goes in at the cursor the press has set.
+        deselect();
+        PasteText(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void TCurrencyEdit::dropEvent(QDropEvent* event)
+{
+    // Text moved within the field is the field's own; text from elsewhere
+    // is pasted.
+    if (event->source() == this || isReadOnly() || !event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    PasteText(event->mimeData()->text());
+    event->acceptProposedAction();
+}
+
 void TCurrencyEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
@@ -60,8 +160,17 @@ void TCurrencyEdit::focusOutEvent(QFocusEvent* event)
 
 void TCurrencyEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Paste)) {
+        if (!isReadOnly()) PasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+        event->accept();
+        return;
+    }
     const QString t = event->text();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!isReadOnly() && plain && t == QLatin1String(".") && WholeNumbers()) {
+        insert(t);  // a thousands separator
+        return;
+    }
     if (!isReadOnly() && plain && (t == QLatin1String(".") || t == QLatin1String(","))) {
         if (!text().contains(DecimalSeparator) || selectedText().contains(DecimalSeparator))
             insert(QString(DecimalSeparator));

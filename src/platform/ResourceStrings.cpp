@@ -19,6 +19,7 @@ const Entry kResStrings[] = {
     {SIniFileLineBreak, "Ein Wert mit Zeilenumbruch kann in %s nicht gespeichert werden"},
     {SIniFileBadName, "Der Name '%s' kann in %s nicht gespeichert werden"},
     {SIniFileReadError, "%s kann nicht gelesen werden"},
+    {SFieldBadChar, "Das Zeichen %s kann im Feld „%s“ nicht gespeichert werden."},
     {SHelpNotFound, "Die Hilfedatei %s wurde nicht gefunden."},
     {SHelpOpenFailed, "Die Hilfedatei %s konnte nicht geöffnet werden."},
     {SMsgDlgWarning, "Warnung"},

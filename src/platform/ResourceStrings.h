@@ -26,6 +26,7 @@ enum TResStringId : int {
     SIniFileLineBreak = 65122,    // value with a line break
     SIniFileBadName = 65123,      // section or key name that cannot be stored
     SIniFileReadError = 65124,    // existing file that cannot be read
+    SFieldBadChar = 65125,        // character Windows-1252 cannot hold, typed into a field
 
     // Help
     SHelpNotFound = 65140,   // "Die Hilfedatei %s wurde nicht gefunden."

@@ -268,11 +268,13 @@ TEST_F(EingabenTest, UnstorableCountsAndTextsAreRefusedWithoutStoring)
 {
     struct Bad { std::function<void(TSectionInputs&)> set; const char* hint; };
     const Bad bad[] = {
-        {[](TSectionInputs& in) { in.SlotAnzahl[10] = "abc"; }, "ZetaBogenSegmentGrid"},
+        {[](TSectionInputs& in) { in.SlotAnzahl[10] = "abc"; }, "(Bogen rund, 3 Segmente, Zeile 1, Spalte 4)"},
         {[](TSectionInputs& in) { in.SlotAnzahl[1] = "1000"; }, "1000"},
-        {[](TSectionInputs& in) { in.EinbautenAnzahl[5] = "-1"; }, "EinbautenEdit5"},
+        {[](TSectionInputs& in) { in.EinbautenAnzahl[5] = "-1"; }, "„-1“ im Feld „Luftfilter“"},
         {[](TSectionInputs& in) { in.Fremd[3].Dp = "12.5"; }, "Zeile 3"},
         {[](TSectionInputs& in) { in.Fremd[4].Beschreibung = "Klappe;DN 100"; }, ";"},
+        {[](TSectionInputs& in) { in.Fremd[6].Beschreibung = "Δp-Klappe"; },
+         "Das Zeichen 'Δ' (U+0394) kann im Feld „Beschreibung“ nicht gespeichert werden. (Sonstige Einbauten, Zeile 6)"},
         {[](TSectionInputs& in) { in.Fremd[5].Anzahl = "2,5"; }, "Zeile 5"},
         {[](TSectionInputs& in) { in.KanalHoehe = "x"; }, "Kanal-Höhe"},
         {[](TSectionInputs& in) { in.TSLaenge = "1234567890"; }, "Teilstreckenlänge"},
@@ -300,7 +302,7 @@ TEST_F(EingabenTest, NumbersBeyondTheFieldLimitNameTheLimit)
          "höchstens 999.999.999"},
         {[](TSectionInputs& in) { in.VpVorgabe = "1000000000"; }, "Volumenstrom", "höchstens 999.999.999"},
         {[](TSectionInputs& in) { in.TSLaenge = "1E12"; }, "Teilstreckenlänge", "höchstens 999.999.999"},
-        {[](TSectionInputs& in) { in.DNRohr = "99999999999999999999"; }, "Rohr-Durchmesser / Kanal-Breite",
+        {[](TSectionInputs& in) { in.DNRohr = "99999999999999999999"; }, "im Feld „Rohr-Durchmesser“ ist zu groß",
          "höchstens 999.999.999"},
         {[](TSectionInputs& in) { in.KanalHoehe = "-5000000000"; }, "Kanal-Höhe", "mindestens -999.999.999"},
         {[](TSectionInputs& in) { in.Geschw = "1E400"; }, "Strömungsgeschwindigkeit", "höchstens 999.999.999"},

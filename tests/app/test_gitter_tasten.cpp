@@ -1,6 +1,7 @@
 // Keys pressed while a cell of the main window's grids is being edited:
 // Shift, Ctrl, Alt, Ctrl+C, Ctrl+A and capitals reach the cell or pass it
-// by, and Ctrl+S stores the open cell and saves the project.
+// by, and Ctrl+S stores the open cell and saves the project.  On a selected
+// cell the clipboard keys work in both spellings of this desktop.
 #include "test_projektbefehle_hilfen.h"
 #include "platform/IniFile.h"
 #include <QClipboard>
@@ -220,4 +221,68 @@ TEST_F(GitterTasten, CountCellCopiedWithCtrlInsertAndPastedWithShiftInsert)
     EXPECT_EQ(grid->GetColorCell(5, 1), clWindow);
     // The fixed heading row cannot be cut.
     EXPECT_EQ(grid->Cells(5, 0), QStringLiteral("3"));
+}
+
+TEST_F(GitterTasten, CtrlCVXOnASelectedCellDoWhatTheInsertAndDeleteKeysDo)
+{
+    form->ProjektSaveBtnClick();
+    answerer().verifyDone();
+    waehleTeilstrecke(1);
+    TCellGrid* grid = form->ZetaBogenGlattGrid;
+    bringIntoView(grid);
+    grid->setFocus();
+    QApplication::processEvents();
+    grid->SetCol(3);
+    grid->SetRow(1);
+    ASSERT_EQ(grid->Cells(3, 1), QStringLiteral("2"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2\t\r\n"));
+    EXPECT_TRUE(P().ProjektGespeichert);
+    EXPECT_FALSE(grid->EditorVisible());
+
+    grid->SetCol(5);
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->Cells(5, 1), QStringLiteral("2"));
+    EXPECT_EQ(grid->GetColorCell(5, 1), clYellow);
+    EXPECT_FALSE(P().ProjektGespeichert);
+    EXPECT_FALSE(grid->EditorVisible());
+
+    grid->SetCol(3);
+    press(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("2\t\r\n"));
+    EXPECT_EQ(grid->Cells(3, 1), QStringLiteral("0"));
+    EXPECT_EQ(grid->GetColorCell(3, 1), clWindow);
+
+    // The further components' grid offers them too.
+    TCellGrid* fremd = form->FremdEinbGrid;
+    bringIntoView(fremd);
+    fremd->setFocus();
+    QApplication::processEvents();
+    fremd->SetCells(1, 5, QStringLiteral("Klappe"));
+    fremd->SetCol(1);
+    fremd->SetRow(5);
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("Klappe\t\r\n"));
+    fremd->SetRow(6);
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(fremd->Cells(1, 6), QStringLiteral("Klappe"));
+    press(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(fremd->Cells(1, 6), QString());
+
+    // Inside an open editor they are the editor's: the cells stay.
+    openCell(grid, 5, 1, QStringLiteral("7"));
+    QLineEdit* editor = grid->InplaceEditor();
+    editor->selectAll();
+    press(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("7"));
+    press(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), QStringLiteral("77"));
+    editor->selectAll();
+    press(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), QString());
+    EXPECT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(grid->Cells(5, 1), QStringLiteral("2"));
+    EXPECT_EQ(grid->Cells(6, 1), QStringLiteral("0"));
 }

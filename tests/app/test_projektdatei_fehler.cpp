@@ -149,7 +149,7 @@ TEST(ProjektDateiSpeicherfehler, BadContentChangesNothing)
 
     p = BeispielProjekt();
     p.Teilstrecken[2].Bezeichnung = QStringLiteral("Zuluft \u2713");
-    for (const QString& path : {alt, neu}) ExpectSpeicherfehler<EProjektDatei>(path, p, "Teilstrecke 2, Bezeichnung");
+    for (const QString& path : {alt, neu}) ExpectSpeicherfehler<EProjektDatei>(path, p, "Teilstrecke 2, Teilstreckenbezeichnung: Das Zeichen '✓' (U+2713)");
 
     p = BeispielProjekt();
     p.Teilstrecken[1].FremdEinbauten(1).Beschreibung = "Klappe; rund";
@@ -161,7 +161,7 @@ TEST(ProjektDateiSpeicherfehler, BadContentChangesNothing)
 
     p = BeispielProjekt();
     p.Projektdaten.Nachtext = QStringLiteral("Gr\u00FC\u00DFe \u03A9");
-    for (const QString& path : {alt, neu}) ExpectSpeicherfehler<EProjektDatei>(path, p, "Nachtext");
+    for (const QString& path : {alt, neu}) ExpectSpeicherfehler<EProjektDatei>(path, p, "Projekt-Kopfdaten, Schlußbemerkungen: Das Zeichen 'Ω'");
 
     p = BeispielProjekt();
     p.TSAnzahl = 0;

@@ -191,6 +191,37 @@ TEST_F(ClipGrid, CutAndPasteChangeOnlyCellsTheUserCouldType)
     EXPECT_EQ(grid->Cells(2, 3), "23");
 }
 
+TEST_F(ClipGrid, CtrlCVXOnTheSelectionAreTheInsertAndDeleteKeys)
+{
+    grid->SetCells(1, 1, "a");
+    grid->SetCells(2, 1, "b");
+    select(1, 1, 2, 1);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "a\tb\t\r\n");
+    EXPECT_TRUE(trace.isEmpty());
+
+    select(1, 2, 2, 2);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->Cells(1, 2), "a");
+    EXPECT_EQ(grid->Cells(2, 2), "b");
+    EXPECT_EQ(trace, (QStringList{"Get 1,2", "Set 1,2=a", "Get 2,2", "Set 2,2=b"}));
+
+    trace.clear();
+    select(1, 1, 1, 1);
+    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "a\t\r\n");
+    EXPECT_EQ(grid->Cells(1, 1), QString());
+    EXPECT_EQ(trace, (QStringList{"Get 1,1", "Set 1,1="}));
+    EXPECT_FALSE(grid->EditorVisible());
+
+    // With Shift or Alt as well they are no clipboard keys.
+    QGuiApplication::clipboard()->setText("z");
+    select(2, 1, 2, 1);
+    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(grid->Cells(2, 1), "b");
+}
+
 TEST_F(ClipGrid, KeysWhileTheEditorIsOpenWorkOnItsText)
 {
     grid->SetCells(1, 1, "cell");
