@@ -453,7 +453,6 @@ bool CalculateCurrentSectionCommand(TProjekt& projekt, TSectionInputs& shown, in
 {
     if (shownSection < 1 || shownSection > projekt.TSAnzahl) return false;
     if (!storeShown(projekt, shown, shownSection, werte, texte)) return false;
-    projekt.ProjektGespeichert = false;
     CalculateSection(projekt, shownSection, werte, texte);
     ShowSectionResults(projekt, shownSection, shown);
     return true;
@@ -463,7 +462,6 @@ bool CalculateAllSectionsCommand(TProjekt& projekt, TSectionInputs& shown, int s
                                  const IValueSource& werte, const IMessageTexts& texte)
 {
     if (!storeShown(projekt, shown, shownSection, werte, texte)) return false;
-    projekt.ProjektGespeichert = false;
     projekt.AlleBerechnet = false;
     RoughnessCache roughness(werte, texte);
     for (int k = 1; k <= projekt.TSAnzahl; ++k) calculateSection(projekt, k, std::ref(roughness), texte);

@@ -106,7 +106,9 @@ void ShowTotals(const TProjekt& projekt, TSectionInputs& shown);
 // NodeToSectionIndex of the selected node; 0 when no node is selected).
 // Both store the shown section first; when that fails (the input message has
 // been shown) they return false and change nothing else.  ECalcError reaches
-// the caller, which shows its message.
+// the caller, which shows its message.  A calculation is no change of the
+// project of its own: ProjektGespeichert stays as it is (the input that made
+// the results old has marked the project changed already).
 
 // "Teilstrecke berechnen": calculates and shows the shown section.
 bool CalculateCurrentSectionCommand(TProjekt& projekt, TSectionInputs& shown, int shownSection,

@@ -40,6 +40,7 @@ public:
     std::vector<TTeilstrecke> TeilstreckenKopie;
     int TSAnzahl = 0;
 
+    // Nothing changed since the project was opened or last written.
     bool ProjektGespeichert = false;
     bool ProjektGeladen = false;
     bool ProjektNeu = false;

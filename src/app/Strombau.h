@@ -113,7 +113,8 @@ public:
     void FormCreate();
     // Every activation of the window (also the return from a dialog).
     void FormActivate();
-    // False in CanClose keeps the window open.
+    // Takes what is still open in a cell editor, then asks about unsaved
+    // changes.  False in CanClose keeps the window open.
     void FormCloseQuery(bool& CanClose);
     void FormClose();
     void UpdateMainCaption();
@@ -204,6 +205,8 @@ private:
     // An input of the user changed: the project is neither saved nor calculated.
     void sectionInputChanged();
     void setVelocityComputed(bool computed);
+    // The five result fields and the three totals := 0; AlleBerechnet := false.
+    void clearCalculatedResults();
     void applyShape(bool round, bool oval);
     // The focus left `field`: when it is a count field of the accessory
     // tab, what it holds now is the count that a refused edit returns to.
@@ -251,10 +254,11 @@ public:
     void CloseProject();
     // True while a project is open whose changes have not been written.
     bool HasUnsavedChanges() const;
-    // Before the open project is dropped (close, open, new): when it has
-    // unsaved changes, asks whether to save them; Yes saves.  True when the
-    // project may be dropped (nothing unsaved, No, or saved), false when the
-    // save was cancelled or failed.
+    // Before the open project is dropped (close, open): takes what is still
+    // open in a cell editor, then, when the project has unsaved changes,
+    // asks whether to save them; Yes saves.  True when the project may be
+    // dropped (nothing unsaved, No, or saved), false when a cell refused
+    // its text or the save was cancelled or failed.
     bool AskToSaveChanges();
     // Save (saveAs false: into the project's file, asking for a name only
     // when it has none) or save as.  Stores and checks the shown section
@@ -314,6 +318,12 @@ public:
     QTreeWidgetItem* SelectedNode() const;
     // Leaving the selected node for `node`; false refuses the change.
     bool TreeSelectionMayChange(QTreeWidgetItem* node);
+    // The captions of the section nodes in tree order.
+    QStringList SectionNames() const;
+    // True for a name the program numbers itself: "Teilstrecke" and a
+    // space, followed by the section number or nothing.  The user's own
+    // names are kept when sections are inserted or deleted.
+    bool IsNumberedSectionName(const QString& name) const;
 
 public slots:
     void ProjektNewBtnClick();
@@ -340,9 +350,10 @@ private:
     void connectTreeEvents();
     // Appends (index -1) or inserts a section node with its two children.
     QTreeWidgetItem* addSectionNode(int index, const QString& caption);
-    // Captions all section nodes "Teilstrecke n" in tree order and lets the
-    // records' numbers and names follow.
-    void renumberSections();
+    // Captions the section nodes in tree order from `names` (one per node):
+    // a name the user gave stays, a numbered or empty one becomes
+    // "Teilstrecke n" for its place n; the records' numbers and names follow.
+    void renumberSections(const QStringList& names);
     // The three tab captions := `caption`.
     void setSectionCaptions(const QString& caption);
     // Makes `node` current without the leaving and entering steps.

@@ -19,12 +19,15 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -98,6 +101,22 @@ private:
     std::function<bool(QObject*, QEvent*)> m_hook;
 };
 
+// The longest name a section record keeps: every editor of a name takes no
+// more, so that what the user sees is what is kept.
+constexpr int kSectionNameWidth = decltype(TTeilstrecke::Bezeichnung)::Width;
+
+// The tree's own editor of a caption, held to the width of a section name.
+class TSectionNameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(kSectionNameWidth);
+        return editor;
+    }
+};
+
 // Runs the program's own changes of the tree or the tabs without the steps
 // that a change by the user runs.
 class TCounterScope {
@@ -140,6 +159,7 @@ void TMainForm::connectTreeEvents()
     // The tree is never edited in place; renaming goes through an input box.
     TSTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TSTreeView->setSelectionMode(QAbstractItemView::SingleSelection);
+    TSTreeView->setItemDelegate(new TSectionNameDelegate(TSTreeView));
 
     QItemSelectionModel* old = TSTreeView->selectionModel();
     auto* selection = new TTreeSelectionModel(TSTreeView->model(), TSTreeView, [this](const QModelIndex& index) {
@@ -268,12 +288,38 @@ QTreeWidgetItem* TMainForm::addSectionNode(int index, const QString& caption)
     return node;
 }
 
-void TMainForm::renumberSections()
+bool TMainForm::IsNumberedSectionName(const QString& name) const
+{
+    // "Teilstrecke 3", also as the German list has it after a change of
+    // language, and the still unnumbered "Teilstrecke " of a new node.
+    const QString german = DefaultMessageTexts().MessageText(TMessageList::MessStrHolder1, 6);
+    for (const QString& word : {MessStrHolder1->item(6), german}) {
+        if (word.isEmpty() || !name.startsWith(word + QLatin1Char(' '))) continue;
+        const QString number = name.mid(word.size() + 1);
+        const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+        if (std::all_of(number.begin(), number.end(), digit)) return true;
+    }
+    return false;
+}
+
+QStringList TMainForm::SectionNames() const
+{
+    QStringList names;
+    for (int i = 0; i < TSTreeView->topLevelItemCount(); ++i) names << TSTreeView->topLevelItem(i)->text(0);
+    return names;
+}
+
+void TMainForm::renumberSections(const QStringList& names)
 {
     {
         TCounterScope quiet(m_treeUpdating);
-        for (int i = 0; i < TSTreeView->topLevelItemCount(); ++i)
-            TSTreeView->topLevelItem(i)->setText(0, MessStrHolder1->item(6) + QLatin1Char(' ') + QString::number(i + 1));
+        for (int i = 0; i < TSTreeView->topLevelItemCount(); ++i) {
+            const QString name = i < names.size() ? names.at(i) : QString();
+            TSTreeView->topLevelItem(i)->setText(
+                0, IsNumberedSectionName(name) || name.isEmpty()
+                       ? MessStrHolder1->item(6) + QLatin1Char(' ') + QString::number(i + 1)
+                       : name);
+        }
     }
     // A record carries the name and number of its node; a record that was
     // never stored keeps its empty number.
@@ -362,9 +408,9 @@ QString sectionCountMessage(const QString& anzahl)
 
 void TMainForm::ProjektNewBtnClick()
 {
-    CommitGridEdits();
     // An open project with unsaved changes is not dropped without the
-    // window's closing question; Yes keeps it so that the user can save.
+    // window's closing question (which first takes a count still open in a
+    // cell editor); Yes keeps it so that the user can save.
     bool mayDrop = true;
     FormCloseQuery(mayDrop);
     if (!mayDrop) return;
@@ -408,6 +454,10 @@ void TMainForm::mTSInsertClick()
     // (the input message has been shown) and nothing changes.
     if (!StoreSectionFromForm(p)) return;
 
+    // The names follow their sections: the new, empty section comes after
+    // the selected one (record p + 1) and has no name of its own yet.
+    QStringList names = SectionNames();
+    names.insert(p, QString());
     Projekt.BackupSectionArray();
     {
         TCounterScope quiet(m_treeUpdating);
@@ -421,7 +471,7 @@ void TMainForm::mTSInsertClick()
     // The selected node moved to q and stands for the new, empty section.
     const int q = p + 1;
     Projekt.RestoreSectionArrayShifted(q, TRestoreMode::Insert);
-    renumberSections();
+    renumberSections(names);
     setSectionCaptions(node->text(0));
     LoadSectionToForm(q);
 
@@ -440,6 +490,8 @@ void TMainForm::mTSDeleteClick()
         MessStrHolder3->item(3) + QLatin1Char(' ') + QString::number(p) + QLatin1Char(' ') + MessStrHolder3->item(4);
     if (MessageDlg(question, mtWarning, mbYesNo) != mrYes) return;
 
+    QStringList names = SectionNames();
+    names.removeAt(p - 1);
     Projekt.BackupSectionArray();
     {
         TCounterScope quiet(m_treeUpdating);
@@ -449,8 +501,11 @@ void TMainForm::mTSDeleteClick()
     Projekt.ResizeSections(Projekt.TSAnzahl);
     for (int k = 1; k <= Projekt.TSAnzahl; ++k) Projekt.ClearSectionRecord(k);
     Projekt.RestoreSectionArrayShifted(p, TRestoreMode::Delete);
-    renumberSections();
+    renumberSections(names);
     if (p > Projekt.TSAnzahl) p = Projekt.TSAnzahl;
+    // The network lost a section: its totals hold again only once every
+    // section has been calculated anew.
+    Projekt.AlleBerechnet = false;
 
     // The tabs still show the deleted section: they get the section that is
     // selected now before anything is stored or calculated.
@@ -471,7 +526,7 @@ void TMainForm::mTSNameChangeClick()
     CommitGridEdits();
     const int k = SectionIndexOf(node);
     QString name = node->text(0);
-    if (!InputQuery(MessStrHolder3->item(15), MessStrHolder3->item(16), name)) return;
+    if (!InputQuery(MessStrHolder3->item(15), MessStrHolder3->item(16), name, kSectionNameWidth)) return;
     // The project file lists the names separated by ";".
     if (const QString problem = CheckSectionNameText(name); !problem.isEmpty()) {
         MessageDlg(problem, mtError, mbOK);

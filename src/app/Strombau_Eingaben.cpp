@@ -218,7 +218,9 @@ void TMainForm::KanalartCBClick()
 void TMainForm::KanalartComboChange()
 {
     if (FillingSectionInputs()) return;
-    ClearResultEdits();
+    // The material changes no dimension: what was typed stays, only what
+    // was calculated with the old material goes.
+    clearCalculatedResults();
     sectionInputChanged();
 }
 
@@ -565,6 +567,9 @@ void TMainForm::LoadSectionToForm(int k)
         // A count in the record that is no number: shown as it is.
         MessageDlg(e.Message(), mtError, mbOK);
     }
+    // The totals are the network's, not the section's: they stay while
+    // they hold for every section.
+    if (Projekt.AlleBerechnet) ::ShowTotals(Projekt, in);
     ShowSectionInputs(in);
 }
 
@@ -581,11 +586,18 @@ void TMainForm::ClearSectionInputs()
 void TMainForm::ClearResultEdits()
 {
     TFillGuard guard(m_fillingInputs);
-    for (TCurrencyEdit* e : {DNRohrEdit, KanalHoeheEdit, GeschwEdit, HydrDurchmEdit, FlaecheEdit, DpRohrEdit,
-                             DpFormstueckEdit, DpGesamtEdit, VpLeitungGesEdit, dpLeitungGesEdit, WellenleistungEdit})
-        setFieldText(e, QStringLiteral("0"));
+    for (TCurrencyEdit* e : {DNRohrEdit, KanalHoeheEdit, GeschwEdit}) setFieldText(e, QStringLiteral("0"));
     // Without dimensions the velocity is an input.
     setVelocityComputed(false);
+    clearCalculatedResults();
+}
+
+void TMainForm::clearCalculatedResults()
+{
+    TFillGuard guard(m_fillingInputs);
+    for (TCurrencyEdit* e : {HydrDurchmEdit, FlaecheEdit, DpRohrEdit, DpFormstueckEdit, DpGesamtEdit, VpLeitungGesEdit,
+                             dpLeitungGesEdit, WellenleistungEdit})
+        setFieldText(e, QStringLiteral("0"));
     Projekt.AlleBerechnet = false;
 }
 

@@ -24,7 +24,6 @@ void TMainForm::mProjektOpenClick()
 
 void TMainForm::mProjektschliessenClick()
 {
-    CommitGridEdits();
     if (AskToSaveChanges()) CloseProject();
     UpdateMainCaption();
 }
@@ -48,6 +47,10 @@ bool TMainForm::HasUnsavedChanges() const
 
 bool TMainForm::AskToSaveChanges()
 {
+    // A count still open in a cell editor is input like any other: it is
+    // taken before the question is decided.  A cell that refused its text
+    // has said why; the project stays for the correction.
+    if (TSTreeView->topLevelItemCount() > 0 && !CommitGridEdits()) return false;
     if (!HasUnsavedChanges()) return true;
     const int answer =
         MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning, mbYesNo);
@@ -60,7 +63,6 @@ bool TMainForm::AskToSaveChanges()
 
 void TMainForm::OpenProject()
 {
-    CommitGridEdits();
     if (!AskToSaveChanges()) {
         UpdateMainCaption();
         return;
@@ -104,7 +106,9 @@ void TMainForm::OpenProject()
     }
 
     neu.Projektdateiname = path;
-    neu.ProjektGespeichert = false;
+    // The project is what its file holds: opening (and the calculation that
+    // comes with it) is no change to be asked about.
+    neu.ProjektGespeichert = true;
     neu.ProjektGeladen = true;
     neu.ProjektNeu = false;
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
@@ -138,15 +139,28 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, in
 
 void ShowMessage(const QString& text) { MessageDlg(text, mtCustom, mbOK); }
 
-bool InputQuery(const QString& caption, const QString& prompt, QString& value)
+void SetupInputDialog(QInputDialog& dlg, const QString& caption, const QString& prompt, const QString& value,
+                      int maxLength)
 {
-    if (answerer()) return answerer()->input(caption, prompt, value);
-    QInputDialog dlg(QApplication::activeWindow());
     dlg.setWindowTitle(caption);
     dlg.setLabelText(prompt);
-    dlg.setTextValue(value);
+    dlg.setTextValue(maxLength > 0 ? value.left(maxLength) : value);
     dlg.setOkButtonText(LoadResString(SMsgDlgOK));
     dlg.setCancelButtonText(LoadResString(SMsgDlgCancel));
+    if (maxLength > 0)
+        if (auto* field = dlg.findChild<QLineEdit*>()) field->setMaxLength(maxLength);
+}
+
+bool InputQuery(const QString& caption, const QString& prompt, QString& value, int maxLength)
+{
+    if (answerer()) {
+        if (!answerer()->input(caption, prompt, value)) return false;
+        // What the box's field would have taken of the answer.
+        if (maxLength > 0) value = value.left(maxLength);
+        return true;
+    }
+    QInputDialog dlg(QApplication::activeWindow());
+    SetupInputDialog(dlg, caption, prompt, value, maxLength);
     if (dlg.exec() != QDialog::Accepted) return false;
     value = dlg.textValue();
     return true;

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+class QInputDialog;
 class QWidget;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
@@ -27,8 +28,9 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, in
 void ShowMessage(const QString& text);
 // Cancelling returns `def`.
 QString InputBox(const QString& caption, const QString& prompt, const QString& def);
-// False when cancelled; `value` holds the default on entry and the answer on return.
-bool InputQuery(const QString& caption, const QString& prompt, QString& value);
+// False when cancelled; `value` holds the default on entry and the answer on
+// return.  A `maxLength` above 0 is the most characters the box's field takes.
+bool InputQuery(const QString& caption, const QString& prompt, QString& value, int maxLength = 0);
 
 struct FileDialogRequest {
     enum Kind { Open, Save } kind = Open;
@@ -73,6 +75,10 @@ QString MessageDlgCaption(TMsgDlgType type);        // "Warnung", "Fehler", ...
 QString MessageDlgText(const QString& text);        // carriage returns become line breaks
 QList<MessageDlgButton> MessageDlgButtons(TMsgDlgButtons buttons);  // in display order
 int MessageDlgEscapeResult(TMsgDlgButtons buttons); // result of Escape or the close box
+// The input box as InputQuery shows it: caption, prompt, default text, the
+// buttons' texts, and the length limit of its field (0: none).
+void SetupInputDialog(QInputDialog& dlg, const QString& caption, const QString& prompt, const QString& value,
+                      int maxLength);
 
 class DialogAnswerer {
 public:

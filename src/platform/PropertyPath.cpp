@@ -613,7 +613,13 @@ struct Setter {
         if (is("Enabled")) {
             bool b = false;
             if (!boolFromValue(v, b)) return badValue(name, v);
-            if (auto* x = qobject_cast<QMenu*>(obj)) { x->menuAction()->setEnabled(b); x->setEnabled(b); return 1; }
+            if (auto* x = qobject_cast<QMenu*>(obj)) {
+                // A menu is offered or not through its entry in the menu
+                // above it; the drop-down itself stays able to open once
+                // that entry is enabled.
+                x->menuAction()->setEnabled(b);
+                return 1;
+            }
             if (action) { action->setEnabled(b); return 1; }
             if (w) { w->setEnabled(b); return 1; }
             return -1;

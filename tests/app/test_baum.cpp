@@ -260,20 +260,6 @@ TEST_F(BaumForm, AnInsertOverInvalidInputsChangesNothing)
     EXPECT_EQ(current(), node(1));
 }
 
-TEST_F(BaumForm, UserNamesGiveWayToTheNumberingOnInsert)
-{
-    newProject(2);
-    answerer().expectInput(kNamePrompt, QStringLiteral("Zuluft"));
-    form->mTSNameChangeClick();
-    answerer().verifyDone();
-    ASSERT_EQ(node(1)->text(0), QStringLiteral("Zuluft"));
-    form->mTSInsertClick();
-    EXPECT_EQ(captions(), (QStringList{QStringLiteral("Teilstrecke 1"), QStringLiteral("Teilstrecke 2"),
-                                       QStringLiteral("Teilstrecke 3")}));
-    EXPECT_EQ(form->Projekt.Section(1).Bezeichnung.str(), QStringLiteral("Teilstrecke 1"));
-    EXPECT_EQ(form->Projekt.Section(2).Bezeichnung.str(), QStringLiteral("Teilstrecke 2"));
-}
-
 // ---- rename --------------------------------------------------------------------------
 
 TEST_F(BaumForm, RenamingReachesTheRecordAlsoWithEmptyInputs)
@@ -289,20 +275,6 @@ TEST_F(BaumForm, RenamingReachesTheRecordAlsoWithEmptyInputs)
     EXPECT_EQ(form->TSCaptionLbl3->text(), QStringLiteral("Abluft Küche"));
     EXPECT_EQ(form->Projekt.Section(1).Bezeichnung.str(), QStringLiteral("Abluft Küche"));
     EXPECT_FALSE(form->Projekt.ProjektGespeichert);
-}
-
-TEST_F(BaumForm, ALongNameShowsWholeInTheTreeAndCutInTheRecord)
-{
-    newProject(1);
-    setInputs({"500", "10", "200"});
-    const QString name = QStringLiteral("ABCDEFGHIJKLMNOPQRST");
-    answerer().expectInput(kNamePrompt, name);
-    form->mTSNameChangeClick();
-    answerer().verifyDone();
-    EXPECT_EQ(node(1)->text(0), name);
-    EXPECT_EQ(form->Projekt.Section(1).Bezeichnung.str(), QStringLiteral("ABCDEFGHIJKLMNO"));
-    // The store ran as well.
-    EXPECT_EQ(recordFlow(1), QStringLiteral("500"));
 }
 
 TEST_F(BaumForm, ACancelledOrRefusedRenameChangesNothing)

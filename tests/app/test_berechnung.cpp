@@ -477,7 +477,8 @@ TEST_F(BerechnungTest, AllSectionsCalculatesStoresAndShows)
     werte.set("Zeta-Bogen", "ZBog1", "0,3");
     ASSERT_TRUE(CalculateAllSectionsCommand(projekt, shown, 2, werte));
     EXPECT_TRUE(projekt.AlleBerechnet);
-    EXPECT_FALSE(projekt.ProjektGespeichert);
+    // The calculation itself is no change; typing the inputs marked one.
+    EXPECT_TRUE(projekt.ProjektGespeichert);
     EXPECT_EQ(projekt.Section(1).DpGesamt.str(), "54,76");
     EXPECT_EQ(projekt.Section(2).DpGesamt.str(), "54,76");  // stored from the form first
     EXPECT_EQ(projekt.Section(2).Volumenstrom.str(), "500");
@@ -518,7 +519,7 @@ TEST_F(BerechnungTest, CurrentSectionOfAChildNodeCalculatesTheParent)
     ASSERT_TRUE(CalculateCurrentSectionCommand(projekt, shown, NodeToSectionIndex(1, true), werte));
     EXPECT_EQ(projekt.Section(2).DpGesamt.str(), "54,76");
     EXPECT_EQ(shown.DpGesamt, "54,76");
-    EXPECT_FALSE(projekt.ProjektGespeichert);
+    EXPECT_TRUE(projekt.ProjektGespeichert);
     EXPECT_FALSE(projekt.AlleBerechnet);
     EXPECT_EQ(projekt.Section(1).DpGesamt.str(), "0");
 }

@@ -88,7 +88,7 @@ TEST_F(EingabenForm, HeightTypedWhileTheWidthIsZeroStaysAndHeightAndVelocityGive
     EXPECT_EQ(form->Projekt.Section(1).KanalHoehe.str(), QStringLiteral("150"));
 }
 
-TEST_F(EingabenForm, SwitchingShapeOrMaterialResetsDimensionsResultsAndTotalsAndTheShapeSwapsTheBendGrids)
+TEST_F(EingabenForm, SwitchingShapeResetsDimensionsResultsAndTotalsAndSwapsTheBendGrids)
 {
     make();
     EXPECT_TRUE(form->ZetaBogenGlattGrid->isEnabled());
@@ -120,17 +120,69 @@ TEST_F(EingabenForm, SwitchingShapeOrMaterialResetsDimensionsResultsAndTotalsAnd
     EXPECT_EQ(form->DNRohrLbl->text(), QStringLiteral("Rohr-Durchmesser"));
     EXPECT_TRUE(form->ZetaBogenGlattGrid->isEnabled());
     EXPECT_FALSE(form->ZetaBogenFlachVertGrid->isEnabled());
+}
 
-    // Another material resets them as well; the shape stays.
-    type(form->DNRohrEdit, QStringLiteral("160"));
-    form->DpGesamtEdit->setText(QStringLiteral("54,76"));
-    form->Projekt.AlleBerechnet = true;
-    form->KanalartCombo->setCurrentIndex(2);
-    EXPECT_EQ(form->DNRohrEdit->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->DpGesamtEdit->text(), QStringLiteral("0"));
-    EXPECT_FALSE(form->Projekt.AlleBerechnet);
-    EXPECT_TRUE(form->RohrartCB->isChecked());
+TEST_F(EingabenForm, AnotherMaterialClearsResultsAndTotalsButKeepsDimensionsAndVelocity)
+{
+    make();
+    auto calculated = [this] {
+        for (TCurrencyEdit* e : {form->HydrDurchmEdit, form->FlaecheEdit, form->DpRohrEdit, form->DpFormstueckEdit,
+                                 form->DpGesamtEdit, form->VpLeitungGesEdit, form->dpLeitungGesEdit,
+                                 form->WellenleistungEdit})
+            e->setText(QStringLiteral("12,34"));
+        form->Projekt.AlleBerechnet = true;
+        form->Projekt.ProjektGespeichert = true;
+    };
+    auto expectResultsCleared = [this](const char* what) {
+        SCOPED_TRACE(what);
+        for (TCurrencyEdit* e : {form->HydrDurchmEdit, form->FlaecheEdit, form->DpRohrEdit, form->DpFormstueckEdit,
+                                 form->DpGesamtEdit, form->VpLeitungGesEdit, form->dpLeitungGesEdit,
+                                 form->WellenleistungEdit})
+            EXPECT_EQ(e->Value(), 0.0) << e->objectName().toStdString();
+        EXPECT_FALSE(form->Projekt.AlleBerechnet);
+        EXPECT_FALSE(form->Projekt.ProjektGespeichert);
+    };
+
+    // Rectangular duct, width and velocity typed, the height to be found.
+    form->KanalartCB->click();
+    type(form->VpVorgabeEdit, QStringLiteral("1000"));
+    type(form->TSLaengeEdit, QStringLiteral("4"));
+    type(form->DNRohrEdit, QStringLiteral("300"));
+    type(form->GeschwEdit, QStringLiteral("4"));
+    calculated();
+    form->KanalartCombo->setCurrentIndex(3);
+    expectResultsCleared("width and velocity");
+    EXPECT_EQ(form->DNRohrEdit->Value(), 300.0);
+    EXPECT_EQ(form->KanalHoeheEdit->Value(), 0.0);
+    EXPECT_EQ(form->GeschwEdit->Value(), 4.0);
     expectVelocityComputed(*form, false);
+    EXPECT_TRUE(form->KanalartCB->isChecked());
+    ASSERT_TRUE(form->StoreCurrentSection());
+    const TTeilstrecke& r = form->Projekt.Section(1);
+    EXPECT_EQ(r.Materialart.str(), QStringLiteral("3"));
+    EXPECT_EQ(r.DNRohr.str(), QStringLiteral("300"));
+    EXPECT_EQ(r.Geschw.str(), QStringLiteral("4"));
+
+    // Width and height given: the velocity stays a result to be computed.
+    type(form->KanalHoeheEdit, QStringLiteral("200"));
+    calculated();
+    form->KanalartCombo->setCurrentIndex(1);
+    expectResultsCleared("width and height");
+    EXPECT_EQ(form->DNRohrEdit->Value(), 300.0);
+    EXPECT_EQ(form->KanalHoeheEdit->Value(), 200.0);
+    expectVelocityComputed(*form, true);
+
+    // Round pipe with its diameter.
+    form->RohrartCB->click();
+    type(form->DNRohrEdit, QStringLiteral("160"));
+    calculated();
+    form->KanalartCombo->setCurrentIndex(2);
+    expectResultsCleared("diameter");
+    EXPECT_EQ(form->DNRohrEdit->Value(), 160.0);
+    EXPECT_EQ(form->VpVorgabeEdit->Value(), 1000.0);
+    EXPECT_EQ(form->TSLaengeEdit->Value(), 4.0);
+    EXPECT_TRUE(form->RohrartCB->isChecked());
+    expectVelocityComputed(*form, true);
 }
 
 // ---- store and load ---------------------------------------------------------------------
@@ -301,7 +353,8 @@ TEST_F(EingabenForm, RoundPipeExampleTypedAndCalculatedShowsItsResults)
     form->BerechnenTSBtn->setEnabled(true);
     form->Projekt.ProjektGespeichert = true;
     form->BerechnenTSBtn->click();
-    EXPECT_FALSE(form->Projekt.ProjektGespeichert);
+    // The typed inputs were the change; calculating them is none of its own.
+    EXPECT_TRUE(form->Projekt.ProjektGespeichert);
     EXPECT_EQ(form->GeschwEdit->text(), QStringLiteral("6,91"));
     EXPECT_EQ(form->DNRohrEdit->text(), QStringLiteral("160"));
     EXPECT_EQ(form->HydrDurchmEdit->text(), QStringLiteral("0,16"));

@@ -306,18 +306,95 @@ TEST_F(EingabenForm, ARefusedCountFieldGoesBackToTheCountBeforeTheEdit)
     EXPECT_EQ(form->Projekt.Section(1).Einbauten(89).Anzahl.str(), QStringLiteral("7"));
 }
 
+namespace {
+
+// Types `text` into cell (col, row) of a count grid on the tab "Bogen" and
+// leaves its editor open.
+void typeIntoOpenCell(TMainForm& form, TCellGrid* grid, int col, int row, const QString& text)
+{
+    form.AuslegungPageCtrl->setCurrentWidget(form.FormstueckTab);
+    form.FormstueckPageCtrl->setCurrentWidget(form.BogenTab);
+    grid->setFocus();
+    grid->SetCol(col);
+    grid->SetRow(row);
+    QTest::keyClicks(grid, text);
+    ASSERT_TRUE(grid->EditorMode());
+    ASSERT_EQ(grid->Cells(col, row), QStringLiteral("0"));  // still in the editor
+}
+
+}  // namespace
+
 TEST_F(EingabenForm, ToolCommandsTakeTheCountStillOpenInACellEditor)
 {
     make();
     TCellGrid* grid = form->ZetaBogenGlattGrid;
-    showTab(form->FormstueckTab);
-    form->FormstueckPageCtrl->setCurrentWidget(form->BogenTab);
-    grid->setFocus();
-    grid->SetCol(4);
-    grid->SetRow(1);
-    QTest::keyClicks(grid, QStringLiteral("3"));
-    ASSERT_EQ(grid->Cells(4, 1), QStringLiteral("0"));  // still in the editor
+    typeIntoOpenCell(*form, grid, 4, 1, QStringLiteral("3"));
     form->CommitGridEdits();
     EXPECT_EQ(grid->Cells(4, 1), QStringLiteral("3"));
     EXPECT_EQ(grid->GetColorCell(4, 1), clYellow);
+}
+
+TEST_F(EingabenForm, EveryCommandThatDropsTheProjectFirstTakesTheCountStillOpenInACellEditor)
+{
+    make(2);
+    const QString unsaved = QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!");
+    TCellGrid* grid = form->ZetaBogenSegmentGrid;
+    // A project with a file that has been saved: only the typed count makes
+    // it a changed one.
+    form->Projekt.Projektdateiname = folder.file(QStringLiteral("p.STB"));
+    type(form->VpVorgabeEdit, QStringLiteral("500"));
+    type(form->TSLaengeEdit, QStringLiteral("10"));
+    type(form->DNRohrEdit, QStringLiteral("160"));
+    auto saved = [this] { form->Projekt.ProjektGespeichert = true; };
+
+    // Closing the window: the question comes, Yes keeps the window and the count.
+    saved();
+    typeIntoOpenCell(*form, grid, 2, 1, QStringLiteral("3"));
+    answerer().expectMessage(unsaved, mrYes);
+    EXPECT_FALSE(form->close());
+    answerer().verifyDone();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(grid->EditorMode());
+    EXPECT_EQ(grid->Cells(2, 1), QStringLiteral("3"));
+    EXPECT_EQ(grid->GetColorCell(2, 1), clYellow);
+    ASSERT_TRUE(form->StoreCurrentSection());
+    EXPECT_EQ(form->Projekt.Section(1).Einbauten(8).Anzahl.str(), QStringLiteral("3"));
+
+    // "Beenden" goes the same way.
+    saved();
+    typeIntoOpenCell(*form, grid, 3, 2, QStringLiteral("4"));
+    answerer().expectMessage(unsaved, mrYes);
+    form->mBeenden->trigger();
+    answerer().verifyDone();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(grid->Cells(3, 2), QStringLiteral("4"));
+
+    // A new project: Yes keeps the open one, so that it can be saved.
+    saved();
+    typeIntoOpenCell(*form, grid, 1, 1, QStringLiteral("5"));
+    answerer().expectMessage(unsaved, mrYes);
+    form->ProjektNewBtnClick();
+    answerer().verifyDone();
+    EXPECT_EQ(form->Projekt.TSAnzahl, 2);
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("5"));
+
+    // Open: Yes saves first; that save is cancelled, so nothing is opened.
+    saved();
+    form->Projekt.Projektdateiname.clear();
+    typeIntoOpenCell(*form, grid, 4, 1, QStringLiteral("6"));
+    answerer().expectMessage(unsaved, mrYes);
+    answerer().expectFileDialog(QString());
+    form->mProjektOpenClick();
+    answerer().verifyDone();
+    EXPECT_EQ(grid->Cells(4, 1), QStringLiteral("6"));
+    EXPECT_EQ(form->Projekt.TSAnzahl, 2);
+
+    // Close: the question comes; No drops the project.
+    saved();
+    typeIntoOpenCell(*form, grid, 5, 1, QStringLiteral("7"));
+    answerer().expectMessage(unsaved, mrNo);
+    form->mProjektschliessenClick();
+    answerer().verifyDone();
+    EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 0);
+    EXPECT_FALSE(grid->EditorMode());
 }

@@ -141,18 +141,21 @@ TEST_F(ProjektBefehleTest, StateTableOverCommandSequences)
              form->ProjektSaveBtnClick();
          },
          {a, true, false, true, 1}, halle},
+        // Calculating the saved project as it is changes nothing.
+        {"calculation without a change", rechnen, {a, true, false, true, 1}, halle},
         // A calculation leaves the caption to the next activation of the window.
-        {"calculation", rechnen, {a, false, false, true, 1}, kOhneName},
+        {"calculation after a change",
+         [this, rechnen] {
+             eingeben(QStringLiteral("650"), QStringLiteral("12,5"), QStringLiteral("200"));
+             rechnen();
+         },
+         {a, false, false, true, 1}, kOhneName},
         {"save of a named project", [this] { form->ProjektSaveBtnClick(); }, {a, true, false, true, 1}, halle},
         {"close of a saved project", [this] { form->mProjektschliessenClick(); },
          {QString(), false, false, false, 0}, kOhneName},
-        {"open", [oeffnen, b] { oeffnen(b); }, {b, false, true, false, 1}, beispiel},
-        {"failed open over an opened project",
-         [fehlschlagendesOeffnen] {
-             answerer().expectMessage(kUngespeichert, mrNo);
-             fehlschlagendesOeffnen();
-         },
-         {b, false, true, false, 1}, beispiel},
+        // Opening (and the calculation that comes with it) is no change.
+        {"open", [oeffnen, b] { oeffnen(b); }, {b, true, true, false, 1}, beispiel},
+        {"failed open over an opened project", fehlschlagendesOeffnen, {b, true, true, false, 1}, beispiel},
         {"save of an opened project", [this] { form->ProjektSaveBtnClick(); }, {b, true, true, false, 1}, beispiel},
         {"save as of an opened project",
          [this, c] {
@@ -161,7 +164,12 @@ TEST_F(ProjektBefehleTest, StateTableOverCommandSequences)
              form->mProjektSaveAsClick();
          },
          {c, true, true, false, 1}, kopie},
-        {"calculation of an opened project", rechnen, {c, false, true, false, 1}, kopie},
+        {"calculation of an opened project after a change",
+         [this, rechnen] {
+             eingeben(QStringLiteral("700"), QStringLiteral("12,5"), QStringLiteral("200"));
+             rechnen();
+         },
+         {c, false, true, false, 1}, kopie},
         {"new over an unsaved project",
          [this] {
              answerer().expectMessage(kUngespeichert, mrNo);
@@ -179,9 +187,10 @@ TEST_F(ProjektBefehleTest, StateTableOverCommandSequences)
              answerer().expectMessage(kUngespeichert, mrNo);
              oeffnen(c);
          },
-         {c, false, true, false, 1}, kopie},
+         {c, true, true, false, 1}, kopie},
         {"close of an unsaved opened project, Yes saves into its file",
          [this] {
+             eingeben(QStringLiteral("750"), QStringLiteral("12,5"), QStringLiteral("200"));
              answerer().expectMessage(kUngespeichert, mrYes);
              form->mProjektschliessenClick();
          },
@@ -329,7 +338,7 @@ TEST_F(ProjektBefehleTest, OpenThenSaveWritesIntoTheOpenedFileWithoutDialogs)
     form->mProjektOpenClick();
     answerer().verifyDone();
 
-    EXPECT_EQ(zustand(), (Zustand{path, false, true, false, 1}));
+    EXPECT_EQ(zustand(), (Zustand{path, true, true, false, 1}));
     EXPECT_TRUE(P().AlleBerechnet);
     EXPECT_EQ(P().TSAnzahl, 2);
     EXPECT_EQ(knoten(), (QStringList{QStringLiteral("Zuluft EG"), QStringLiteral("Teilstrecke 2")}));
@@ -400,7 +409,7 @@ TEST_F(ProjektBefehleTest, OpenWhileAnUnsavedProjectIsOpenAsksFirst)
     form->mProjektOpenClick();
     answerer().verifyDone();
     EXPECT_EQ(knoten().size(), 2);
-    EXPECT_EQ(zustand(), (Zustand{path, false, true, false, 1}));
+    EXPECT_EQ(zustand(), (Zustand{path, true, true, false, 1}));
 }
 
 TEST_F(ProjektBefehleTest, MenuAndToolBarRunTheSameCommands)

@@ -214,7 +214,7 @@ TEST_F(ProjektBefehleFehlerTest, FileWithASectionThatCannotBeCalculatedOpensWith
     EXPECT_EQ(answerer().asked().back().type, mtError);
     EXPECT_FALSE(answerer().asked().back().text.contains(kFehlerLaden));
 
-    EXPECT_EQ(zustand(), (Zustand{path, false, true, false, 1}));
+    EXPECT_EQ(zustand(), (Zustand{path, true, true, false, 1}));
     EXPECT_FALSE(P().AlleBerechnet);
     EXPECT_EQ(knoten(), QStringList({"Zuluft EG", "Oval Flur", "Abluft"}));
     EXPECT_EQ(P().Projektdaten.Projekt.str(), QStringLiteral("Ovaler Kanal"));
@@ -248,7 +248,7 @@ TEST_F(ProjektBefehleFehlerTest, FileWithASectionThatCannotBeCalculatedOpensWith
     answerer().expectMessage(QStringLiteral("Teilstrecke 1 (A)"));
     form->mProjektOpenClick();
     answerer().verifyDone();
-    EXPECT_EQ(zustand(), (Zustand{material, false, true, false, 1}));
+    EXPECT_EQ(zustand(), (Zustand{material, true, true, false, 1}));
     EXPECT_EQ(P().Projektdaten.Name1.str(), QStringLiteral("Neu"));
     EXPECT_EQ(knoten(), QStringList({"A"}));
 }
