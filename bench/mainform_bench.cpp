@@ -1,7 +1,8 @@
 // The main commands through the real main window, offscreen, every question
 // answered by the scripted answerer of the tests: start, a new project of
 // 1,000 sections, opening a 1,000-section project file, calculating all of
-// it, moving through the tree, saving, and the peak resident memory.
+// it, moving through the tree, saving, inserting and deleting a section, and
+// the peak resident memory.
 //
 // Each figure is printed with its target and, where one exists, a baseline
 // measured in the same process (the bare window, or the same command's work
@@ -310,6 +311,32 @@ int main(int argc, char** argv)
     answerer.verifyDone();
     const double saveMs = median(saves);
 
+    // ---- insert and delete a section ---------------------------------------------------
+    std::vector<double> inserts, insertsCpu, deletes, deletesCpu;
+    for (int i = 0; i < 3; ++i) {
+        form->TSTreeView->setCurrentItem(form->TSTreeView->topLevelItem(kSections / 2));
+        settle();
+        t.restart();
+        form->mTSInsertClick();
+        settle();
+        inserts.push_back(msSince(t));
+        insertsCpu.push_back(t.cpuMs());
+        // The new, empty section is the one after the selected node.
+        form->TSTreeView->setCurrentItem(form->TSTreeView->topLevelItem(kSections / 2 + 1));
+        settle();
+        answerer.expectMessage(QStringLiteral("wirklich löschen"), mrYes);
+        t.restart();
+        form->mTSDeleteClick();
+        settle();
+        deletes.push_back(msSince(t));
+        deletesCpu.push_back(t.cpuMs());
+    }
+    answerer.verifyDone();
+    if (form->Projekt.TSAnzahl != kSections || form->TSTreeView->topLevelItemCount() != kSections) {
+        std::fprintf(stderr, "insert and delete did not give back %d sections\n", kSections);
+        return 1;
+    }
+
     struct rusage ru {};
     getrusage(RUSAGE_SELF, &ru);
     const double peakMb = double(ru.ru_maxrss) / 1024.0;
@@ -327,6 +354,8 @@ int main(int argc, char** argv)
     report("calculate all", calcMs, median(calcCpu), 100, calcBaseMs, "calculation only");
     report("tree step (store and show)", stepMs, median(stepsCpu), 5);
     report("save", saveMs, median(savesCpu), 50, saveBaseMs, "file write only");
+    report("insert a section", median(inserts), median(insertsCpu), 150);
+    report("delete a section (and calculate)", median(deletes), median(deletesCpu), 250);
     const bool memSlow = peakMb >= 150;
     g_slow = g_slow || memSlow;
     std::printf("%-34s %9.1f MB  (target < 150 MB)  %s\n", "peak resident memory", peakMb, memSlow ? "SLOW" : "ok");

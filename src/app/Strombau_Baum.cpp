@@ -15,6 +15,7 @@
 #include "platform/SpeedBar.h"
 #include <QAction>
 #include <QEvent>
+#include <QHeaderView>
 #include <QIcon>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabBar>
@@ -313,6 +315,11 @@ void TMainForm::renumberSections(const QStringList& names)
 {
     {
         TCounterScope quiet(m_treeUpdating);
+        // The column fits its widest caption: measured once after all
+        // captions are set, not once per caption over the whole tree.
+        QHeaderView* header = TSTreeView->header();
+        header->setSectionResizeMode(0, QHeaderView::Interactive);
+        const auto fitAfterwards = qScopeGuard([header] { header->setSectionResizeMode(0, QHeaderView::ResizeToContents); });
         for (int i = 0; i < TSTreeView->topLevelItemCount(); ++i) {
             const QString name = i < names.size() ? names.at(i) : QString();
             TSTreeView->topLevelItem(i)->setText(
