@@ -27,20 +27,24 @@ constexpr std::array<MaterialInfo, 6> kMaterials = {{
 
 const QString kWertDatei = QStringLiteral("SBWert.Dat");
 
-// The number in a record text; an empty text is 0.  `label` names the
+// A field's name for a message, looked up only when there is a message to
+// give: the names come from the form, and a calculation reads hundreds of
+// fields per section.
+auto labelOf(const IMessageTexts& texte, const char* control)
+{
+    return [&texte, control] { return texte.FieldLabel(QLatin1String(control)); };
+}
+
+// The number in a record text; an empty text is 0.  `label()` names the
 // field as the form shows it.
-double recordNumber(const QString& text, const QString& label)
+template <class Label>
+double recordNumber(const QString& text, const Label& label)
 {
     if (text.trimmed().isEmpty()) return 0.0;
     double v = 0;
     if (!TryStrToFloat(text, v) || !std::isfinite(v))
-        throw ECalcError(QStringLiteral("Das Feld „%1“ enthält keine Zahl („%2“).").arg(label, text));
+        throw ECalcError(QStringLiteral("Das Feld „%1“ enthält keine Zahl („%2“).").arg(label(), text));
     return v;
-}
-
-QString labelOf(const IMessageTexts& texte, const char* control)
-{
-    return texte.FieldLabel(QLatin1String(control));
 }
 
 // A number read from the value file: must be present and numeric.
@@ -64,14 +68,15 @@ void reportMissingValueFile(const IValueSource& werte, const IMessageTexts& text
         MessageDlg(texte.MessageText(TMessageList::MessStrHolder1, 8), mtInformation, mbOK);
 }
 
-// A result text for the field labelled `label`, with the field named when
+// A result text for the field `label()` names, with the field named when
 // it cannot be made.
-QString resultFor(double x, const QString& label)
+template <class Label>
+QString resultFor(double x, const Label& label)
 {
     try {
         return ResultText(x);
     } catch (const ECalcError& e) {
-        throw ECalcError(QStringLiteral("%1 (%2)").arg(e.Message(), label));
+        throw ECalcError(QStringLiteral("%1 (%2)").arg(e.Message(), label()));
     }
 }
 
@@ -90,7 +95,7 @@ void sumFittingLosses(TTeilstrecke& r, const IMessageTexts& texte)
     for (int i = 1; i <= EinbautenAnzahl; ++i) {
         const TEinbauEintrag& e = r.Einbauten(i);
         if (e.Anzahl.str() == QLatin1String("0")) continue;  // the usual case, no conversion needed
-        const double n = recordNumber(e.Anzahl, SlotLabel(texte, i));
+        const double n = recordNumber(e.Anzahl, [&texte, i] { return SlotLabel(texte, i); });
         if (!(n > 0)) continue;
         double z = 0;
         if (e.Zeta.str().trimmed().isEmpty() || !TryStrToFloat(e.Zeta, z) || !std::isfinite(z)) {
@@ -105,9 +110,9 @@ void sumFittingLosses(TTeilstrecke& r, const IMessageTexts& texte)
     double fremd = 0;
     for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
         const TFremdEinbauEintrag& f = r.FremdEinbauten(j);
-        const double n = recordNumber(f.Anzahl, FremdFieldLabel(texte, 0, j));
+        const double n = recordNumber(f.Anzahl, [&texte, j] { return FremdFieldLabel(texte, 0, j); });
         if (!(n > 0)) continue;
-        fremd += recordNumber(f.Dp, FremdFieldLabel(texte, 2, j)) * n;
+        fremd += recordNumber(f.Dp, [&texte, j] { return FremdFieldLabel(texte, 2, j); }) * n;
     }
     // Both sums go into the fittings' pressure loss.
     r.ZetaSumme = resultFor(zeta, labelOf(texte, "DpFormstueckEdit"));
@@ -122,12 +127,12 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness, co
 {
     TTeilstrecke r = projekt.Section(k);
     try {
-        const QString geschw = labelOf(texte, "GeschwEdit");
+        const auto geschw = labelOf(texte, "GeschwEdit");
         const double V = recordNumber(r.Volumenstrom, labelOf(texte, "VpVorgabeEdit"));
         if (!(V > 0)) return;
         const int shape = ShapeOf(r.Kanalform);
         const double w0 = recordNumber(r.Geschw, geschw);
-        double a = recordNumber(r.DNRohr, DNRohrLabel(texte, shape == KanalformRund));
+        double a = recordNumber(r.DNRohr, [&texte, shape] { return DNRohrLabel(texte, shape == KanalformRund); });
         double b = recordNumber(r.KanalHoehe, labelOf(texte, "KanalHoeheEdit"));
 
         bool derived = false;
@@ -161,7 +166,7 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness, co
         if (derived && CrossSectionArea(shape, a, b) > 0)
             r.Geschw = resultFor(VelocityFromFlow(shape, V, a, b), geschw);
 
-        const QString hydr = labelOf(texte, "HydrDurchmEdit");
+        const auto hydr = labelOf(texte, "HydrDurchmEdit");
         r.HydrDurchm = resultFor(HydraulicDiameter(shape, a, b), hydr);
         r.Flaeche = resultFor(CrossSectionArea(shape, a, b), labelOf(texte, "FlaecheEdit"));
         sumFittingLosses(r, texte);
@@ -178,7 +183,7 @@ void calculateSection(TProjekt& projekt, int k, const RoughnessFn& roughness, co
 
         const double P1 = recordNumber(r.Laenge, labelOf(texte, "TSLaengeEdit")) * R;
         r.DpRohr = resultFor(P1, labelOf(texte, "DpRohrEdit"));
-        const QString formstuecke = labelOf(texte, "DpFormstueckEdit");
+        const auto formstuecke = labelOf(texte, "DpFormstueckEdit");
         const double P2 = recordNumber(r.FremdSumme, formstuecke)
                           + recordNumber(r.ZetaSumme, formstuecke) * 0.6 * w * w;
         r.DpFormstueck = resultFor(P2, formstuecke);
