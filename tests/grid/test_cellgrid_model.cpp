@@ -612,7 +612,9 @@ TEST(CellGridFormDamaged, RandomEntriesNeitherCrashNorGrowWithoutBound)
 #if !defined(__SANITIZE_ADDRESS__)
     // (AddressSanitizer keeps freed memory in quarantine, so the resident
     // size says nothing there.)
-    if (before > 0 && after > 0) EXPECT_LT(after - before, 64 * 1024) << "kB grown";
+    if (before > 0 && after > 0) {
+        EXPECT_LT(after - before, 64 * 1024) << "kB grown";
+    }
 #else
     (void)before;
     (void)after;
