@@ -86,7 +86,7 @@ void TStrombauBericht::Run()
         if (UserdatenLesen)
             UserdatenLesen(m_user);
         else
-            ReadUserdaten(m_user, !MeldungGezeigt);
+            ReadUserdaten(m_user);
         loadLogo();
         PrintReportBody();
     } catch (...) {

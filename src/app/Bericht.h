@@ -40,10 +40,8 @@ public:
     // The date printed beside "Datum:".
     QDate Datum = QDate::currentDate();
     // Reads the user data; by default from the value file, with "Zetawerte
-    // nicht vorhanden" when it is missing unless `MeldungGezeigt` says the
-    // command has shown it already.
+    // nicht vorhanden" when it is missing.
     std::function<void(TUserdaten&)> UserdatenLesen;
-    bool MeldungGezeigt = false;
     // Runs after SetupPrintObject, before the job starts (a printer or a
     // surface of one's own, a look at the set-up).
     std::function<void(TPrintObject&)> NachSetup;

@@ -70,28 +70,29 @@ void roundDigits(Decimal& d, int n)
 
 // At most `precision` significant digits and at most `decimals` digits
 // after the separator, in one rounding.
+void roundToPrecision(Decimal& d, int precision, int decimals)
+{
+    if (d.isZero()) return;
+    const long long n = std::min<long long>(precision, (long long)d.exp + decimals);
+    roundDigits(d, int(std::max<long long>(n, -1)));
+}
+
 Decimal floatToDecimal(double x, int precision, int decimals)
 {
     Decimal d = toDecimal(x);
-    if (d.isZero()) return d;
-    const long long n = std::min<long long>(precision, (long long)d.exp + decimals);
-    roundDigits(d, int(std::max<long long>(n, -1)));
+    roundToPrecision(d, precision, decimals);
     return d;
 }
 
 // The fixed formats first cut the binary tail of a double at 15
 // significant digits, so that a product whose decimal value ends in a half
 // (2021,2349999999997 for 24,40 x 0,6 x 11,75²) rounds as a hand calculation
-// does: 2021,24.  Then one rounding to `precision` significant digits and
-// `decimals` digits after the separator, halves away from zero, as for every
-// other value.
+// does: 2021,24.  Then the one rounding of every other value.
 Decimal fixedToDecimal(double x, int precision, int decimals)
 {
     Decimal d = toDecimal(x);
     roundDigits(d, 15);
-    if (d.isZero()) return d;
-    const long long n = std::min<long long>(precision, (long long)d.exp + decimals);
-    roundDigits(d, int(std::max<long long>(n, -1)));
+    roundToPrecision(d, precision, decimals);
     return d;
 }
 

@@ -8,12 +8,14 @@ enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
 // The decimal separator of all number text in the program.
 constexpr QChar DecimalSeparator = QLatin1Char(',');
 
-// ffFixed: `digits` decimals, rounded first to `precision` significant digits
-// and then to the decimals, halves away from zero each time (2021,2349999999997
-// at precision 7 prints "2021,24"); exponent form when more than `precision`
-// digits stand before the separator.  A negative zero prints without sign.
-// ffNumber and ffCurrency round alike.  ffGeneral: shortest text of
-// `precision` digits.
+// ffFixed: `digits` decimals.  The value is cut to 15 significant digits
+// first, so that a decimal half whose double lies just below it counts as
+// the half (2021,2349999999997 prints "2021,24"), then rounded once to at
+// most `precision` significant digits and `digits` decimals, halves away
+// from zero; a value merely close to a half stays on its side (2021,2346
+// prints "2021,23").  Exponent form when more than `precision` digits stand
+// before the separator.  A negative zero prints without sign.  ffNumber and
+// ffCurrency round alike.  ffGeneral: shortest text of `precision` digits.
 QString FloatToStrF(double value, TFloatFormat format, int precision, int digits);
 // Shortest general text of up to 15 significant digits ("210", "2,5");
 // exponent form below 0,00001 and from 1E15 ("1E-6", "1E15").

@@ -268,16 +268,6 @@ TEST(BerichtRahmen, PrintObjectSetUp)
 
 // ---- body ------------------------------------------------------------------------
 
-// The texts of the row that holds `caption`, by column.
-std::vector<QString> RowOf(const Page& p, const QString& caption, int n = 0)
-{
-    const Text* c = p.find(caption, n);
-    if (!c) return {};
-    std::vector<QString> out;
-    for (const Text* t : p.row(c->y)) out.push_back(t->text);
-    return out;
-}
-
 TEST(BerichtRumpf, RowsOfEachDuctShape)
 {
     TTeilstrecke rund = Strecke(QStringLiteral("Rund"), "1", "0");
@@ -288,7 +278,7 @@ TEST(BerichtRumpf, RowsOfEachDuctShape)
     ASSERT_EQ(r.rec.pages.size(), 1u);
     const Page& p = r.rec.pages[0];
 
-    using V = std::vector<QString>;
+    using V = QStringList;
     // Column 3 is 7 mm wide.
     const QString m3h = Clip(QStringLiteral("m³/h"), BodyFont(), 7.0);
     EXPECT_EQ(RowOf(p, QStringLiteral("Volumenstrom")),
@@ -386,9 +376,9 @@ TEST(BerichtRumpf, FittingListOnlyWithPositiveCounts)
     // "Anzahl" is cut to its 7 mm column.
     const QString anzahl = Clip(QStringLiteral("Anzahl"), BodyFont(fsItalic | fsUnderline), 7.0);
     EXPECT_LT(anzahl.size(), 6);
-    EXPECT_EQ(RowOf(p, QStringLiteral("Einbau/Formstück")), (std::vector<QString>{"Einbau/Formstück", "Zeta", anzahl}));
+    EXPECT_EQ(RowOf(p, QStringLiteral("Einbau/Formstück")), (QStringList{"Einbau/Formstück", "Zeta", anzahl}));
 
-    using V = std::vector<QString>;
+    using V = QStringList;
     EXPECT_EQ(RowOf(p, QStringLiteral("Bogen rund, glatt")), (V{"Bogen rund, glatt", "0,25", "2"}));
     const QString name90 = QStringLiteral("Luftfilterbox Rohr");  // code of slot 90
     EXPECT_EQ(SlotInfo(90).code, 27);
@@ -590,10 +580,10 @@ TEST(BerichtSumme, TotalsAboveTheFooterOnTheLastPage)
     EXPECT_EQ(t.caption->font.Style(), fsBold | fsUnderline);
     EXPECT_EQ(t.rows[0]->font.Style(), fsBold);
     EXPECT_EQ(t.rows[0]->font.Size(), 12);
-    using V = std::vector<QString>;
+    using V = QStringList;
     EXPECT_EQ(RowOf(*t.page, QStringLiteral("Druckverlust gesamt:")), (V{"Druckverlust gesamt:", "118,59", "Pa"}));
     EXPECT_EQ(RowOf(*t.page, QStringLiteral("erf. Wellenleistung:")), (V{"erf. Wellenleistung:", "0,37", "kW"}));
-    std::vector<QString> first = RowOf(*t.page, QStringLiteral("Gesamtergebnis:"));
+    const QStringList first = RowOf(*t.page, QStringLiteral("Gesamtergebnis:"));
     EXPECT_EQ(first, (V{"Gesamtergebnis:", "Volumenstrom gesamt:", "1250", "m³/h"}));
     EXPECT_NEAR(t.rows[0]->x, kLeft + 95.0 + kInset, kPx);
     EXPECT_NEAR(t.page->find(QStringLiteral("1250"), 1)->right(), kLeft + 173.0 - kInset, 0.3);
@@ -622,7 +612,7 @@ TEST(BerichtSumme, TextAfterTheResultsNeverRunsUnderTheTotals)
         EXPECT_NEAR(t.caption->x, kLeft + kInset, kPx);
         EXPECT_NEAR(t.rows[0]->x, kLeft + 95.0 + kInset, kPx);
         EXPECT_EQ(RowOf(*t.page, QStringLiteral("erf. Wellenleistung:")),
-                  (std::vector<QString>{"erf. Wellenleistung:", "0,37", "kW"}));
+                  (QStringList{"erf. Wellenleistung:", "0,37", "kW"}));
         // The text reached its end.
         bool last = false;
         for (const Page& p : r.rec.pages) last = last || p.find(QStringLiteral("Bemerkung %1").arg(lines));

@@ -17,16 +17,6 @@ const QString kFehlerDrucken = QStringLiteral("Fehler beim Drucken!");
 const QString kFehlerVorschau = QStringLiteral("Fehler bei der Druckvorschau!");
 const QString kZetawerte = QStringLiteral("Zetawerte nicht vorhanden");
 
-// The texts in the row of `caption` (its n-th occurrence) on `page`, left to right.
-QStringList Zeile(const bericht_test::Page& page, const QString& caption, int n = 0)
-{
-    QStringList out;
-    const bericht_test::Text* t = page.find(caption, n);
-    if (!t) return out;
-    for (const bericht_test::Text* x : page.row(t->y)) out << x->text;
-    return out;
-}
-
 class BerichtBefehleTest : public ProjektBefehleTest {
 protected:
     PreviewRegistration preview;
@@ -174,10 +164,10 @@ TEST_F(BerichtBefehleTest, EverySectionIsCalculatedBeforeTheReport)
     {
         const bericht_test::Page& p = rec.pages.at(0);
         // 500 m³/h in a 160 mm pipe: 6,91 m/s, 10 m x 3,7566 Pa/m = 37,57 Pa.
-        EXPECT_TRUE(Zeile(p, QStringLiteral("Strömungsgeschwindigkeit")).contains(QStringLiteral("6,91")));
-        EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverl. Rohr")).contains(QStringLiteral("37,57")));
-        EXPECT_TRUE(Zeile(p, QStringLiteral("Volumenstrom gesamt:")).contains(QStringLiteral("500")));
-        EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverlust gesamt:")).contains(QStringLiteral("37,57")));
+        EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Strömungsgeschwindigkeit")).contains(QStringLiteral("6,91")));
+        EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Druckverl. Rohr")).contains(QStringLiteral("37,57")));
+        EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Volumenstrom gesamt:")).contains(QStringLiteral("500")));
+        EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Druckverlust gesamt:")).contains(QStringLiteral("37,57")));
         // A section without volume flow is not calculated, and no reason to
         // refuse the report: it is printed as it is.
         EXPECT_EQ(p.count(QStringLiteral("Druckverl. Rohr")), 2);
@@ -194,11 +184,11 @@ TEST_F(BerichtBefehleTest, EverySectionIsCalculatedBeforeTheReport)
     answerer().verifyDone();
     ASSERT_EQ(shows, 2);
     const bericht_test::Page& p = rec.pages.at(0);
-    EXPECT_TRUE(Zeile(p, QStringLiteral("Teilstreckenlänge")).contains(QStringLiteral("20")));
+    EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Teilstreckenlänge")).contains(QStringLiteral("20")));
     // 20 m x 3,7566 Pa/m = 75,13 Pa
-    EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverl. Rohr")).contains(QStringLiteral("75,13")));
-    EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverl. Teilstr. gesamt")).contains(QStringLiteral("75,13")));
-    EXPECT_TRUE(Zeile(p, QStringLiteral("Druckverlust gesamt:")).contains(QStringLiteral("75,13")));
+    EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Druckverl. Rohr")).contains(QStringLiteral("75,13")));
+    EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Druckverl. Teilstr. gesamt")).contains(QStringLiteral("75,13")));
+    EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Druckverlust gesamt:")).contains(QStringLiteral("75,13")));
     EXPECT_EQ(p.count(QStringLiteral("37,57")), 0);
     EXPECT_EQ(form->DpRohrEdit->text(), QStringLiteral("75,13"));
 }

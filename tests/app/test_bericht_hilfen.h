@@ -8,6 +8,7 @@
 #include "print/PrintObject.h"
 #include "print/PrnPages.h"
 #include <QImage>
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -100,6 +101,17 @@ struct Page {
         return out;
     }
 };
+
+// The texts of the row that holds the n-th (0-based) `caption`, left to
+// right as recorded; empty when there is no such caption.
+inline QStringList RowOf(const Page& p, const QString& caption, int n = 0)
+{
+    QStringList out;
+    const Text* c = p.find(caption, n);
+    if (!c) return out;
+    for (const Text* t : p.row(c->y)) out << t->text;
+    return out;
+}
 
 struct Recording {
     std::vector<Page> pages;
