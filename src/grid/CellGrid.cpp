@@ -239,6 +239,15 @@ static int linePosition(const QString& lineText, int memoPos)
     return i;
 }
 
+// The multi-line edit window's text as the edit line holds it.
+static QString lineTextOf(const QPlainTextEdit* memo)
+{
+    QString t = memo->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    t.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return t;
+}
+
 TInplaceMemo::TInplaceMemo(TNewInplaceEdit* owner)
     : QPlainTextEdit(owner), m_owner(owner)
 {
@@ -320,9 +329,7 @@ void TNewInplaceEdit::textToMemo()
     if (!m_memo || !MultiLine || m_syncing) return;
     m_syncing = true;
     const QString now = text();
-    QString shown = m_memo->document()->toRawText();
-    shown.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    if (shown != now) m_memo->setPlainText(now);
+    if (lineTextOf(m_memo) != now) m_memo->setPlainText(now);
     m_syncing = false;
     selectionToMemo();
 }
@@ -350,9 +357,7 @@ void TNewInplaceEdit::memoToLine()
 {
     if (!m_memo || !MultiLine || m_syncing) return;
     m_syncing = true;
-    QString t = m_memo->document()->toRawText();
-    t.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    t.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    const QString t = lineTextOf(m_memo);
     const bool edited = t != text();
     if (edited) setText(t);
     const QTextCursor cursor = m_memo->textCursor();

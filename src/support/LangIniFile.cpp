@@ -5,19 +5,25 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // The bytes as text: UTF-8 when they are valid UTF-8, else Windows-1252.
-QString decode(QByteArray bytes, bool& ansi)
+// `utf8Marked` tells whether anything shows the file as UTF-8: the mark
+// or characters beyond ASCII.
+QString decode(QByteArray bytes, bool& ansi, bool& utf8Marked)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    utf8Marked = bytes.startsWith("\xEF\xBB\xBF");
+    if (utf8Marked) bytes.remove(0, 3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     ansi = utf8.hasError();
-    return ansi ? DecodeCp1252(bytes) : text;
+    if (ansi) return DecodeCp1252(bytes);
+    utf8Marked = utf8Marked || std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x80; });
+    return text;
 }
 
 }  // namespace
@@ -35,7 +41,7 @@ TLangIniFile::TLangIniFile(const QString& fileName) : m_fileName(fileName)
         m_readFailed = true;
         return;
     }
-    parse(decode(bytes, m_ansi));
+    parse(decode(bytes, m_ansi, m_utf8Marked));
 }
 
 TLangIniFile::~TLangIniFile()

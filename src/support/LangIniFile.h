@@ -31,8 +31,11 @@ public:
     const QString& FileName() const { return m_fileName; }
     // True when the file exists but could not be read.
     bool ReadFailed() const { return m_readFailed; }
-    // True when the bytes were not valid UTF-8 and were read as Windows-1252.
-    bool ReadAsWindows1252() const { return m_ansi; }
+    // True when the file shows itself as UTF-8: it starts with the byte-order
+    // mark, or it holds characters beyond ASCII in valid UTF-8.  A file
+    // that does neither was written in the code page (plain ASCII is
+    // Windows-1252 too).
+    bool MarkedAsUtf8() const { return m_utf8Marked; }
 
     QStringList ReadSections() const;
     // Key names in file order.
@@ -68,4 +71,5 @@ private:
     bool m_modified = false;
     bool m_readFailed = false;
     bool m_ansi = false;  // read as Windows-1252
+    bool m_utf8Marked = false;
 };

@@ -61,10 +61,11 @@ bool valueOfKind(DfmValue::Kind kind, const QString& key, const QString& text, C
 }
 
 // What "#nnn" below 256 means in the file's texts: a file in the code page
-// means that code page's character.
+// (one that nothing shows as UTF-8, plain ASCII among them) means that code
+// page's character.
 CharCodes charCodesOf(const TLangIniFile& file)
 {
-    return file.ReadAsWindows1252() ? CharCodes::Windows1252 : CharCodes::Unicode;
+    return file.MarkedAsUtf8() ? CharCodes::Unicode : CharCodes::Windows1252;
 }
 
 // "Font.Size" of the form or "<path>.Font.Size".

@@ -6,8 +6,10 @@
 #include "app/Berechnung.h"
 #include "app/DruckKopfForm.h"
 #include "app/GrundlagenDLG.h"
+#include "app/ProjektDatei.h"
 #include "app/SBWert.h"
 #include "app/Strombau.h"
+#include "app/Teilstrecke.h"
 #include "app/UserForm.h"
 #include "common/TestSupport.h"
 #include "grid/CellGrid.h"
@@ -144,15 +146,35 @@ TEST(HilfeDatei, TheBuildPlacesItBesideTheProgram)
 
 // ---- the worked example --------------------------------------------------------------
 
-// The texts of the elements whose id starts with "bsp", by the name of
+// The texts of the elements whose id starts with `prefix`, by the name of
 // the number they show: a number shown again has the id of its first
 // showing with "_2", "_3" ... after it.
-QMultiMap<QString, QString> exampleTexts(const QString& html)
+QMultiMap<QString, QString> numberTexts(const QString& html, const QString& prefix)
 {
     QMultiMap<QString, QString> texts;
-    static const QRegularExpression el(QStringLiteral("<[a-z]+[^>]*\\sid=\"(bsp[^\"_]*)(_[0-9]+)?\"[^>]*>([^<]*)<"));
+    const QRegularExpression el(QStringLiteral("<[a-z]+[^>]*\\sid=\"(%1[^\"_]*)(_[0-9]+)?\"[^>]*>([^<]*)<")
+                                    .arg(QRegularExpression::escape(prefix)));
     for (const QRegularExpressionMatch& m : el.globalMatch(html)) texts.insert(m.captured(1), m.captured(3));
     return texts;
+}
+
+// Every number of `shown` is the one `expected` gives for its name, and
+// every expected number is shown.
+void ExpectNumbers(const QMultiMap<QString, QString>& shown, const QMap<QString, QString>& expected)
+{
+    EXPECT_EQ(QStringList(shown.uniqueKeys()).join(QLatin1Char(' ')).toStdString(),
+              QStringList(expected.keys()).join(QLatin1Char(' ')).toStdString());
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it)
+        EXPECT_EQ(it.value().toStdString(), expected.value(it.key(), QStringLiteral("<nicht gerechnet>")).toStdString())
+            << it.key().toStdString();
+}
+
+TEST(HilfeDatei, LimitsAreThoseOfTheProgram)
+{
+    QMap<QString, QString> expected;
+    expected[QStringLiteral("grenze-tsname")] = QString::number(decltype(TTeilstrecke::Bezeichnung)::Width);
+    expected[QStringLiteral("grenze-tsanzahl")] = QString::number(MaxTSAnzahl);
+    ExpectNumbers(numberTexts(readText(helpSource()), QStringLiteral("grenze-")), expected);
 }
 
 TEST(HilfeDatei, WorkedExampleShowsTheProgramsNumbers)
@@ -266,13 +288,8 @@ TEST(HilfeDatei, WorkedExampleShowsTheProgramsNumbers)
     expected[QStringLiteral("bsp-eta")] = TWertDateiStand().ReadValue(QStringLiteral("Material"), QStringLiteral("EtaVentilator"));
     expected[QStringLiteral("bsp-p")] = totals.Wellenleistung;
 
-    const QMultiMap<QString, QString> shown = exampleTexts(readText(helpSource()));
     // Every number of the example is checked here, and none is missing.
-    EXPECT_EQ(QStringList(shown.uniqueKeys()).join(QLatin1Char(' ')).toStdString(),
-              QStringList(expected.keys()).join(QLatin1Char(' ')).toStdString());
-    for (auto it = shown.cbegin(); it != shown.cend(); ++it)
-        EXPECT_EQ(it.value().toStdString(), expected.value(it.key(), QStringLiteral("<nicht gerechnet>")).toStdString())
-            << it.key().toStdString();
+    ExpectNumbers(numberTexts(readText(helpSource()), QStringLiteral("bsp")), expected);
 }
 
 // ---- F1 in the real windows ---------------------------------------------------------

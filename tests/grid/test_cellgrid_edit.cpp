@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -617,4 +618,70 @@ TEST_F(EditTrace, MultiLineEditorLeavesOtherKeysToTheWindowOnceAndGivesWayToTheE
     run();
     EXPECT_EQ(grid->Row(), 1);
     EXPECT_EQ(grid->Cells(1, 2), QStringLiteral("8"));
+}
+
+TEST_F(EditTrace, MultiLineEditorAndEditLineAgreeThroughUndoSelectionAndCode)
+{
+    grid->SetEditMultiline(true);
+    grid->SetRowHeights(1, 60);
+    QTest::keyClick(grid, Qt::Key_A);
+    QLineEdit* line = grid->InplaceEditor();
+    TInplaceMemo* memo = MultiLineWindow(grid);
+    ASSERT_NE(memo, nullptr);
+    // The edit line holds the window's text with CR LF breaks, and the same
+    // selection with the caret on the same side.
+    const auto inStep = [&](const char* step) {
+        SCOPED_TRACE(step);
+        QString shown = memo->toPlainText();
+        shown.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        EXPECT_EQ(line->text(), shown);
+        const QTextCursor c = memo->textCursor();
+        const auto toLine = [&](int memoPos) { return memoPos + memo->toPlainText().left(memoPos).count(QLatin1Char('\n')); };
+        EXPECT_EQ(line->cursorPosition(), toLine(c.position()));
+        EXPECT_EQ(line->hasSelectedText(), c.hasSelection());
+        if (c.hasSelection()) {
+            EXPECT_EQ(line->selectionStart(), toLine(c.selectionStart()));
+            EXPECT_EQ(line->selectionEnd(), toLine(c.selectionEnd()));
+        }
+    };
+    QTest::keyClicks(memo, "bc");
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, "de");
+    inStep("typed");
+    EXPECT_EQ(line->text(), QStringLiteral("abc\r\nde"));
+
+    // A selection over the line break, made with Shift and the arrows.
+    QTest::keyClick(memo, Qt::Key_Left);
+    QTest::keyClick(memo, Qt::Key_Up, Qt::ShiftModifier);
+    inStep("selected upwards");
+    EXPECT_EQ(line->selectedText(), QStringLiteral("bc\r\nd"));  // up to the column the caret came from
+    QTest::keyClick(memo, Qt::Key_X);
+    inStep("selection replaced");
+    EXPECT_EQ(line->text(), QStringLiteral("axe"));
+
+    // Undo and redo in the window reach the edit line.
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    inStep("undone");
+    EXPECT_EQ(line->text(), QStringLiteral("abc\r\nde"));
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    inStep("redone");
+    EXPECT_EQ(line->text(), QStringLiteral("axe"));
+
+    // Backspace over a line break joins the lines.
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    inStep("break removed");
+    EXPECT_EQ(line->text(), QStringLiteral("axe"));
+
+    // Text and selection the grid sets on the edit line.
+    line->setText(QStringLiteral("eins\r\nzwei\r\ndrei"));
+    line->setSelection(10, -6);  // "zwei" and the break before it, caret at its start
+    inStep("set by code");
+    EXPECT_EQ(memo->textCursor().selectedText(), QStringLiteral("\u2029zwei"));
+    QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
+    inStep("all selected");
+    QTest::keyClick(memo, Qt::Key_Q);
+    inStep("all replaced");
+    EXPECT_TRUE(grid->commitEdit());
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("q"));
 }

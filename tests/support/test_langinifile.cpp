@@ -21,14 +21,20 @@ protected:
 TEST_F(LangIniFileTest, Utf8WithMarkAndWindows1252AreBothRead)
 {
     put("utf8.lng", "\xEF\xBB\xBF[TMainForm]\r\nLabel1.Caption='L\xC3\xA4nge'\r\n");
+    put("utf8-ohne-bom.lng", "[TMainForm]\r\nLabel1.Caption='L\xC3\xA4nge'\r\n");
     put("ansi.lng", "[TMainForm]\nLabel1.Caption='L\xE4nge'\n");
-    for (const char* name : {"utf8.lng", "ansi.lng"}) {
+    for (const char* name : {"utf8.lng", "utf8-ohne-bom.lng", "ansi.lng"}) {
         TLangIniFile f(path(name));
         EXPECT_FALSE(f.ReadFailed());
         EXPECT_EQ(f.ReadSections(), QStringList({"TMainForm"})) << name;
         EXPECT_EQ(f.ReadString("tmainform", "LABEL1.caption", "-"), QString::fromUtf8("'Länge'")) << name;
-        EXPECT_EQ(f.ReadAsWindows1252(), QByteArray(name) == "ansi.lng") << name;
+        EXPECT_EQ(f.MarkedAsUtf8(), QByteArray(name) != "ansi.lng") << name;
     }
+    // Plain ASCII shows nothing of UTF-8 unless it carries the mark.
+    put("ascii.lng", "[TMainForm]\r\nLabel1.Caption='L'#228'nge'\r\n");
+    put("ascii-bom.lng", "\xEF\xBB\xBF[TMainForm]\r\nLabel1.Caption='L'#228'nge'\r\n");
+    EXPECT_FALSE(TLangIniFile(path("ascii.lng")).MarkedAsUtf8());
+    EXPECT_TRUE(TLangIniFile(path("ascii-bom.lng")).MarkedAsUtf8());
 }
 
 TEST_F(LangIniFileTest, NamesAndValuesTrimmedCommentsAndRepeats)

@@ -435,14 +435,15 @@ TEST_F(TranslationTest, ListsKeepTheirNumberOfItems)
 TEST_F(TranslationTest, Utf8WithMarkAndWindows1252Files)
 {
     // "#128" to "#159" name the code page's characters in a Windows-1252
-    // file (texts and resource strings), the Unicode code points in a UTF-8
-    // one; list items are split as they stand.
+    // file (texts and resource strings), the Unicode code points in one that
+    // shows itself as UTF-8; list items are split as they stand.
     const QByteArray keys = "Button1.Caption='10 '#150' 20 '#128\r\n"
                             "KanalartCombo.Items.Strings='Blech #150',Holz\r\n"
                             "[ResourceStrings]\r\n"
                             "1014_SPreviewOf=#132'of'#147\r\n";
     write("Bom.lng", "\xEF\xBB\xBF[TSampleForm]\r\nLabel1.Caption='L\xC3\xA4nge'\r\n" + keys);
     write("Ansi.lng", "[TSampleForm]\r\nLabel1.Caption='L\xE4nge '#8364\r\n" + keys);
+    write("Ascii.lng", "[TSampleForm]\r\nLabel1.Caption='L'#228'nge'\r\n" + keys);
     useProgramFolder();
     manager->SetCurrentLang("Bom");
     EXPECT_EQ(form->Label1->text(), QString::fromUtf8("Länge"));
@@ -454,6 +455,12 @@ TEST_F(TranslationTest, Utf8WithMarkAndWindows1252Files)
     EXPECT_EQ(form->Button1->text(), QString::fromUtf8("10 – 20 €"));
     EXPECT_EQ(form->Combo->itemText(0), QStringLiteral("Blech #150"));
     EXPECT_EQ(form->Combo->itemText(1), QStringLiteral("Holz"));
+    EXPECT_EQ(LoadStr(1014), QString::fromUtf8("„of“"));
+    // A file of plain ASCII, the usual one to write "#nnn" in, is the code
+    // page's as well.
+    manager->SetCurrentLang("Ascii");
+    EXPECT_EQ(form->Label1->text(), QString::fromUtf8("Länge"));
+    EXPECT_EQ(form->Button1->text(), QString::fromUtf8("10 – 20 €"));
     EXPECT_EQ(LoadStr(1014), QString::fromUtf8("„of“"));
     manager->SetCurrentLang("Deutsch");
     EXPECT_EQ(form->Texts(), german);
