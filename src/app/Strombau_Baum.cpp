@@ -479,11 +479,11 @@ void TMainForm::mTSInsertClick()
     const int q = p + 1;
     Projekt.RestoreSectionArrayShifted(q, TRestoreMode::Insert);
     renumberSections(names);
+    // The moved sections lost their results, and the network's totals no
+    // longer hold: the new section is shown without them.
+    Projekt.AlleBerechnet = false;
     setSectionCaptions(node->text(0));
     LoadSectionToForm(q);
-
-    // The moved sections lost their results.
-    Projekt.AlleBerechnet = false;
     Projekt.ProjektGespeichert = false;
     UpdateMainCaption();
 }

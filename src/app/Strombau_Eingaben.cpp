@@ -126,8 +126,15 @@ void TMainForm::setupSectionInputs()
         // A refused description opened again keeps the text before the edit.
         if (m_refusedDescription.col != c || m_refusedDescription.row != r) m_editStart[s] = TCellEditStart{c, r, v};
         // What the project file cannot store is refused as it is typed,
-        // under the heading of the cell's column.
-        RefuseNonCp1252(FremdEinbGrid->InplaceEditor(), [this] { return FremdEinbGrid->Cells(FremdEinbGrid->Col(), 0); });
+        // under the heading of the cell's column.  The message's box takes
+        // the focus and so ends the edit with the text that was kept; the
+        // cell is edited on from there.
+        RefuseNonCp1252(
+            FremdEinbGrid->InplaceEditor(), [this] { return FremdEinbGrid->Cells(FremdEinbGrid->Col(), 0); },
+            [this] {
+                FremdEinbGrid->setFocus();
+                FremdEinbGrid->ShowEditor();
+            });
     };
     FremdEinbGrid->OnCancelEdit = [this](QObject* s, int c, int r) { FremdEinbGridCancelEdit(s, c, r); };
 

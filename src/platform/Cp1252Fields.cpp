@@ -24,6 +24,7 @@ public:
     QString lastText;
     int lastCursor = 0;
     bool restoring = false;
+    std::function<void()> showAgain;
 
 private:
     FieldNameFn m_name;
@@ -45,14 +46,16 @@ QString Cp1252FieldMessage(const QString& text, const QString& field)
     return FmtLoadResString(SFieldBadChar, {DescribeCharacter(text, bad), field});
 }
 
-void RefuseNonCp1252(QLineEdit* edit, FieldNameFn field)
+void RefuseNonCp1252(QLineEdit* edit, FieldNameFn field, std::function<void()> showAgain)
 {
     if (!edit) return;
     if (TFieldWatcher* w = existingWatcher(edit)) {
         w->SetName(std::move(field));
+        w->showAgain = std::move(showAgain);
         return;
     }
     auto* w = new TFieldWatcher(edit, std::move(field));
+    w->showAgain = std::move(showAgain);
     w->lastText = CanEncodeCp1252(edit->text()) ? edit->text() : QString();
     QObject::connect(edit, &QLineEdit::textChanged, w, [w, edit](const QString& text) {
         if (!w->restoring && CanEncodeCp1252(text)) {
@@ -71,9 +74,15 @@ void RefuseNonCp1252(QLineEdit* edit, FieldNameFn field)
         edit->setText(w->lastText);
         edit->setCursorPosition(w->lastCursor);
         w->restoring = false;
+        const QString kept = w->lastText;
+        const int caret = w->lastCursor;
         QPointer<QLineEdit> alive(edit);
         MessageDlg(message, mtError, mbOK);
-        if (alive && alive->isVisible()) alive->setFocus();
+        if (!alive) return;
+        if (!alive->isVisible() && w->showAgain) w->showAgain();
+        if (!alive->isVisible()) return;
+        alive->setFocus();
+        if (alive->text() == kept) alive->setCursorPosition(caret);
     });
 }
 

@@ -17,6 +17,9 @@ using FieldNameFn = std::function<QString()>;
 // Feld „<field>“ nicht gespeichert werden."
 QString Cp1252FieldMessage(const QString& text, const QString& field);
 
-// Watches `edit` (idempotent: a second call only replaces the name).
-void RefuseNonCp1252(QLineEdit* edit, FieldNameFn field);
+// Watches `edit` (idempotent: a second call only replaces the name and
+// `showAgain`).  A field that the message's taking of the focus has hidden
+// (a grid's cell editor ends its edit) is handed to `showAgain`; shown
+// again, it gets the focus back with the caret where it was.
+void RefuseNonCp1252(QLineEdit* edit, FieldNameFn field, std::function<void()> showAgain = {});
 void RefuseNonCp1252(QPlainTextEdit* edit, FieldNameFn field);

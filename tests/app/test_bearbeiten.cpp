@@ -308,6 +308,14 @@ TEST_F(BaumForm, NetworkTotalsStayShownWhileEverySectionIsCalculated)
     form->mTSDeleteClick();
     answerer().verifyDone();
     expectNoTotals("after a deletion that could not be calculated");
+
+    // An inserted section has not been calculated: the totals go with the insert.
+    setInputs({"300", "3", "125"});
+    form->BerechnenGesamtBtn->click();
+    ASSERT_TRUE(form->Projekt.AlleBerechnet);
+    ASSERT_EQ(form->VpLeitungGesEdit->Value(), 600.0);
+    form->mTSInsertClick();
+    expectNoTotals("right after an insert");
 }
 
 // ---- the closing question -----------------------------------------------------------------

@@ -287,6 +287,66 @@ TEST_F(EingabenFelder, DescriptionsAndSectionNamesRefuseCharactersOutsideTheCode
     EXPECT_FALSE(P().Section(2).Bezeichnung.str().contains(QStringLiteral("Ω")));
 }
 
+// Answers messages as the real box does: while it is shown it is the
+// active window and holds the focus, which the main window gets back after.
+class FocusTakingMessages : public DialogAnswerer {
+public:
+    explicit FocusTakingMessages(QWidget* owner) : m_owner(owner) { m_previous = SetDialogAnswerer(this); }
+    ~FocusTakingMessages() override { SetDialogAnswerer(m_previous); }
+
+    int message(const QString& t, TMsgDlgType ty, TMsgDlgButtons b) override
+    {
+        QWidget box;
+        auto* field = new QLineEdit(&box);
+        EXPECT_TRUE(ShowActive(&box));
+        field->setFocus();
+        QApplication::processEvents();
+        const int answer = m_previous->message(t, ty, b);
+        box.hide();
+        EXPECT_TRUE(ShowActive(m_owner));
+        QApplication::processEvents();
+        return answer;
+    }
+    bool input(const QString& c, const QString& p, QString& v) override { return m_previous->input(c, p, v); }
+    bool fileDialog(FileDialogRequest& r) override { return m_previous->fileDialog(r); }
+    bool printDialog(PrintDialogRequest& r) override { return m_previous->printDialog(r); }
+    int modalForm(QWidget* f) override { return m_previous->modalForm(f); }
+
+private:
+    QWidget* m_owner;
+    DialogAnswerer* m_previous = nullptr;
+};
+
+TEST_F(EingabenFelder, ADescriptionCellGoesOnBeingTypedAfterTheMessageHadTheFocus)
+{
+    ASSERT_TRUE(ShowActive(form.get()));
+    form->TSTreeView->setCurrentItem(form->TSTreeView->topLevelItem(0)->child(1));  // "Formstücke"
+    ASSERT_EQ(form->AuslegungPageCtrl->currentWidget(), form->FormstueckTab);
+    form->FormstueckPageCtrl->setCurrentWidget(form->SonstTab);
+    QApplication::processEvents();
+    TCellGrid* grid = form->FremdEinbGrid;
+    ASSERT_TRUE(grid->isVisible());
+    grid->setFocus();
+    grid->SetCol(1);
+    grid->SetRow(1);
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), grid);
+    {
+        FocusTakingMessages box(form.get());
+        answerer().expectMessage(QStringLiteral("Das Zeichen 'Δ' (U+0394) kann im Feld „Beschreibung“"));
+        tippeZeichen(QApplication::focusWidget(), QStringLiteral("p"));
+        tippeZeichen(QApplication::focusWidget(), QStringLiteral("Δ"));
+        answerer().verifyDone();
+    }
+    // The cell is in its editor again, with the caret behind what was kept.
+    ASSERT_TRUE(grid->EditorVisible());
+    EXPECT_EQ(QApplication::focusWidget(), grid->InplaceEditor());
+    tippeZeichen(QApplication::focusWidget(), QStringLiteral("-Klappe"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("p-Klappe"));
+}
+
 TEST_F(EingabenFelder, ACharacterThatStillReachesTheWriterIsNamedWithSectionAndField)
 {
     eingeben(QStringLiteral("500"), QStringLiteral("10"), QStringLiteral("160"));
