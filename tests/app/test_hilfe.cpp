@@ -351,6 +351,25 @@ protected:
     {
         return topic([w] { QTest::keyClick(w, Qt::Key_F1); });
     }
+    // F1 on the control `field` picks in the dialog of type Dlg that `open`
+    // shows; the dialog is closed after it.
+    template <class Dlg>
+    std::string f1InDialog(const std::function<void()>& open, const std::function<QWidget*(Dlg*)>& field)
+    {
+        std::string seen;
+        answerer().expectForm([&](QWidget* w) {
+            auto* d = qobject_cast<Dlg*>(w);
+            EXPECT_NE(d, nullptr);
+            if (!d) return int(mrCancel);
+            EXPECT_TRUE(ShowActive(d));
+            seen = f1(field(d));
+            d->close();
+            return int(mrCancel);
+        });
+        open();
+        answerer().verifyDone();
+        return seen;
+    }
 };
 
 TEST_F(HilfeF1, EveryNamedControlOfTheMainWindowOpensItsTopic)
@@ -382,7 +401,6 @@ TEST_F(HilfeF1, EveryNamedControlOfTheMainWindowOpensItsTopic)
 TEST_F(HilfeF1, EveryDialogOpensItsTopic)
 {
     // Technical data, behind the access code.
-    std::string technik;
     answerer().expectForm([](QWidget* w) {
         auto* p = qobject_cast<TPasswordForm*>(w);
         EXPECT_NE(p, nullptr);
@@ -390,63 +408,22 @@ TEST_F(HilfeF1, EveryDialogOpensItsTopic)
         p->PasswordEdit->setText(QString::fromLatin1(TMainForm::TechnikZugangscode));
         return int(mrOk);
     });
-    answerer().expectForm([&](QWidget* w) {
-        auto* d = qobject_cast<TGrundlagenForm*>(w);
-        EXPECT_NE(d, nullptr);
-        if (!d) return int(mrCancel);
-        EXPECT_TRUE(ShowActive(d));
-        d->VorgabenPageControl->setCurrentIndex(1);
-        technik = f1(d->ZetaBogenGlattGrid);
-        d->close();
-        return int(mrCancel);
-    });
-    form->mTechnik->trigger();
-    answerer().verifyDone();
-    EXPECT_EQ(technik, std::string("250"));
-
-    // The project header.
-    std::string kopf;
-    answerer().expectForm([&](QWidget* w) {
-        auto* d = qobject_cast<TDruckkopfDlg*>(w);
-        EXPECT_NE(d, nullptr);
-        if (!d) return int(mrCancel);
-        EXPECT_TRUE(ShowActive(d));
-        kopf = f1(d->ProjektEdit);
-        d->done(mrOk);
-        return int(mrOk);
-    });
-    form->ExecuteDruckkopfDlg();
-    answerer().verifyDone();
-    EXPECT_EQ(kopf, std::string("280"));
-
-    // User settings and the program information.
-    std::string benutzer;
-    answerer().expectForm([&](QWidget* w) {
-        auto* d = qobject_cast<TUserDlg*>(w);
-        EXPECT_NE(d, nullptr);
-        if (!d) return int(mrCancel);
-        EXPECT_TRUE(ShowActive(d));
-        benutzer = f1(d->SpracheCB);
-        d->close();
-        return int(mrCancel);
-    });
-    form->Benutzereinstellungen1->trigger();
-    answerer().verifyDone();
-    EXPECT_EQ(benutzer, std::string("270"));
-
-    std::string info;
-    answerer().expectForm([&](QWidget* w) {
-        auto* box = qobject_cast<TAboutBox*>(w);
-        EXPECT_NE(box, nullptr);
-        if (!box) return int(mrCancel);
-        EXPECT_TRUE(ShowActive(box));
-        info = f1(box->OKButton);
-        box->close();
-        return int(mrOk);
-    });
-    form->mAbout->trigger();
-    answerer().verifyDone();
-    EXPECT_EQ(info, std::string("260"));
+    EXPECT_EQ(f1InDialog<TGrundlagenForm>([this] { form->mTechnik->trigger(); },
+                                          [](TGrundlagenForm* d) {
+                                              d->VorgabenPageControl->setCurrentIndex(1);
+                                              return d->ZetaBogenGlattGrid;
+                                          }),
+              "250");
+    // The project header, the user settings and the program information.
+    EXPECT_EQ(f1InDialog<TDruckkopfDlg>([this] { form->ExecuteDruckkopfDlg(); },
+                                        [](TDruckkopfDlg* d) { return d->ProjektEdit; }),
+              "280");
+    EXPECT_EQ(f1InDialog<TUserDlg>([this] { form->Benutzereinstellungen1->trigger(); },
+                                   [](TUserDlg* d) { return d->SpracheCB; }),
+              "270");
+    EXPECT_EQ(f1InDialog<TAboutBox>([this] { form->mAbout->trigger(); },
+                                    [](TAboutBox* d) { return d->OKButton; }),
+              "260");
 }
 
 }  // namespace
