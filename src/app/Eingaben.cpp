@@ -232,16 +232,19 @@ QString checkDecimalField(const QString& text, const QString& label)
 QString orZero(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("0") : text; }
 
 // Everything the record must be able to hold; empty when all is well.
-// Fields are named by their labels.
-QString checkStorable(const TSectionInputs& in, const IMessageTexts& texte)
+// Fields are named by their labels.  Without `withDaten` only the counts
+// and further components are checked (the data tab's fields are not stored).
+QString checkStorable(const TSectionInputs& in, const IMessageTexts& texte, bool withDaten)
 {
     const auto label = [&texte](const char* control) { return texte.FieldLabel(QLatin1String(control)); };
     QString m;
-    if (!(m = checkNumberField(in.VpVorgabe, label("VpVorgabeEdit"))).isEmpty()) return m;
-    if (!(m = checkDecimalField(in.TSLaenge, label("TSLaengeEdit"))).isEmpty()) return m;
-    if (!(m = checkNumberField(in.DNRohr, DNRohrLabel(texte, in.RohrartChecked))).isEmpty()) return m;
-    if (!(m = checkNumberField(in.KanalHoehe, label("KanalHoeheEdit"))).isEmpty()) return m;
-    if (!(m = checkDecimalField(in.Geschw, label("GeschwEdit"))).isEmpty()) return m;
+    if (withDaten) {
+        if (!(m = checkNumberField(in.VpVorgabe, label("VpVorgabeEdit"))).isEmpty()) return m;
+        if (!(m = checkDecimalField(in.TSLaenge, label("TSLaengeEdit"))).isEmpty()) return m;
+        if (!(m = checkNumberField(in.DNRohr, DNRohrLabel(texte, in.RohrartChecked))).isEmpty()) return m;
+        if (!(m = checkNumberField(in.KanalHoehe, label("KanalHoeheEdit"))).isEmpty()) return m;
+        if (!(m = checkDecimalField(in.Geschw, label("GeschwEdit"))).isEmpty()) return m;
+    }
     for (int slot = 1; slot <= 87; ++slot) {
         const QString e = CheckCountText(in.SlotAnzahl[std::size_t(slot)]);
         if (!e.isEmpty()) {
@@ -317,17 +320,20 @@ bool StoreSectionFromInputs(TProjekt& projekt, int k, const TSectionInputs& in,
                    mtError, mbOK);
         return false;
     }
-    if (projekt.TSLeer) return true;
+    // Empty data tab: its fields are not stored (the record keeps what it
+    // held, and a section never stored keeps its empty number), but the
+    // counts and further components typed on the other tabs are.
+    const bool leer = projekt.TSLeer;
 
     if (k < 1) throw std::out_of_range("section number out of range");
     TTeilstrecke& target = projekt.Section(k);  // throws for a k beyond the array
 
     if (!in.NodeSelected) {
-        projekt.SumFittingCounts(k);
+        if (!leer) projekt.SumFittingCounts(k);
         return true;
     }
 
-    const QString problem = checkStorable(in, texte);
+    const QString problem = checkStorable(in, texte, !leer);
     if (!problem.isEmpty()) {
         MessageDlg(problem, mtError, mbOK);
         return false;
@@ -335,18 +341,20 @@ bool StoreSectionFromInputs(TProjekt& projekt, int k, const TSectionInputs& in,
 
     // Everything is known to fit: build the record, then put it in place.
     TTeilstrecke r = target;
-    r.Bezeichnung = in.SectionCaption;
-    r.Nummer = IntToStr(k);
-    r.Materialart = IntToStr(in.MaterialIndex);
-    if (in.RohrartChecked)
-        r.Kanalform = "1";
-    else
-        r.Kanalform = in.OvalChecked ? "3" : "2";
-    r.DNRohr = IntToStr(Trunc(fieldNumber(in.DNRohr)));
-    r.KanalHoehe = IntToStr(Trunc(fieldNumber(in.KanalHoehe)));
-    r.Volumenstrom = IntToStr(Trunc(fieldNumber(in.VpVorgabe)));
-    r.Laenge = FloatToStr(fieldNumber(in.TSLaenge));
-    r.Geschw = FloatToStr(fieldNumber(in.Geschw));
+    if (!leer) {
+        r.Bezeichnung = in.SectionCaption;
+        r.Nummer = IntToStr(k);
+        r.Materialart = IntToStr(in.MaterialIndex);
+        if (in.RohrartChecked)
+            r.Kanalform = "1";
+        else
+            r.Kanalform = in.OvalChecked ? "3" : "2";
+        r.DNRohr = IntToStr(Trunc(fieldNumber(in.DNRohr)));
+        r.KanalHoehe = IntToStr(Trunc(fieldNumber(in.KanalHoehe)));
+        r.Volumenstrom = IntToStr(Trunc(fieldNumber(in.VpVorgabe)));
+        r.Laenge = FloatToStr(fieldNumber(in.TSLaenge));
+        r.Geschw = FloatToStr(fieldNumber(in.Geschw));
+    }
 
     // All 99 zeta values in one read of the value file.
     QStringList zetas;

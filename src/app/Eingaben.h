@@ -109,10 +109,14 @@ bool ValidateSectionInputs(TProjekt& projekt, const TSectionInputs& in);
 // Stores the snapshot into record k (1..TSAnzahl).  Missing value file:
 // "Zetawerte nicht vorhanden" (information) and the zeta texts stay empty.
 // Invalid inputs: the three-line message (error), false, nothing stored.
-// Empty inputs: true, nothing stored.  No node selected: counts summed,
-// true.  A count, loss or description the record cannot hold (see the
-// validators below), or a length or velocity whose text its 10-character
-// field would change: a message naming it, false, nothing stored.
+// Empty inputs (nothing given on the data tab): true; the data tab's
+// fields are not stored (the record keeps them, and its Nummer), but the
+// fitting counts, built-in components and further components are.  No node
+// selected: nothing stored, counts summed (valid inputs only), true.  A
+// count, loss or description the record cannot hold (see the validators
+// below), or (valid inputs) a length or velocity whose text its
+// 10-character field would change: a message naming it, false, nothing
+// stored.
 bool StoreSectionFromInputs(TProjekt& projekt, int k, const TSectionInputs& in,
                             const IValueSource& werte,
                             const IMessageTexts& texte = DefaultMessageTexts());

@@ -99,16 +99,65 @@ TEST_F(EingabenTest, InvalidInputsShowTheThreeLinesAndStoreNothing)
     EXPECT_FALSE(projekt.TSLeer);
 }
 
-TEST_F(EingabenTest, EmptyInputsKeepTheRecord)
+TEST_F(EingabenTest, EmptyInputsKeepTheDataFieldsAndStoreTheCounts)
 {
-    projekt.Section(2).Volumenstrom = "700";
-    projekt.Section(2).Einbauten(4).Anzahl = "3";
+    TTeilstrecke& r = projekt.Section(2);
+    r.Volumenstrom = "700";
+    r.Laenge = "7";
+    r.Kanalform = "2";
+    r.Materialart = "4";
+    r.Bezeichnung = "Abluft";
+    r.Einbauten(4).Anzahl = "3";
+    r.FremdEinbauten(2) = TFremdEinbauEintrag{"alt", "3", "1"};
     TSectionInputs in = roundPipe("0", "0", "0", "0");
+    in.SectionCaption = "Teilstrecke 2";
+    in.MaterialIndex = 1;
     in.SlotAnzahl[4] = "9";
+    in.SlotAnzahl[3] = "2";
+    in.EinbautenAnzahl[1] = "1";
+    in.Fremd[1] = TFremdZeile{"2", "Brandschutzklappe", "15"};
     EXPECT_TRUE(StoreSectionFromInputs(projekt, 2, in, werte));
     EXPECT_TRUE(projekt.TSLeer);
-    EXPECT_EQ(projekt.Section(2).Volumenstrom.str(), "700");
-    EXPECT_EQ(projekt.Section(2).Einbauten(4).Anzahl.str(), "3");
+    // The data tab's fields, the name and the (empty) number are kept.
+    EXPECT_EQ(r.Volumenstrom.str(), "700");
+    EXPECT_EQ(r.Laenge.str(), "7");
+    EXPECT_EQ(r.Kanalform.str(), "2");
+    EXPECT_EQ(r.Materialart.str(), "4");
+    EXPECT_EQ(r.Bezeichnung.str(), "Abluft");
+    EXPECT_TRUE(r.Nummer.isEmpty());
+    // The counts are stored as with valid inputs, with code and zeta.
+    EXPECT_EQ(r.Einbauten(4).Anzahl.str(), "9");
+    EXPECT_EQ(r.Einbauten(3).Anzahl.str(), "2");
+    EXPECT_EQ(r.Einbauten(3).Code.str(), "13");
+    EXPECT_EQ(r.Einbauten(3).Zeta.str(), werte.ReadValues({{"Zeta-Bogen", "ZBog3"}}).value(0));
+    EXPECT_FALSE(r.Einbauten(3).Zeta.isEmpty());
+    EXPECT_EQ(r.Einbauten(88).Anzahl.str(), "1");
+    EXPECT_EQ(r.Einbauten(5).Anzahl.str(), "0");
+    EXPECT_EQ(r.FremdEinbauten(1).Beschreibung.str(), "Brandschutzklappe");
+    EXPECT_EQ(r.FremdEinbauten(1).Dp.str(), "15");
+    EXPECT_EQ(r.FremdEinbauten(1).Anzahl.str(), "2");
+    EXPECT_EQ(r.FremdEinbauten(2).Anzahl.str(), "0");
+
+    // A count the record cannot hold is refused here too, and nothing changes.
+    in.SlotAnzahl[4] = "1000";
+    ScriptedAnswerer::instance().expectMessage(QStringLiteral("1000"));
+    EXPECT_FALSE(StoreSectionFromInputs(projekt, 2, in, werte));
+    ScriptedAnswerer::instance().verifyDone();
+    EXPECT_EQ(r.Einbauten(4).Anzahl.str(), "9");
+
+    // Empty data fields the record could not hold are not looked at: they
+    // are not stored.
+    in.SlotAnzahl[4] = "4";
+    in.TSLaenge = "-1234567890123";
+    EXPECT_TRUE(StoreSectionFromInputs(projekt, 2, in, werte));
+    EXPECT_EQ(r.Einbauten(4).Anzahl.str(), "4");
+    EXPECT_EQ(r.Laenge.str(), "7");
+
+    // With no node selected nothing is stored.
+    in.NodeSelected = false;
+    in.SlotAnzahl[4] = "5";
+    EXPECT_TRUE(StoreSectionFromInputs(projekt, 2, in, werte));
+    EXPECT_EQ(r.Einbauten(4).Anzahl.str(), "4");
 }
 
 TEST_F(EingabenTest, StoreWritesEveryFieldInItsTextForm)
