@@ -402,10 +402,11 @@ TEST_F(EingabenFelder, TheRenameBoxRefusesTypedAndPastedCharactersAndTypingGoesO
         answerer().verifyDone();
     }
     EXPECT_EQ(shownFirst, QStringLiteral("Teilstrecke 1"));
-    for (const ScriptedAnswerer::Asked& a : answerer().asked())
+    for (const ScriptedAnswerer::Asked& a : answerer().asked()) {
         if (a.what == ScriptedAnswerer::Asked::Message) {
-            EXPECT_EQ(a.type, mtError);
+            EXPECT_EQ(a.type, mtError) << a.text.toStdString();
         }
+    }
     EXPECT_EQ(form->TSTreeView->topLevelItem(0)->text(0), QStringLiteral("Zuluft 1p"));
     EXPECT_EQ(P().Section(1).Bezeichnung.str(), QStringLiteral("Zuluft 1p"));
     EXPECT_FALSE(P().ProjektGespeichert);
