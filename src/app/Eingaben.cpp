@@ -446,15 +446,6 @@ void ClearSectionInputs(TSectionInputs& in)
     for (TFremdZeile& z : in.Fremd) z = TFremdZeile();
 }
 
-void ClearResultEdits(TProjekt& projekt, TSectionInputs& in)
-{
-    const QString zero = QStringLiteral("0");
-    in.DNRohr = in.KanalHoehe = in.Geschw = zero;
-    in.HydrDurchm = in.Flaeche = in.DpRohr = in.DpFormstueck = in.DpGesamt = zero;
-    in.VpLeitungGes = in.DpLeitungGes = in.Wellenleistung = zero;
-    projekt.AlleBerechnet = false;
-}
-
 bool CountIsMarked(const QString& countText)
 {
     int n = 0;
@@ -497,5 +488,7 @@ QString CheckDescriptionText(const QString& text, const QString& field)
 QString CheckSectionNameText(const QString& text)
 {
     const QString m = checkNoSemicolon(text, QStringLiteral("Die Teilstreckenbezeichnung"));
-    return m.isEmpty() ? Cp1252FieldMessage(text, QStringLiteral("Teilstreckenbezeichnung")) : m;
+    return m.isEmpty() ? Cp1252FieldMessage(text, SectionNameField()) : m;
 }
+
+QString SectionNameField() { return QStringLiteral("Teilstreckenbezeichnung"); }

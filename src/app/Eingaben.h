@@ -130,9 +130,6 @@ bool LoadSectionToInputs(TProjekt& projekt, int k, TSectionInputs& out);
 
 // Resets every input of the snapshot; the oval check box stays as it is.
 void ClearSectionInputs(TSectionInputs& in);
-// Resets dimensions, velocity, results and totals to "0";
-// projekt.AlleBerechnet := false.
-void ClearResultEdits(TProjekt& projekt, TSectionInputs& in);
 
 // A count cell is marked (yellow) when its count is 1 or more.
 bool CountIsMarked(const QString& countText);
@@ -152,3 +149,5 @@ QString CheckDescriptionText(const QString& text, const QString& field = QString
 // Name of a section: no ";" either (the file lists the names with it), and
 // only characters the file can store.
 QString CheckSectionNameText(const QString& text);
+// What the messages call the name of a section.
+QString SectionNameField();

@@ -128,7 +128,7 @@ struct FieldLabels {
     QString dpRohr = DefaultMessageTexts().FieldLabel(QStringLiteral("DpRohrEdit"));
     QString dpFormstueck = DefaultMessageTexts().FieldLabel(QStringLiteral("DpFormstueckEdit"));
     QString dpGesamt = DefaultMessageTexts().FieldLabel(QStringLiteral("DpGesamtEdit"));
-    QString bezeichnung = QStringLiteral("Teilstreckenbezeichnung");
+    QString bezeichnung = SectionNameField();
     QString code = QStringLiteral("Code");
     QString zeta = QStringLiteral("Zeta");
     QString anzahl = QStringLiteral("Anzahl");

@@ -10,6 +10,7 @@
 #include "app/DruckKopfForm.h"
 #include "app/ProjektDatei.h"
 #include "app/Strombau.h"
+#include "platform/Cp1252Fields.h"
 #include "platform/Dialogs.h"
 #include "platform/PropertyPath.h"
 #include "platform/SpeedBar.h"
@@ -533,7 +534,12 @@ void TMainForm::mTSNameChangeClick()
     CommitGridEdits();
     const int k = SectionIndexOf(node);
     QString name = node->text(0);
-    if (!InputQuery(MessStrHolder3->item(15), MessStrHolder3->item(16), name, kSectionNameWidth)) return;
+    // A character the project file cannot store is refused as it is typed
+    // or pasted; the check after OK takes a ";" and whatever else reached
+    // the name.
+    const auto refuseUnstorable = [](QLineEdit* field) { RefuseNonCp1252(field, SectionNameField); };
+    if (!InputQuery(MessStrHolder3->item(15), MessStrHolder3->item(16), name, kSectionNameWidth, refuseUnstorable))
+        return;
     // The project file lists the names separated by ";".
     if (const QString problem = CheckSectionNameText(name); !problem.isEmpty()) {
         MessageDlg(problem, mtError, mbOK);

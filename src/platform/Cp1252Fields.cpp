@@ -81,6 +81,9 @@ void RefuseNonCp1252(QLineEdit* edit, FieldNameFn field, std::function<void()> s
         if (!alive) return;
         if (!alive->isVisible() && w->showAgain) w->showAgain();
         if (!alive->isVisible()) return;
+        // The message's box was the active window; without a window
+        // manager to hand the keyboard back, the field's window asks for it.
+        if (!alive->isActiveWindow()) alive->activateWindow();
         alive->setFocus();
         if (alive->text() == kept) alive->setCursorPosition(caret);
     });

@@ -140,29 +140,39 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, in
 void ShowMessage(const QString& text) { MessageDlg(text, mtCustom, mbOK); }
 
 void SetupInputDialog(QInputDialog& dlg, const QString& caption, const QString& prompt, const QString& value,
-                      int maxLength)
+                      int maxLength, const InputFieldSetup& setupField)
 {
     dlg.setWindowTitle(caption);
     dlg.setLabelText(prompt);
     dlg.setTextValue(maxLength > 0 ? value.left(maxLength) : value);
     dlg.setOkButtonText(LoadResString(SMsgDlgOK));
     dlg.setCancelButtonText(LoadResString(SMsgDlgCancel));
-    if (maxLength > 0)
-        if (auto* field = dlg.findChild<QLineEdit*>()) field->setMaxLength(maxLength);
+    auto* field = dlg.findChild<QLineEdit*>();
+    if (!field) return;
+    if (maxLength > 0) field->setMaxLength(maxLength);
+    if (setupField) setupField(field);
 }
 
-bool InputQuery(const QString& caption, const QString& prompt, QString& value, int maxLength)
+bool DialogAnswerer::inputBox(QInputDialog& box)
 {
-    if (answerer()) {
-        if (!answerer()->input(caption, prompt, value)) return false;
-        // What the box's field would have taken of the answer.
-        if (maxLength > 0) value = value.left(maxLength);
-        return true;
-    }
+    QString value = box.textValue();
+    if (!input(box.windowTitle(), box.labelText(), value)) return false;
+    // The field takes of the answer what it would take when set.
+    box.setTextValue(value);
+    return true;
+}
+
+bool InputQuery(const QString& caption, const QString& prompt, QString& value, int maxLength,
+                const InputFieldSetup& setupField)
+{
     QInputDialog dlg(QApplication::activeWindow());
-    SetupInputDialog(dlg, caption, prompt, value, maxLength);
-    if (dlg.exec() != QDialog::Accepted) return false;
-    value = dlg.textValue();
+    SetupInputDialog(dlg, caption, prompt, value, maxLength, setupField);
+    const bool ok = answerer() ? answerer()->inputBox(dlg) : dlg.exec() == QDialog::Accepted;
+    if (!ok) return false;
+    // The field's own text: a field that puts back what it held before a
+    // refused character tells the box the refused text last.
+    auto* field = dlg.findChild<QLineEdit*>();
+    value = field ? field->text() : dlg.textValue();
     return true;
 }
 

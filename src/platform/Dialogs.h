@@ -4,8 +4,10 @@
 #include <QString>
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class QInputDialog;
+class QLineEdit;
 class QWidget;
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
@@ -28,9 +30,13 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, in
 void ShowMessage(const QString& text);
 // Cancelling returns `def`.
 QString InputBox(const QString& caption, const QString& prompt, const QString& def);
+// Sets up the box's field before the box is shown, e.g. to refuse what is
+// typed into it as it is typed.
+using InputFieldSetup = std::function<void(QLineEdit*)>;
 // False when cancelled; `value` holds the default on entry and the answer on
 // return.  A `maxLength` above 0 is the most characters the box's field takes.
-bool InputQuery(const QString& caption, const QString& prompt, QString& value, int maxLength = 0);
+bool InputQuery(const QString& caption, const QString& prompt, QString& value, int maxLength = 0,
+                const InputFieldSetup& setupField = {});
 
 struct FileDialogRequest {
     enum Kind { Open, Save } kind = Open;
@@ -76,15 +82,21 @@ QString MessageDlgText(const QString& text);        // carriage returns become l
 QList<MessageDlgButton> MessageDlgButtons(TMsgDlgButtons buttons);  // in display order
 int MessageDlgEscapeResult(TMsgDlgButtons buttons); // result of Escape or the close box
 // The input box as InputQuery shows it: caption, prompt, default text, the
-// buttons' texts, and the length limit of its field (0: none).
+// buttons' texts, the length limit of its field (0: none) and the field's
+// own setup.
 void SetupInputDialog(QInputDialog& dlg, const QString& caption, const QString& prompt, const QString& value,
-                      int maxLength);
+                      int maxLength, const InputFieldSetup& setupField = {});
 
 class DialogAnswerer {
 public:
     virtual ~DialogAnswerer() = default;
     virtual int message(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) = 0;
     virtual bool input(const QString& caption, const QString& prompt, QString& value) = 0;
+    // The input box itself, set up as InputQuery shows it but not shown;
+    // true for OK, and the box's text is the answer.  Answerers that type
+    // into its field override this; by default input() answers, and its
+    // answer is set into the field as the program would set it.
+    virtual bool inputBox(QInputDialog& box);
     virtual bool fileDialog(FileDialogRequest& request) = 0;
     virtual bool printDialog(PrintDialogRequest& request) = 0;
     virtual int modalForm(QWidget* form) = 0;

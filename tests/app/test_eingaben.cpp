@@ -456,18 +456,6 @@ TEST_F(EingabenTest, ClearingTheInputs)
     EXPECT_EQ(in.Fremd[2].Dp, "0");
     EXPECT_EQ(in.DpGesamt, "0");
     EXPECT_EQ(in.Wellenleistung, "0");
-
-    TSectionInputs r = duct("800", "7,5", "300", "200", "3,5");
-    r.DpRohr = "5,00";
-    projekt.AlleBerechnet = true;
-    ClearResultEdits(projekt, r);
-    EXPECT_FALSE(projekt.AlleBerechnet);
-    EXPECT_EQ(r.DNRohr, "0");
-    EXPECT_EQ(r.KanalHoehe, "0");
-    EXPECT_EQ(r.Geschw, "0");
-    EXPECT_EQ(r.DpRohr, "0");
-    EXPECT_EQ(r.VpVorgabe, "800");  // inputs other than the dimensions stay
-    EXPECT_EQ(r.TSLaenge, "7,5");
 }
 
 TEST(EingabenValidators, Counts)

@@ -9,6 +9,7 @@
 #include "platform/PrintQString.h"
 #include <QApplication>
 #include <QClipboard>
+#include <QInputDialog>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -288,14 +289,18 @@ TEST_F(EingabenFelder, DescriptionsAndSectionNamesRefuseCharactersOutsideTheCode
 }
 
 // Answers messages as the real box does: while it is shown it is the
-// active window and holds the focus, which the main window gets back after.
+// active window and holds the focus.  After it a window manager gives the
+// window that was active before the focus back; without one
+// (`handBack` false) no window is active until the program asks.
 class FocusTakingMessages : public DialogAnswerer {
 public:
-    explicit FocusTakingMessages(QWidget* owner) : m_owner(owner) { m_previous = SetDialogAnswerer(this); }
+    explicit FocusTakingMessages(bool handBack = true) : m_handBack(handBack) { m_previous = SetDialogAnswerer(this); }
     ~FocusTakingMessages() override { SetDialogAnswerer(m_previous); }
 
     int message(const QString& t, TMsgDlgType ty, TMsgDlgButtons b) override
     {
+        QWidget* owner = QApplication::activeWindow();
+        EXPECT_NE(owner, nullptr);
         QWidget box;
         auto* field = new QLineEdit(&box);
         EXPECT_TRUE(ShowActive(&box));
@@ -303,17 +308,20 @@ public:
         QApplication::processEvents();
         const int answer = m_previous->message(t, ty, b);
         box.hide();
-        EXPECT_TRUE(ShowActive(m_owner));
+        if (owner && m_handBack) {
+            EXPECT_TRUE(ShowActive(owner));
+        }
         QApplication::processEvents();
         return answer;
     }
     bool input(const QString& c, const QString& p, QString& v) override { return m_previous->input(c, p, v); }
+    bool inputBox(QInputDialog& box) override { return m_previous->inputBox(box); }
     bool fileDialog(FileDialogRequest& r) override { return m_previous->fileDialog(r); }
     bool printDialog(PrintDialogRequest& r) override { return m_previous->printDialog(r); }
     int modalForm(QWidget* f) override { return m_previous->modalForm(f); }
 
 private:
-    QWidget* m_owner;
+    bool m_handBack;
     DialogAnswerer* m_previous = nullptr;
 };
 
@@ -332,7 +340,7 @@ TEST_F(EingabenFelder, ADescriptionCellGoesOnBeingTypedAfterTheMessageHadTheFocu
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), grid);
     {
-        FocusTakingMessages box(form.get());
+        FocusTakingMessages box;
         answerer().expectMessage(QStringLiteral("Das Zeichen 'Δ' (U+0394) kann im Feld „Beschreibung“"));
         tippeZeichen(QApplication::focusWidget(), QStringLiteral("p"));
         tippeZeichen(QApplication::focusWidget(), QStringLiteral("Δ"));
@@ -345,6 +353,63 @@ TEST_F(EingabenFelder, ADescriptionCellGoesOnBeingTypedAfterTheMessageHadTheFocu
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("p-Klappe"));
+}
+
+TEST_F(EingabenFelder, TheRenameBoxRefusesTypedAndPastedCharactersAndTypingGoesOn)
+{
+    ASSERT_TRUE(ShowActive(form.get()));
+    waehleTeilstrecke(1);
+    QString shownFirst;
+    {
+        FocusTakingMessages messages(false);
+        answerer().expectInputBox(QStringLiteral("Teilstreckenbezeichnung"), [&](QInputDialog& box) {
+            auto* field = box.findChild<QLineEdit*>();
+            EXPECT_NE(field, nullptr);
+            if (!field) return false;
+            shownFirst = field->text();
+            EXPECT_TRUE(ShowActive(&box));
+            field->setFocus();
+            field->selectAll();
+            // Each key goes where the focus is once the events before it
+            // are done, as the user's keys would.
+            const auto tippeDort = [field](const QString& text) {
+                for (const QChar c : text) {
+                    QApplication::processEvents();
+                    EXPECT_EQ(QApplication::focusWidget(), field) << "before '" << QString(c).toStdString() << "'";
+                    tippeZeichen(field, QString(c));
+                }
+                QApplication::processEvents();
+            };
+            tippeDort(QStringLiteral("Zuluft Δp"));
+            EXPECT_EQ(field->text(), QStringLiteral("Zuluft p"));
+            // The caret stays where it was: typing goes on before the "p".
+            QTest::keyClick(field, Qt::Key_Left);
+            tippeDort(QStringLiteral("Ж1"));
+            EXPECT_EQ(field->text(), QStringLiteral("Zuluft 1p"));
+            // Pasted: the field keeps what it held.
+            QGuiApplication::clipboard()->setText(QStringLiteral("Лифт"));
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QApplication::processEvents();
+            EXPECT_EQ(QApplication::focusWidget(), field);
+            EXPECT_EQ(field->text(), QStringLiteral("Zuluft 1p"));
+            box.hide();
+            return true;
+        });
+        answerer().expectMessage(QStringLiteral("Das Zeichen 'Δ' (U+0394) kann im Feld „Teilstreckenbezeichnung“ nicht gespeichert werden."));
+        answerer().expectMessage(QStringLiteral("Das Zeichen 'Ж' (U+0416) kann im Feld „Teilstreckenbezeichnung“"));
+        answerer().expectMessage(QStringLiteral("Das Zeichen 'Л' (U+041B) kann im Feld „Teilstreckenbezeichnung“"));
+        form->mTSNameChangeClick();
+        answerer().verifyDone();
+    }
+    EXPECT_EQ(shownFirst, QStringLiteral("Teilstrecke 1"));
+    for (const ScriptedAnswerer::Asked& a : answerer().asked()) {
+        if (a.what == ScriptedAnswerer::Asked::Message) {
+            EXPECT_EQ(a.type, mtError) << a.text.toStdString();
+        }
+    }
+    EXPECT_EQ(form->TSTreeView->topLevelItem(0)->text(0), QStringLiteral("Zuluft 1p"));
+    EXPECT_EQ(P().Section(1).Bezeichnung.str(), QStringLiteral("Zuluft 1p"));
+    EXPECT_FALSE(P().ProjektGespeichert);
 }
 
 TEST_F(EingabenFelder, ACharacterThatStillReachesTheWriterIsNamedWithSectionAndField)

@@ -96,14 +96,16 @@ TEST_F(EingabenForm, SwitchingShapeResetsDimensionsResultsAndTotalsAndSwapsTheBe
     EXPECT_FALSE(form->ZetaBogenFlachGrid->isEnabled());
     EXPECT_FALSE(form->ZetaBogenFlachVertGrid->isEnabled());
     type(form->DNRohrEdit, QStringLiteral("160"));
-    form->DpGesamtEdit->setText(QStringLiteral("54,76"));
-    form->WellenleistungEdit->setText(QStringLiteral("0,02"));
+    const std::initializer_list<TCurrencyEdit*> calculated = {
+        form->GeschwEdit,      form->HydrDurchmEdit,   form->FlaecheEdit,      form->DpRohrEdit,
+        form->DpFormstueckEdit, form->DpGesamtEdit,    form->VpLeitungGesEdit, form->dpLeitungGesEdit,
+        form->WellenleistungEdit};
+    for (TCurrencyEdit* e : calculated) e->setText(QStringLiteral("12,34"));
     form->Projekt.AlleBerechnet = true;
 
     form->KanalartCB->click();
     EXPECT_EQ(form->DNRohrEdit->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->DpGesamtEdit->text(), QStringLiteral("0"));
-    EXPECT_EQ(form->WellenleistungEdit->text(), QStringLiteral("0"));
+    for (TCurrencyEdit* e : calculated) EXPECT_EQ(e->Value(), 0.0) << e->objectName().toStdString();
     EXPECT_FALSE(form->Projekt.AlleBerechnet);
     expectVelocityComputed(*form, false);
     EXPECT_FALSE(form->ZetaBogenGlattGrid->isEnabled());

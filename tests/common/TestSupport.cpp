@@ -2,6 +2,7 @@
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 #include <QFile>
+#include <QInputDialog>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -38,6 +39,13 @@ void ScriptedAnswerer::expectInput(const QString& promptPart, const QString& ans
     Expect e{Asked::Input, promptPart};
     e.answer = answer;
     e.cancel = cancel;
+    m_expected.push_back(e);
+}
+
+void ScriptedAnswerer::expectInputBox(const QString& promptPart, std::function<bool(QInputDialog&)> answer)
+{
+    Expect e{Asked::Input, promptPart};
+    e.box = std::move(answer);
     m_expected.push_back(e);
 }
 
@@ -100,9 +108,17 @@ bool ScriptedAnswerer::input(const QString& caption, const QString& prompt, QStr
 {
     m_asked.push_back({Asked::Input, prompt});
     Expect e = take(Asked::Input, prompt);
-    if (e.cancel) return false;
+    if (e.box) ADD_FAILURE() << "the input box was answered without its field: " << prompt.toStdString();
+    if (e.cancel || e.box) return false;
     value = e.answer;
     return true;
+}
+
+bool ScriptedAnswerer::inputBox(QInputDialog& box)
+{
+    if (m_expected.empty() || !m_expected.front().box) return DialogAnswerer::inputBox(box);
+    m_asked.push_back({Asked::Input, box.labelText()});
+    return take(Asked::Input, box.labelText()).box(box);
 }
 
 bool ScriptedAnswerer::fileDialog(FileDialogRequest& request)

@@ -27,6 +27,10 @@ public:
     // The next input box (prompt containing `promptPart`) is answered with
     // `answer`, or cancelled when `cancel` is set.
     void expectInput(const QString& promptPart, const QString& answer, bool cancel = false);
+    // The next input box (prompt containing `promptPart`), set up but not
+    // shown, is handed to `answer`, which may show it and type into its
+    // field; it returns true for OK.
+    void expectInputBox(const QString& promptPart, std::function<bool(QInputDialog&)> answer);
     // The next file dialog is answered with `path` (empty: cancelled).
     void expectFileDialog(const QString& path);
     void expectPrintDialog(std::function<bool(PrintDialogRequest&)> answer);
@@ -41,6 +45,7 @@ public:
 
     int message(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
     bool input(const QString& caption, const QString& prompt, QString& value) override;
+    bool inputBox(QInputDialog& box) override;
     bool fileDialog(FileDialogRequest& request) override;
     bool printDialog(PrintDialogRequest& request) override;
     int modalForm(QWidget* form) override;
@@ -56,6 +61,7 @@ private:
         bool cancel = false;
         std::function<bool(PrintDialogRequest&)> print;
         std::function<int(QWidget*)> form;
+        std::function<bool(QInputDialog&)> box;
     };
     Expect take(Asked::What what, const QString& text);
     std::deque<Expect> m_expected;
