@@ -5,9 +5,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <cstdio>
 #include <utility>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 HelpOpener& opener()
@@ -68,22 +71,40 @@ QString ApplicationHelpFile() { return applicationHelpFile(); }
 QUrl BrowserUrlForTopic(const QUrl& topic)
 {
     if (!topic.hasFragment() || !topic.isLocalFile()) return topic;
-    // Removed with its pages when the program ends.
-    static QTemporaryDir pages;
-    if (!pages.isValid()) return QUrl();
     const QString target = topic.toString(QUrl::FullyEncoded).toHtmlEscaped();
     const QString text = QStringLiteral(
                              "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
                              "<meta http-equiv=\"refresh\" content=\"0; url=%1\">\n<title>%2</title>\n</head>\n"
                              "<body>\n<p><a href=\"%1\">%2</a></p>\n</body>\n</html>\n")
                              .arg(target, QFileInfo(topic.toLocalFile()).fileName().toHtmlEscaped());
-    QString anchor = topic.fragment(QUrl::FullyEncoded);
-    for (QChar& c : anchor)
+    // The browser may still be loading the page when the program ends, so
+    // it is left in the user's temporary folder, and the next request
+    // replaces it.  The folder is shared: the page is written whole under a
+    // fresh name of its own and then renamed over the user's page, which
+    // replaces whatever lies there (a link included) without following it.
+    const QString page = HelpForwardingPage(topic.toLocalFile());
+    QTemporaryFile file(page + QStringLiteral(".XXXXXX"));
+    if (!file.open()) return QUrl();
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush()) return QUrl();
+    const QByteArray from = QFile::encodeName(file.fileName());
+    const QByteArray to = QFile::encodeName(page);
+    if (std::rename(from.constData(), to.constData()) != 0) return QUrl();
+    file.setAutoRemove(false);
+    return QUrl::fromLocalFile(page);
+}
+
+QString HelpForwardingPage(const QString& helpFile)
+{
+#ifdef Q_OS_UNIX
+    const QString user = QString::number(::getuid());
+#else
+    QString user = qEnvironmentVariable("USERNAME");
+    for (QChar& c : user)
         if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-')) c = QLatin1Char('_');
-    const QString name = QStringLiteral("%1-%2.html").arg(QFileInfo(topic.toLocalFile()).completeBaseName(), anchor);
-    QSaveFile file(pages.filePath(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) return QUrl();
-    return QUrl::fromLocalFile(file.fileName());
+#endif
+    const QString name = QStringLiteral("%1-Hilfe-%2.html").arg(QFileInfo(helpFile).completeBaseName(), user);
+    return QDir(QDir::tempPath()).filePath(name);
 }
 
 HelpOpener SetHelpOpener(HelpOpener o)

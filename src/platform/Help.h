@@ -27,8 +27,12 @@ HelpOpener SetHelpOpener(HelpOpener opener);
 
 // What the default opener hands the desktop for `topic`.  Desktop launchers
 // open a local file by its path and drop an anchor ("xdg-open" does), so a
-// topic with an anchor is reached through a small page in a temporary
-// folder of this run that sends the browser on to it (a refresh, no
-// script).  A topic without an anchor is opened as it is.  Empty when the
-// page cannot be written.
+// topic with an anchor is reached through a small page that sends the
+// browser on to it (a refresh, no script): HelpForwardingPage, rewritten at
+// each request and left behind when the program ends.  A topic without an
+// anchor is opened as it is.  Empty when the page cannot be written.
 QUrl BrowserUrlForTopic(const QUrl& topic);
+
+// The forwarding page for the help file `helpFile`: one file of this user in
+// the temporary folder, named after the help file.
+QString HelpForwardingPage(const QString& helpFile);

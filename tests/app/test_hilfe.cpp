@@ -36,6 +36,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -175,6 +176,105 @@ TEST(HilfeDatei, LimitsAreThoseOfTheProgram)
     expected[QStringLiteral("grenze-tsname")] = QString::number(decltype(TTeilstrecke::Bezeichnung)::Width);
     expected[QStringLiteral("grenze-tsanzahl")] = QString::number(MaxTSAnzahl);
     ExpectNumbers(numberTexts(readText(helpSource()), QStringLiteral("grenze-")), expected);
+}
+
+TEST(HilfeDatei, TheAccessCodeIsTheOneTheProgramAsksFor)
+{
+    // Where the help names the technical data it gives the code; the F1 test
+    // below opens the dialog with the code read from the help.
+    QMap<QString, QString> expected;
+    expected[QStringLiteral("zugangscode")] = QString::fromLatin1(TMainForm::TechnikZugangscode);
+    const QMultiMap<QString, QString> shown = numberTexts(readText(helpSource()), QStringLiteral("zugangscode"));
+    ExpectNumbers(shown, expected);
+    EXPECT_GE(shown.size(), 2);
+    // So does the README.
+    const QString readme = readText(SourceDir() + QStringLiteral("/README.md"));
+    ASSERT_FALSE(readme.isEmpty());
+    EXPECT_TRUE(readme.contains(QLatin1Char('`') + expected.first() + QLatin1Char('`')));
+}
+
+// The help's text as a reader sees it: no tags, entities read, every run of
+// white space one blank.
+QString plainHelpText()
+{
+    QString t = readText(helpSource());
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>")), space(QStringLiteral("\\s+"));
+    t.remove(tag);
+    t.replace(QStringLiteral("&lt;"), QStringLiteral("<")).replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    t.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return t.replace(space, QStringLiteral(" "));
+}
+
+// A message as the help quotes it: what the situation put in between
+// „ “ (or ' ') stands as "…".
+QString asQuoted(QString message)
+{
+    static const QRegularExpression german(QStringLiteral("„[^“]*“")), plain(QStringLiteral("'[^']*'"));
+    message.replace(german, QStringLiteral("„…“"));
+    message.replace(plain, QStringLiteral("'…'"));
+    return message;
+}
+
+TEST(HilfeDatei, TheCalculationMessagesItExplainsAreThoseOfTheProgram)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.installValueFile());
+    const TWertDateiStand werte;
+    const QString help = plainHelpText();
+
+    // A section as a project file may bring it, calculated after one change.
+    const auto messageAfter = [&werte](const std::function<void(TTeilstrecke&)>& change) {
+        TProjekt projekt;
+        projekt.ResizeSections(1);
+        TTeilstrecke& r = projekt.Section(1);
+        r.Volumenstrom = QStringLiteral("500");
+        r.Laenge = QStringLiteral("10");
+        r.Kanalform = QStringLiteral("1");
+        r.Materialart = QStringLiteral("0");
+        r.DNRohr = QStringLiteral("160");
+        change(r);
+        try {
+            CalculateSection(projekt, 1, werte);
+        } catch (const ECalcError& e) {
+            return e.Message();
+        }
+        return QStringLiteral("<gerechnet>");
+    };
+    ASSERT_EQ(messageAfter([](TTeilstrecke&) {}).toStdString(), "<gerechnet>");
+
+    const QStringList messages = {
+        messageAfter([](TTeilstrecke& r) { r.Laenge = QStringLiteral("zehn"); }),
+        messageAfter([](TTeilstrecke& r) { r.Kanalform = QStringLiteral("7"); }),
+        messageAfter([](TTeilstrecke& r) { r.Materialart = QStringLiteral("9"); }),
+        messageAfter([](TTeilstrecke& r) {
+            r.DNRohr = QStringLiteral("0");
+            r.Geschw = QStringLiteral("1E-320");  // a velocity that leaves no finite section
+        }),
+    };
+    // They name the section; the help writes its number as "n".
+    static const QRegularExpression section(QStringLiteral("^Teilstrecke 1: "));
+    for (QString m : messages) {
+        ASSERT_NE(m.toStdString(), "<gerechnet>");
+        ASSERT_TRUE(m.contains(section)) << m.toStdString();
+        m = asQuoted(m.replace(section, QStringLiteral("Teilstrecke n: ")));
+        EXPECT_TRUE(help.contains(m)) << m.toStdString();
+    }
+
+    // A field beyond what the record takes below zero.
+    TProjekt projekt;
+    projekt.ResizeSections(1);
+    TSectionInputs in;
+    in.VpVorgabe = QStringLiteral("500");
+    in.TSLaenge = QStringLiteral("10");
+    in.DNRohr = QStringLiteral("160");
+    in.Geschw = QStringLiteral("-2000000000");
+    in.SectionCaption = QStringLiteral("Teilstrecke 1");
+    answerer().expectMessage(QStringLiteral("ist zu klein"));
+    EXPECT_FALSE(StoreSectionFromInputs(projekt, 1, in, werte));
+    answerer().verifyDone();
+    ASSERT_FALSE(answerer().asked().empty());
+    const QString zuKlein = asQuoted(answerer().asked().back().text);
+    EXPECT_TRUE(help.contains(zuKlein)) << zuKlein.toStdString();
 }
 
 TEST(HilfeDatei, WorkedExampleShowsTheProgramsNumbers)
@@ -400,12 +500,15 @@ TEST_F(HilfeF1, EveryNamedControlOfTheMainWindowOpensItsTopic)
 
 TEST_F(HilfeF1, EveryDialogOpensItsTopic)
 {
-    // Technical data, behind the access code.
-    answerer().expectForm([](QWidget* w) {
+    // Technical data, behind the access code the help gives.
+    const QStringList codes = numberTexts(readText(helpSource()), QStringLiteral("zugangscode")).values();
+    ASSERT_FALSE(codes.isEmpty());
+    const QString helpCode = codes.first();
+    answerer().expectForm([&helpCode](QWidget* w) {
         auto* p = qobject_cast<TPasswordForm*>(w);
         EXPECT_NE(p, nullptr);
         if (!p) return int(mrCancel);
-        p->PasswordEdit->setText(QString::fromLatin1(TMainForm::TechnikZugangscode));
+        p->PasswordEdit->setText(helpCode);
         return int(mrOk);
     });
     EXPECT_EQ(f1InDialog<TGrundlagenForm>([this] { form->mTechnik->trigger(); },
@@ -424,6 +527,23 @@ TEST_F(HilfeF1, EveryDialogOpensItsTopic)
     EXPECT_EQ(f1InDialog<TAboutBox>([this] { form->mAbout->trigger(); },
                                     [](TAboutBox* d) { return d->OKButton; }),
               "260");
+}
+
+TEST_F(HilfeF1, APasteThatIsNoNumberIsRefusedWithAMessageTheHelpExplains)
+{
+    const QString help = plainHelpText();
+    form->AuslegungPageCtrl->setCurrentWidget(form->DatenTab);
+    // A field for whole numbers and one with decimals.
+    for (TCurrencyEdit* field : {form->VpVorgabeEdit, form->TSLaengeEdit}) {
+        const QString before = field->text();
+        answerer().expectMessage(QStringLiteral("ist kein gültiger"));
+        field->PasteText(QStringLiteral("500 m³/h"));
+        answerer().verifyDone();
+        EXPECT_EQ(field->text(), before);
+        ASSERT_FALSE(answerer().asked().empty());
+        const QString quoted = asQuoted(answerer().asked().back().text);
+        EXPECT_TRUE(help.contains(quoted)) << quoted.toStdString();
+    }
 }
 
 }  // namespace

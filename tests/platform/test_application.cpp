@@ -5,6 +5,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Help.h"
 #include "platform/ResourceStrings.h"
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -12,12 +13,15 @@
 #include <QLabel>
 #include <QFile>
 #include <QMouseEvent>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimerEvent>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <stdexcept>
 
 namespace {
@@ -208,8 +212,43 @@ TEST_F(HelpTest, ABrowserThatDoesNotOpenIsReported)
     EXPECT_EQ(opened.size(), 1);
 }
 
+// The temporary folder of the user, for as long as the object lives.
+class TempFolderOfUser {
+public:
+    TempFolderOfUser() : m_previous(qgetenv("TMPDIR")), m_had(qEnvironmentVariableIsSet("TMPDIR"))
+    {
+        qputenv("TMPDIR", QFile::encodeName(m_dir.path()));
+    }
+    ~TempFolderOfUser()
+    {
+        if (m_had)
+            qputenv("TMPDIR", m_previous);
+        else
+            qunsetenv("TMPDIR");
+    }
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_previous;
+    bool m_had;
+};
+
+QString readPage(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// The refresh of a forwarding page to `topic`.
+QString refreshTo(const QUrl& topic)
+{
+    return "<meta http-equiv=\"refresh\" content=\"0; url=" + topic.toString(QUrl::FullyEncoded).toHtmlEscaped() + "\">";
+}
+
 TEST(HelpBrowserPage, ATopicReachesTheBrowserThroughAPageWithoutAnchor)
 {
+    TempFolderOfUser temp;
     // A help file in a folder whose name needs escaping.
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("Programme & Daten"));
@@ -225,32 +264,91 @@ TEST(HelpBrowserPage, ATopicReachesTheBrowserThroughAPageWithoutAnchor)
     EXPECT_FALSE(page.hasFragment());
     const QFileInfo info(page.toLocalFile());
     ASSERT_TRUE(info.isFile());
-    // Nothing is added beside the help file.
-    EXPECT_NE(info.absolutePath(), QFileInfo(help).absolutePath());
+    // The page lies in the user's temporary folder; nothing is added beside
+    // the help file.
+    EXPECT_EQ(info.absolutePath(), QFileInfo(temp.path()).absoluteFilePath());
     EXPECT_EQ(QDir(QFileInfo(help).absolutePath()).entryList(QDir::Files).size(), 0);
 
-    QFile f(info.filePath());
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(f.readAll());
+    const QString text = readPage(info.filePath());
     // The refresh leads to the help file at the anchor; "&" is escaped in
     // the attribute, and no script runs.
     const QString target = topic.toString(QUrl::FullyEncoded);
     EXPECT_TRUE(target.endsWith("Strombaurechner.html#220")) << target.toStdString();
-    EXPECT_TRUE(text.contains("<meta http-equiv=\"refresh\" content=\"0; url=" + target.toHtmlEscaped() + "\">"))
-        << text.toStdString();
+    EXPECT_TRUE(text.contains(refreshTo(topic))) << text.toStdString();
     EXPECT_TRUE(text.contains("<a href=\"" + target.toHtmlEscaped() + "\">"));
     EXPECT_FALSE(text.contains("<script"));
     EXPECT_EQ(text.count("&"), text.count("&amp;"));
 
-    // Another topic gets a page of its own; the first one stays for the
-    // browser that may still be reading it.
+    // The next request replaces the page: the user has one, whatever topic.
     QUrl other = topic;
     other.setFragment("280");
     const QUrl second = BrowserUrlForTopic(other);
-    ASSERT_TRUE(second.isLocalFile());
-    EXPECT_NE(second, page);
-    EXPECT_TRUE(QFileInfo::exists(page.toLocalFile()));
-    EXPECT_TRUE(QFileInfo::exists(second.toLocalFile()));
+    EXPECT_EQ(second, page);
+    const QString replaced = readPage(second.toLocalFile());
+    EXPECT_TRUE(replaced.contains(refreshTo(other))) << replaced.toStdString();
+    EXPECT_FALSE(replaced.contains(refreshTo(topic)));
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "a half-written page was left";
+}
+
+TEST(HelpBrowserPage, ALinkInThePagesPlaceIsReplacedNotFollowed)
+{
+    TempFolderOfUser temp;
+    QTemporaryDir dir;
+    QUrl topic = QUrl::fromLocalFile(dir.filePath("Strombaurechner.html"));
+    topic.setFragment("250");
+    const QString page = HelpForwardingPage(topic.toLocalFile());
+    const QString victim = dir.filePath("Eigene Datei.txt");
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("bleibt");
+    }
+    ASSERT_TRUE(QFile::link(victim, page));
+    EXPECT_EQ(BrowserUrlForTopic(topic), QUrl::fromLocalFile(page));
+    EXPECT_FALSE(QFileInfo(page).isSymLink());
+    EXPECT_TRUE(readPage(page).contains(refreshTo(topic)));
+    EXPECT_EQ(readPage(victim), "bleibt");
+}
+
+// Run as a program of its own by the test below: writes the page for the
+// topic it is handed, names it and ends.
+TEST(HelpBrowserPage, WritesThePageAndEnds)
+{
+    const QString topic = qEnvironmentVariable("SB_HELP_TOPIC");
+    if (topic.isEmpty()) GTEST_SKIP() << "runs as a program of its own";
+    const QUrl page = BrowserUrlForTopic(QUrl(topic));
+    ASSERT_FALSE(page.isEmpty());
+    std::printf("page=%s\n", QFile::encodeName(page.toLocalFile()).constData());
+    std::fflush(stdout);
+}
+
+TEST(HelpBrowserPage, ThePageOutlivesTheProgramThatWroteIt)
+{
+    TempFolderOfUser temp;
+    QTemporaryDir dir;
+    QUrl topic = QUrl::fromLocalFile(dir.filePath("Strombaurechner.html"));
+    topic.setFragment("230");
+
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("SB_HELP_TOPIC", topic.toString(QUrl::FullyEncoded));
+    run.setProcessEnvironment(env);
+    run.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=HelpBrowserPage.WritesThePageAndEnds"});
+    ASSERT_TRUE(run.waitForFinished(60000));
+    ASSERT_EQ(run.exitCode(), 0) << run.readAllStandardOutput().toStdString();
+    static const QRegularExpression named("^page=(.*)$", QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = named.match(QString::fromLocal8Bit(run.readAllStandardOutput()));
+    ASSERT_TRUE(m.hasMatch());
+    const QString page = m.captured(1);
+
+    // The program has ended; the browser still finds the page and is sent on.
+    EXPECT_EQ(QFileInfo(page).absolutePath(), QFileInfo(temp.path()).absoluteFilePath());
+    EXPECT_TRUE(readPage(page).contains(refreshTo(topic))) << page.toStdString();
+    // The next help request, here in another run, replaces that page.
+    QUrl next = topic;
+    next.setFragment("270");
+    EXPECT_EQ(BrowserUrlForTopic(next).toLocalFile(), page);
+    EXPECT_TRUE(readPage(page).contains(refreshTo(next)));
 }
 
 }  // namespace
