@@ -302,6 +302,12 @@ void TStrombauBericht::blockLineDone()
     m_po->NewLines(1);
 }
 
+void TStrombauBericht::keepLastLineWithRule()
+{
+    // The rule belongs to its block: it never starts a page on its own.
+    if (m_blockOpen && m_blockLinesToCome == 1 && linesFromHere() < 2) m_po->NewPage();
+}
+
 // ---- body -------------------------------------------------------------------------
 
 void TStrombauBericht::setBodyStyle(int style)
@@ -395,6 +401,7 @@ void TStrombauBericht::printFittings(int k)
     for (int i = 1; i <= EinbautenAnzahl; ++i) {
         const TEinbauEintrag& e = t.Einbauten(i);
         if (!PositiveCount(e.Anzahl)) continue;
+        keepLastLineWithRule();
         po.WriteColumn(1, GetFittingName(CodeOf(e.Code)), -2.0, 0, 0.0);
         po.WriteColumn(2, e.Zeta, -2.0, 2, 0.0);
         po.WriteColumn(3, e.Anzahl, -2.0, 2, 0.0);
@@ -403,6 +410,7 @@ void TStrombauBericht::printFittings(int k)
     for (int j = 1; j <= FremdEinbautenAnzahl; ++j) {
         const TFremdEinbauEintrag& f = t.FremdEinbauten(j);
         if (!PositiveCount(f.Anzahl)) continue;
+        keepLastLineWithRule();
         po.WriteColumn(1, f.Beschreibung, -2.0, 0, 0.0);
         po.WriteColumn(2, f.Dp.str() + QStringLiteral(" Pa"), -2.0, 2, 0.0);
         po.WriteColumn(3, f.Anzahl, -2.0, 2, 0.0);

@@ -118,6 +118,10 @@ private:
     // Ends a line of the open section block; after its last text line the
     // block is closed.
     void blockLineDone();
+    // Before a line of the fitting list: the block's last line goes to the
+    // next page (under the section's name again) when the page has no line
+    // left below it for the closing rule.
+    void keepLastLineWithRule();
 
     const TProjekt& m_projekt;
     TUserdaten& m_user;

@@ -300,7 +300,7 @@ public:
     // children "Zubehör" and "Formstücke", all expanded, and selects the
     // first node.  The old selection is dropped without storing it; selecting
     // the first node shows its section when its record exists.  The records
-    // themselves are not touched.  An empty list empties the tree.
+    // follow their nodes (tieRecordsToNodes).  An empty list empties the tree.
     void BuildTree(const QStringList& sectionNames);
     // The project commands that exist only while a project is open: close,
     // save, save as, print, preview, the calculate menu and buttons.
@@ -352,8 +352,12 @@ private:
     QTreeWidgetItem* addSectionNode(int index, const QString& caption);
     // Captions the section nodes in tree order from `names` (one per node):
     // a name the user gave stays, a numbered or empty one becomes
-    // "Teilstrecke n" for its place n; the records' numbers and names follow.
+    // "Teilstrecke n" for its place n; the records follow (tieRecordsToNodes).
     void renumberSections(const QStringList& names);
+    // Every record takes the caption of its node as its name and, once
+    // stored, its place as its number.  A record never stored takes what
+    // the tabs show for it: the first material and a round pipe.
+    void tieRecordsToNodes();
     // The three tab captions := `caption`.
     void setSectionCaptions(const QString& caption);
     // Makes `node` current without the leaving and entering steps.

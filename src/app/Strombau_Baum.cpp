@@ -329,12 +329,25 @@ void TMainForm::renumberSections(const QStringList& names)
                        : name);
         }
     }
-    // A record carries the name and number of its node; a record that was
-    // never stored keeps its empty number.
-    for (int k = 1; k <= Projekt.TSAnzahl && k < int(Projekt.Teilstrecken.size()); ++k) {
+    tieRecordsToNodes();
+}
+
+void TMainForm::tieRecordsToNodes()
+{
+    const int n = std::min({Projekt.TSAnzahl, int(Projekt.Teilstrecken.size()) - 1, TSTreeView->topLevelItemCount()});
+    for (int k = 1; k <= n; ++k) {
         TTeilstrecke& r = Projekt.Section(k);
         r.Bezeichnung = TSTreeView->topLevelItem(k - 1)->text(0);
-        if (!r.Nummer.isEmpty()) r.Nummer = QString::number(k);
+        if (!r.Nummer.isEmpty()) {
+            r.Nummer = QString::number(k);
+        } else {
+            // Never stored (its number stays empty): loading it leaves the
+            // tabs as cleared, which show the first material and a round
+            // pipe.  The report and the project file take the record, so it
+            // says the same.
+            r.Materialart = QStringLiteral("0");
+            r.Kanalform = QStringLiteral("1");
+        }
     }
 }
 
@@ -373,6 +386,7 @@ void TMainForm::BuildTree(const QStringList& sectionNames)
         }
         TSTreeView->expandAll();
     }
+    tieRecordsToNodes();
     // Nothing is current after the clear, so selecting runs only the
     // entering step.
     if (first) TSTreeView->setCurrentItem(first);

@@ -28,7 +28,11 @@ TEST_F(BaumForm, NewProjectWithOneSectionShowsItSelectedOnTheDataTab)
     EXPECT_TRUE(form->Projekt.ProjektNeu);
     EXPECT_FALSE(form->Projekt.ProjektGeladen);
     EXPECT_FALSE(form->Projekt.ProjektGespeichert);
-    EXPECT_EQ(form->Projekt.Section(1).Kanalform.str(), QStringLiteral("0"));
+    // The record of the new section says what the tabs show for it.
+    EXPECT_TRUE(form->Projekt.Section(1).Nummer.isEmpty());
+    EXPECT_EQ(form->Projekt.Section(1).Bezeichnung.str(), QStringLiteral("Teilstrecke 1"));
+    EXPECT_EQ(form->Projekt.Section(1).Materialart.str(), QStringLiteral("0"));
+    EXPECT_EQ(form->Projekt.Section(1).Kanalform.str(), QStringLiteral("1"));
     EXPECT_TRUE(form->mProjektschliessen->isEnabled());
     EXPECT_TRUE(form->mBearbeiten->menuAction()->isEnabled());
     EXPECT_TRUE(form->ProjektSaveBtn->isEnabled());
@@ -233,7 +237,8 @@ TEST_F(BaumForm, InsertingOnTheSecondOfThreeSectionsAddsAnEmptyOneAfterIt)
     EXPECT_EQ(recordFlow(2), QStringLiteral("250"));  // what was typed was stored first
     EXPECT_EQ(recordFlow(3), QStringLiteral("0"));
     EXPECT_TRUE(form->Projekt.Section(3).Nummer.isEmpty());
-    EXPECT_EQ(form->Projekt.Section(3).Materialart.str(), QStringLiteral("1"));
+    EXPECT_EQ(form->Projekt.Section(3).Bezeichnung.str(), QStringLiteral("Teilstrecke 3"));
+    EXPECT_EQ(form->Projekt.Section(3).Materialart.str(), QStringLiteral("0"));
     EXPECT_EQ(form->Projekt.Section(3).Kanalform.str(), QStringLiteral("1"));
     EXPECT_EQ(recordFlow(4), QStringLiteral("300"));
     EXPECT_EQ(form->Projekt.Section(4).Bezeichnung.str(), QStringLiteral("Teilstrecke 4"));
@@ -289,7 +294,7 @@ TEST_F(BaumForm, ACancelledOrRefusedRenameChangesNothing)
     form->mTSNameChangeClick();
     answerer().verifyDone();
     EXPECT_EQ(node(1)->text(0), QStringLiteral("Teilstrecke 1"));
-    EXPECT_TRUE(form->Projekt.Section(1).Bezeichnung.isEmpty());
+    EXPECT_EQ(form->Projekt.Section(1).Bezeichnung.str(), QStringLiteral("Teilstrecke 1"));
     EXPECT_TRUE(form->Projekt.ProjektGespeichert);
 }
 

@@ -1,8 +1,12 @@
 // Counts typed on the fittings and accessories tabs of a section whose data
 // tab is still empty: they stay with the section when the selection moves,
-// when other sections are inserted or deleted, and through save and open.
+// when other sections are inserted or deleted, and through save and open;
+// such a section prints under its name with what its tabs show.
 #include "test_baum_hilfen.h"
+#include "test_bericht_hilfen.h"
 #include "grid/CellGrid.h"
+#include <QComboBox>
+#include <QRadioButton>
 
 using namespace baum_test;
 
@@ -201,13 +205,14 @@ TEST_F(LeereTeilstrecke, CountsOfAnEmptySectionAreSavedAndOpenedAgain)
     answerer().verifyDone();
     ASSERT_TRUE(form->Projekt.ProjektGespeichert);
 
-    // The empty section's line and name are those of a section never
-    // stored; its entries are written as any section's.
+    // The empty section's line is that of a section never stored (no
+    // number), with what its tabs showed: its name, the first material, a
+    // round pipe; its entries are written as any section's.
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_TRUE(bytes.contains("TS1=;1;0;0;0;0;0;0;0;0;0;0;0;;\r\n")) << bytes.constData();
-    EXPECT_TRUE(bytes.contains("TS-Namen=;Teilstrecke 2;\r\n"));
+    EXPECT_TRUE(bytes.contains("TS1=;0;0;0;0;0;1;0;0;0;0;0;0;Teilstrecke 1;\r\n")) << bytes.constData();
+    EXPECT_TRUE(bytes.contains("TS-Namen=Teilstrecke 1;Teilstrecke 2;\r\n"));
     EXPECT_TRUE(bytes.contains("TS2=2;0;200;0;12,5;600;1;")) << bytes.constData();
     EXPECT_TRUE(bytes.contains("[TS1-Einbauten]\r\nBogen3=13;0,22;2;\r\nFremdEinbauten1=Brandschutzklappe;15;1;\r\n"
                                "Einbauten88=25;0,5;1;\r\n"))
@@ -235,6 +240,90 @@ TEST_F(LeereTeilstrecke, CountsOfAnEmptySectionAreSavedAndOpenedAgain)
     EXPECT_EQ(shownFlow(), 600.0);
     // The empty section was left out of the calculation.
     EXPECT_EQ(form->Projekt.Section(1).DpGesamt.str(), QStringLiteral("0"));
+}
+
+TEST_F(LeereTeilstrecke, SectionsNeverStoredPrintUnderTheirNamesWithWhatTheirTabsShow)
+{
+    bericht_test::Recording rec;
+    PreviewRegistration preview;
+    preview.onShow = [&rec](TPrintObject& po) { rec = bericht_test::Capture(po); };
+    const auto report = [&rec, this] {
+        rec = bericht_test::Recording();
+        answerer().expectForm([](QWidget* w) {
+            w->show();
+            return int(mrOk);
+        });
+        form->mPreviewClick();
+        answerer().verifyDone();
+    };
+
+    // Only the first section filled; counts typed on the third, whose data
+    // tab stays empty; the second never touched.
+    newProject(3);
+    setInputs({"500", "10", "160"});
+    click(node(2));
+    const QString material = form->KanalartCombo->currentText();
+    ASSERT_FALSE(material.isEmpty());
+    ASSERT_TRUE(form->RohrartCB->isChecked());
+    typeCounts(3);
+    const QStringList names = captions();
+    ASSERT_EQ(names, (QStringList{QStringLiteral("Teilstrecke 1"), QStringLiteral("Teilstrecke 2"),
+                                  QStringLiteral("Teilstrecke 3")}));
+
+    const auto expectAsShown = [&] {
+        ASSERT_EQ(rec.pages.size(), 1u);
+        const bericht_test::Page& p = rec.pages[0];
+        for (int k = 1; k <= 3; ++k) {
+            SCOPED_TRACE(k);
+            // The block of section k, under the name its node shows.
+            const bericht_test::Text* heading = p.find(names[k - 1]);
+            ASSERT_NE(heading, nullptr);
+            EXPECT_TRUE(heading->font.Style() & fsUnderline);
+            EXPECT_EQ(p.count(names[k - 1]), 1);
+            // Its material and shape as the tabs show them.
+            const bericht_test::Text* caption = p.find(QStringLiteral("Materiallart"), k - 1);
+            ASSERT_NE(caption, nullptr);
+            EXPECT_GT(caption->y, heading->y);
+            const QStringList row = bericht_test::RowOf(p, caption->text, k - 1);
+            EXPECT_TRUE(row.contains(material)) << row.join(QLatin1Char('|')).toStdString();
+            EXPECT_TRUE(bericht_test::RowOf(p, QStringLiteral("Kanalform"), k - 1).contains(QStringLiteral("Rundrohr")));
+        }
+        // No heading without a name.
+        for (const bericht_test::Text& t : p.texts)
+            EXPECT_FALSE(t.text.trimmed().isEmpty() && (t.font.Style() & fsUnderline)) << t.y;
+        EXPECT_EQ(p.count(QStringLiteral("Flexibler Schlauch")), 0);
+        // The third section's list stands under its name, after the second
+        // section's block.
+        const bericht_test::Text* liste = p.find(QStringLiteral("Liste der Einbauten und Formstücke:"));
+        ASSERT_NE(liste, nullptr);
+        EXPECT_EQ(p.count(liste->text), 1);
+        EXPECT_GT(liste->y, p.find(names[2])->y);
+        const bericht_test::Text* klappe = p.find(QStringLiteral("Brandschutzklappe"));
+        ASSERT_NE(klappe, nullptr);
+        EXPECT_GT(klappe->y, liste->y);
+    };
+    report();
+    expectAsShown();
+
+    // Saved and opened again: the same names in the tree, the same report.
+    const QString path = folder.file(QStringLiteral("drei.STB"));
+    answerer().expectFileDialog(path);
+    answerer().expectForm([](QWidget* w) {
+        w->show();
+        return int(mrOk);
+    });
+    form->mProjektSaveAsClick();
+    answerer().verifyDone();
+    ASSERT_TRUE(form->Projekt.ProjektGespeichert);
+    form->mProjektschliessenClick();
+    answerer().verifyDone();
+    ASSERT_EQ(form->Projekt.TSAnzahl, 0);
+    answerer().expectFileDialog(path);
+    form->mProjektOpenClick();
+    answerer().verifyDone();
+    EXPECT_EQ(captions(), names);
+    report();
+    expectAsShown();
 }
 
 }  // namespace

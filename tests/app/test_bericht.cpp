@@ -12,9 +12,9 @@ using namespace bericht_test;
 
 namespace {
 
-// The paper position of a report coordinate: margins 10 mm left and top.
+// The paper position of a report coordinate: margins 10 mm left and top
+// (kTop).
 constexpr double kLeft = 10.0;
-constexpr double kTop = 10.0;
 // Column texts start 4 pixels (96 dpi) inside their column.
 constexpr double kInset = 4 * 25.4 / 96;
 // Positions are whole pixels of the 96-dpi recording surface.

@@ -1,10 +1,12 @@
 // "Drucken" and "Druckvorschau" in the real main window: the header dialog,
 // the preview window or the print dialog, storing the shown section and
 // calculating every section first, the messages of a refused calculation,
-// of a failed run and of a missing value file.
+// of a failed run and of a missing value file; a fitting list that ends at
+// a page's foot.
 #include "test_bericht_hilfen.h"
 #include "test_projektbefehle_hilfen.h"
 
+#include "app/ProjektDatei.h"
 #include "platform/SpeedBar.h"
 #include "print/PreviewForm.h"
 #include <QAction>
@@ -285,6 +287,79 @@ TEST_F(BerichtBefehleTest, InputsTypedSinceTheLastStoreArePrinted)
     form->mPrintClick();
     answerer().verifyDone();
     EXPECT_EQ(shows, 1);
+}
+
+TEST_F(BerichtBefehleTest, TheClosingRuleOfAListOverAPageEndStaysWithItsLastLine)
+{
+    // A section whose fitting list goes on over a page end, and a section
+    // after it.  One of the lengths tried ends the list on the last line of
+    // a page.
+    const QString path = folder.file(QStringLiteral("lang.STB"));
+    const QString name = QStringLiteral("Lange Liste");
+    const QString letzte = QStringLiteral("Letztes Teil");
+    int startsAPage = 0;
+    for (int n = 20; n <= EinbautenAnzahl; ++n) {
+        SCOPED_TRACE(n);
+        TProjektInhalt inhalt;
+        inhalt.TSAnzahl = 2;
+        inhalt.Teilstrecken = {TTeilstrecke(), bericht_test::Strecke(name, "1"),
+                               bericht_test::Strecke(QStringLiteral("Danach"), "1")};
+        inhalt.Namen = QStringList{name, QStringLiteral("Danach")};
+        inhalt.Teilstrecken[2].Nummer = "2";
+        TTeilstrecke& lang = inhalt.Teilstrecken[1];
+        for (int i = 1; i <= n; ++i) lang.Einbauten(i).Anzahl = "1";
+        lang.FremdEinbauten(1) = {letzte, "5", "1"};
+        WriteProjectFile(path, inhalt);
+        answerer().expectFileDialog(path);
+        form->mProjektOpenClick();
+        answerer().verifyDone();
+        ASSERT_EQ(P().TSAnzahl, 2);
+        // The header dialog closed as it came: the next open asks nothing.
+        answerer().expectForm([](QWidget* w) {
+            w->show();
+            return int(mrOk);
+        });
+        form->mPreviewClick();
+        answerer().verifyDone();
+
+        // No page's body starts with a rule: every rule between the frame
+        // and the totals' own rules lies below the page's first line of text.
+        int page = -1;
+        const bericht_test::Text* last = nullptr;
+        for (size_t i = 0; i < rec.pages.size(); ++i) {
+            SCOPED_TRACE(i + 1);
+            const bericht_test::Page& p = rec.pages[i];
+            const auto body = bericht_test::BodyTexts(p);
+            ASSERT_FALSE(body.empty());
+            const bericht_test::Text* first = body.front();
+            const bericht_test::Text* totals = p.find(QStringLiteral("Gesamtergebnis:"));
+            const double foot = totals ? totals->y - 3.0 : bericht_test::kFooter - 1.0;
+            for (const bericht_test::Line& l : p.lines) {
+                if (l.y1 < bericht_test::kBodyTop - 0.3 || l.y1 > foot) continue;
+                EXPECT_GT(l.y1, first->y + first->height()) << first->text.toStdString();
+            }
+            if (const bericht_test::Text* t = p.find(letzte)) {
+                page = int(i);
+                last = t;
+            }
+        }
+        ASSERT_NE(last, nullptr);
+        // The last line of the list, its section's name above it and the
+        // closing double rule right below it share a page.
+        const bericht_test::Page& p = rec.pages[size_t(page)];
+        const bericht_test::Text* heading = p.find(name);
+        ASSERT_NE(heading, nullptr);
+        EXPECT_LT(heading->y, last->y);
+        const double lh = last->height();
+        int rules = 0;
+        for (const bericht_test::Line& l : p.lines) rules += l.y1 > last->y + 0.01 && l.y1 < last->y + 2 * lh;
+        EXPECT_EQ(rules, 2);
+        if (page > 0 && std::abs(heading->y - bericht_test::kBodyTop) < 0.3 && std::abs(last->y - heading->y - lh) < 0.3)
+            ++startsAPage;
+    }
+    // Some lengths put the last line at the top of a page that goes on
+    // with the list, right under the repeated name.
+    EXPECT_GE(startsAPage, 1);
 }
 
 }  // namespace

@@ -10,23 +10,6 @@ using namespace bericht_test;
 
 namespace {
 
-constexpr double kTop = 10.0;
-// On paper: the body starts at 90 mm; its lines end by 276 mm; the footer
-// starts at 277 mm.
-constexpr double kBodyTop = kTop + 80.0;
-constexpr double kBodyFoot = 276.0;
-constexpr double kFooter = kTop + 267.0;
-
-// The texts of a page's body, top to bottom (as recorded on one line).
-std::vector<const Text*> BodyTexts(const Page& p)
-{
-    std::vector<const Text*> out;
-    for (const Text& t : p.texts)
-        if (t.y > kBodyTop - 0.3 && t.y < kFooter - 0.3) out.push_back(&t);
-    std::stable_sort(out.begin(), out.end(), [](const Text* a, const Text* b) { return a->y < b->y - 0.05; });
-    return out;
-}
-
 bool IsSectionName(const Text& t, const QSet<QString>& names)
 {
     return names.contains(t.text) && (t.font.Style() & fsUnderline);

@@ -9,6 +9,7 @@
 #include "print/PrnPages.h"
 #include <QImage>
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -101,6 +102,23 @@ struct Page {
         return out;
     }
 };
+
+// On paper: the top margin is 10 mm; the body starts at 90 mm; its lines
+// end by 276 mm; the footer starts at 277 mm.
+constexpr double kTop = 10.0;
+constexpr double kBodyTop = kTop + 80.0;
+constexpr double kBodyFoot = 276.0;
+constexpr double kFooter = kTop + 267.0;
+
+// The texts of a page's body, top to bottom (as recorded on one line).
+inline std::vector<const Text*> BodyTexts(const Page& p)
+{
+    std::vector<const Text*> out;
+    for (const Text& t : p.texts)
+        if (t.y > kBodyTop - 0.3 && t.y < kFooter - 0.3) out.push_back(&t);
+    std::stable_sort(out.begin(), out.end(), [](const Text* a, const Text* b) { return a->y < b->y - 0.05; });
+    return out;
+}
 
 // The texts of the row that holds the n-th (0-based) `caption`, left to
 // right as recorded; empty when there is no such caption.
