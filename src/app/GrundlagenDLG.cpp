@@ -197,10 +197,12 @@ bool TGrundlagenForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusOut) {
         // Leaving an edit takes its value or refuses it; a menu or another
-        // window taking the focus for a while leaves it as it is.
+        // window taking the focus for a while leaves it as it is, and so
+        // does the dialog closing (what was not saved is read anew).
         auto* edit = qobject_cast<TCurrencyEdit*>(watched);
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (edit && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) editVerlassen(edit);
+        if (edit && isVisible() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            editVerlassen(edit);
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
