@@ -77,7 +77,7 @@ object GrundlagenForm: TGrundlagenForm
         Height = 22
         AutoSize = False
         DecimalPlaces = 4
-        DisplayFormat = ',0.00;-,0.00'
+        DisplayFormat = ',0.00##;-,0.00##'
         TabOrder = 0
         OnChange = SpeichernMoeglich
       end
@@ -95,7 +95,7 @@ object GrundlagenForm: TGrundlagenForm
         Height = 22
         AutoSize = False
         DecimalPlaces = 4
-        DisplayFormat = ',0.00;-,0.00'
+        DisplayFormat = ',0.00##;-,0.00##'
         TabOrder = 1
         OnChange = SpeichernMoeglich
       end
@@ -113,7 +113,7 @@ object GrundlagenForm: TGrundlagenForm
         Height = 22
         AutoSize = False
         DecimalPlaces = 4
-        DisplayFormat = ',0.00;-,0.00'
+        DisplayFormat = ',0.00##;-,0.00##'
         TabOrder = 2
         OnChange = SpeichernMoeglich
       end
@@ -131,7 +131,7 @@ object GrundlagenForm: TGrundlagenForm
         Height = 22
         AutoSize = False
         DecimalPlaces = 4
-        DisplayFormat = ',0.00;-,0.00'
+        DisplayFormat = ',0.00##;-,0.00##'
         TabOrder = 3
         OnChange = SpeichernMoeglich
       end
@@ -149,7 +149,7 @@ object GrundlagenForm: TGrundlagenForm
         Height = 22
         AutoSize = False
         DecimalPlaces = 4
-        DisplayFormat = ',0.00;-,0.00'
+        DisplayFormat = ',0.00##;-,0.00##'
         TabOrder = 4
         OnChange = SpeichernMoeglich
       end
@@ -167,7 +167,7 @@ object GrundlagenForm: TGrundlagenForm
         Height = 22
         AutoSize = False
         DecimalPlaces = 4
-        DisplayFormat = ',0.00;-,0.00'
+        DisplayFormat = ',0.00##;-,0.00##'
         TabOrder = 5
         OnChange = SpeichernMoeglich
       end
@@ -185,7 +185,7 @@ object GrundlagenForm: TGrundlagenForm
         Height = 22
         AutoSize = False
         DecimalPlaces = 4
-        DisplayFormat = ',0.00;-,0.00'
+        DisplayFormat = ',0.00##;-,0.00##'
         TabOrder = 6
         OnChange = SpeichernMoeglich
       end
@@ -1087,7 +1087,7 @@ object GrundlagenForm: TGrundlagenForm
       'Die '#196'nderungen wurden noch nicht gespeichert!!'
       'Wollen Sie die '#196'nderungen jetzt speichern?'
       'ist kein g'#252'ltiger Wert: erlaubt sind eine Dezimalzahl mit Komma (z. B. 0,15) oder ein leeres Feld.'
-      'Der Wert hat mehr als f'#252'nf Zeichen und l'#228'sst sich nicht ohne Verlust k'#252'rzen:'
+      'Das Feld '#8222'%s'#8220' nimmt h'#246'chstens f'#252'nf Zeichen auf: '#8222'%s'#8220' wird nicht '#252'bernommen.'
       'Diese Werte der Datei sind keine Zahlen (ihr Feld zeigt 0,00):')
   end
   object FormTranslator: TFormTranslator

@@ -5,6 +5,7 @@
 #include "platform/CurrencyEdit.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
+#include "platform/ResourceStrings.h"
 #include "platform/SpeedBar.h"
 #include "platform/StrHolder.h"
 #include "support/Translation.h"
@@ -37,7 +38,7 @@ const char* const kDefaultTexts[] = {
     "Rohrschalldämpfer", "Flex. Rohrschalldämpfer", "Kanalschalldämpfer", "Datei für Konstante nicht vorhanden",
     "Die Änderungen wurden noch nicht gespeichert!!", "Wollen Sie die Änderungen jetzt speichern?",
     "ist kein gültiger Wert: erlaubt sind eine Dezimalzahl mit Komma (z. B. 0,15) oder ein leeres Feld.",
-    "Der Wert hat mehr als fünf Zeichen und lässt sich nicht ohne Verlust kürzen:",
+    "Das Feld „%s“ nimmt höchstens fünf Zeichen auf: „%s“ wird nicht übernommen.",
     "Diese Werte der Datei sind keine Zahlen (ihr Feld zeigt 0,00):",
 };
 
@@ -57,13 +58,33 @@ const char* const kImages[][2] = {
     {"RedKonEngImage", "zeta_verengung_konisch"},
 };
 
-// Edits settle their value to their decimal places when they are left;
-// saving takes it the same way, also while the focus is still inside.
-double settled(const TCurrencyEdit* edit)
+// The number an edit holds, as it is written: its text without thousands
+// separators, or 0 for a text that is no number (empty, a sign alone).
+QString editWert(const TCurrencyEdit* edit)
 {
-    const double scale = std::pow(10.0, edit->DecimalPlaces());
-    const double v = std::round(edit->Value() * scale) / scale;
-    return std::isfinite(v) ? v : 0.0;
+    QString t = edit->text().trimmed();
+    t.remove(QLatin1Char('.'));
+    double v = 0;
+    if (!TryStrToFloat(t, v) || !std::isfinite(v)) return FloatToStr(edit->Value());
+    return t;
+}
+
+// The plain decimal `t` (a sign, digits, at most one comma) without the
+// zeros that do not change its value: "0,150" -> "0,15", "-00,5" -> "-0,5".
+QString ohneNullen(const QString& t)
+{
+    QString s = t;
+    const bool negative = s.startsWith(QLatin1Char('-'));
+    if (negative || s.startsWith(QLatin1Char('+'))) s.remove(0, 1);
+    const qsizetype comma = s.indexOf(DecimalSeparator);
+    QString whole = comma < 0 ? s : s.left(comma);
+    QString decimals = comma < 0 ? QString() : s.mid(comma + 1);
+    while (whole.startsWith(QLatin1Char('0'))) whole.remove(0, 1);
+    while (decimals.endsWith(QLatin1Char('0'))) decimals.chop(1);
+    if (whole.isEmpty()) whole = QStringLiteral("0");
+    QString out = decimals.isEmpty() ? whole : whole + DecimalSeparator + decimals;
+    if (negative && out != QLatin1String("0")) out.prepend(QLatin1Char('-'));
+    return out;
 }
 
 }  // namespace
@@ -164,10 +185,25 @@ TGrundlagenForm::TGrundlagenForm(QWidget* parent) : TAppDialog(parent)
     // Escape in a grid without an open editor closes the dialog as it does
     // everywhere else in it.
     for (TCellGrid* g : Grids()) g->installEventFilter(this);
+    // Numbers pasted into a cell are taken in the program's writing.
+    for (TCellGrid* g : Grids()) g->OnPasteText = [](QObject*, int, int, QString& text) { text = PastedDecimalText(text); };
+    for (TCurrencyEdit* e : material) {
+        e->installEventFilter(this);
+        m_bisher[e] = e->text();
+    }
 }
 
 bool TGrundlagenForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::FocusOut) {
+        // Leaving an edit takes its value or refuses it; a menu or another
+        // window taking the focus for a while leaves it as it is, and so
+        // does the dialog closing (what was not saved is read anew).
+        auto* edit = qobject_cast<TCurrencyEdit*>(watched);
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (edit && isVisible() && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            editVerlassen(edit);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* grid = qobject_cast<TCellGrid*>(watched);
@@ -252,20 +288,20 @@ QString TGrundlagenForm::FeldName(const QString& key) const
 
 // ---- checking -------------------------------------------------------------------
 
-TGrundlagenForm::TPruefung TGrundlagenForm::PruefeWert(const QString& text, QString* cut)
+TGrundlagenForm::TPruefung TGrundlagenForm::PruefeWert(const QString& text, QString* written)
 {
     const QString t = text.trimmed();
-    if (cut) *cut = t.left(TTechnikDaten::Breite);
+    if (written) *written = t;
     if (t.isEmpty()) return TPruefung::Ok;
     double full = 0;
     if (!TryStrToFloat(t, full)) return TPruefung::KeineZahl;
-    if (t.size() <= TTechnikDaten::Breite) return TPruefung::Ok;
-    // Cutting drops decimals; it must not change the whole number, turn the
-    // value into 0 or leave no number (an exponent cut off).
-    double part = 0;
-    if (!TryStrToFloat(t.left(TTechnikDaten::Breite), part)) return TPruefung::ZuLang;
-    if (part == 0.0 && full != 0.0) return TPruefung::ZuLang;
-    if (Trunc(part) != Trunc(full)) return TPruefung::ZuLang;
+    const int breite = TTechnikDaten::Breite;
+    if (t.contains(QLatin1Char('E'), Qt::CaseInsensitive)) return t.size() <= breite ? TPruefung::Ok : TPruefung::ZuLang;
+    // The number itself must fit: zeros that change nothing may go, no
+    // digit that counts.
+    const QString shortest = ohneNullen(t);
+    if (shortest.size() > breite) return TPruefung::ZuLang;
+    if (written && t.size() > breite) *written = shortest;
     return TPruefung::Ok;
 }
 
@@ -273,7 +309,7 @@ QString TGrundlagenForm::refusal(TPruefung p, const QString& key, const QString&
 {
     return p == TPruefung::KeineZahl
         ? FeldName(key) + QStringLiteral(": \"") + value + QStringLiteral("\" ") + text(txKeineZahl)
-        : text(txZuLang) + QLatin1Char('\r') + FeldName(key) + QStringLiteral(": ") + value;
+        : FormatStr(text(txZuLang), {FeldName(key), value});
 }
 
 void TGrundlagenForm::validateCell(QObject* Sender, int ACol, int ARow, bool& Result)
@@ -283,9 +319,11 @@ void TGrundlagenForm::validateCell(QObject* Sender, int ACol, int ARow, bool& Re
     const auto keyIt = m_keyOfCell.find({grid, ACol * 100 + ARow});
     if (keyIt == m_keyOfCell.end()) return;
     const QString typed = grid->Cells(ACol, ARow);
-    const TPruefung p = PruefeWert(typed);
+    QString written;
+    const TPruefung p = PruefeWert(typed, &written);
     if (p == TPruefung::Ok) {
-        if (typed.trimmed() != typed) grid->SetCells(ACol, ARow, typed.trimmed());
+        // The cell shows what is written ("1,50000" as "1,5").
+        if (written != typed) grid->SetCells(ACol, ARow, written);
         return;
     }
     // Refused: the cell gets its text from before the edit back.
@@ -293,8 +331,26 @@ void TGrundlagenForm::validateCell(QObject* Sender, int ACol, int ARow, bool& Re
     const auto start = m_editStart.find(grid);
     if (start != m_editStart.end() && start->second.first == std::make_pair(ACol, ARow)) before = start->second.second;
     grid->SetCells(ACol, ARow, before);
-    MessageDlg(refusal(p, keyIt->second, typed), mtError, mbOK);
+    MessageDlg(refusal(p, keyIt->second, typed.trimmed()), mtError, mbOK);
     Result = false;
+}
+
+void TGrundlagenForm::editVerlassen(TCurrencyEdit* edit)
+{
+    QString key;
+    for (auto it = m_felder.cbegin(); it != m_felder.cend(); ++it)
+        if (it->edit == edit) key = it.key();
+    const TPruefung p = PruefeWert(editWert(edit));
+    if (p == TPruefung::Ok) {
+        m_bisher[edit] = edit->text();
+        return;
+    }
+    // Refused: the old value comes back before the message takes the focus.
+    const QString typed = edit->text().trimmed();
+    edit->setText(m_bisher.value(edit, QStringLiteral("0")));
+    MessageDlg(refusal(p, key, typed), mtError, mbOK);
+    // Without a window manager to hand the keyboard back, the dialog asks for it.
+    if (isVisible() && !isActiveWindow()) activateWindow();
 }
 
 // ---- loading ----------------------------------------------------------------------
@@ -344,6 +400,7 @@ QStringList TGrundlagenForm::ConstantsToDialog()
                 v = 0;
             }
             f.edit->SetValue(v);
+            m_bisher[f.edit] = f.edit->text();
         } else if (f.grid) {
             f.grid->SetCells(f.col, f.row, value);
         }
@@ -391,21 +448,28 @@ bool TGrundlagenForm::DialogToConstants(TTechnikDaten& daten)
         const QString key = daten.Key(i);
         const TFeld f = FeldVon(key);
         QString full;
-        if (f.edit) full = FloatToStr(settled(f.edit));
+        if (f.edit) full = editWert(f.edit);
         else if (f.grid) full = f.grid->Cells(f.col, f.row);
         QString cut;
         const TPruefung p = PruefeWert(full, &cut);
         if (p != TPruefung::Ok) {
+            if (f.edit) {
+                // The edit keeps the value it had before.
+                VorgabenPageControl->setCurrentWidget(VorgabenTab);
+                f.edit->setFocus(Qt::OtherFocusReason);
+                const QString typed = f.edit->text().trimmed();
+                f.edit->setText(m_bisher.value(f.edit, QStringLiteral("0")));
+                f.edit->selectAll();
+                MessageDlg(refusal(p, key, typed), mtError, mbOK);
+                return false;
+            }
             if (f.grid) {
                 VorgabenPageControl->setCurrentWidget(f.grid->parentWidget());
                 f.grid->SetCol(f.col);
                 f.grid->SetRow(f.row);
                 f.grid->setFocus(Qt::OtherFocusReason);
-            } else if (f.edit) {
-                VorgabenPageControl->setCurrentWidget(VorgabenTab);
-                f.edit->setFocus(Qt::OtherFocusReason);
             }
-            MessageDlg(refusal(p, key, full), mtError, mbOK);
+            MessageDlg(refusal(p, key, full.trimmed()), mtError, mbOK);
             return false;
         }
         daten.SetValue(i, cut);
@@ -427,6 +491,7 @@ bool TGrundlagenForm::SaveBtnClick()
     // The flag clears only once the file holds the values.
     if (!WriteTechnikdaten(daten)) return false;
     m_konstanten = daten;
+    for (TCurrencyEdit* e : Edits()) m_bisher[e] = e->text();
     m_geaendert = false;
     SaveBtn->setEnabled(false);
     return true;

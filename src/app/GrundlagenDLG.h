@@ -64,11 +64,12 @@ public:
     // Closes every grid's open editor; false when a cell refused its text.
     bool CommitGridEdits();
 
-    // A zeta text that a cell or the file may hold: empty, or a decimal
-    // number with a comma whose cut to five characters keeps its meaning.
-    // `cut` receives the text as it is written.
+    // A text that a field or the file may hold: empty, or a decimal number
+    // with a comma whose value fits five characters whole.  `written`
+    // receives the text as it is written: as typed, or, when that is
+    // longer, without the zeros that change nothing ("1,50000" -> "1,5").
     enum class TPruefung { Ok, KeineZahl, ZuLang };
-    static TPruefung PruefeWert(const QString& text, QString* cut = nullptr);
+    static TPruefung PruefeWert(const QString& text, QString* written = nullptr);
 
     bool Geaendert() const { return m_geaendert; }
     const TTechnikDaten& Konstanten() const { return m_konstanten; }
@@ -120,6 +121,9 @@ protected:
 
 private:
     void validateCell(QObject* Sender, int ACol, int ARow, bool& Result);
+    // The edit is left: its value is taken, or refused and the one before
+    // it comes back.
+    void editVerlassen(TCurrencyEdit* edit);
     void setPictures();
     QString text(int index) const;
     // The message that refuses `value` of the field with technical key `key`.
@@ -130,6 +134,7 @@ private:
     std::map<std::pair<const QObject*, int>, QString> m_keyOfCell;  // (grid, col * 100 + row) -> key
     std::map<const QObject*, std::pair<std::pair<int, int>, QString>> m_editStart;
     QSet<const QObject*> m_watchedEditors;
+    QHash<const TCurrencyEdit*, QString> m_bisher;  // each edit's last text taken
     bool m_geaendert = false;
     bool m_geladen = false;
     int m_laden = 0;  // > 0 while the program fills the controls

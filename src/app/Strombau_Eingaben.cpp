@@ -137,6 +137,10 @@ void TMainForm::setupSectionInputs()
             });
     };
     FremdEinbGrid->OnCancelEdit = [this](QObject* s, int c, int r) { FremdEinbGridCancelEdit(s, c, r); };
+    // A pressure loss pasted in another writing of numbers is taken in the program's.
+    FremdEinbGrid->OnPasteText = [](QObject*, int c, int, QString& text) {
+        if (c == 2) text = PastedDecimalText(text);
+    };
 
     setVelocityComputed(false);
     UpdateZetaGridsByShape();

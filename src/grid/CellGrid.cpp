@@ -1,6 +1,10 @@
 #include "grid/CellGrid.h"
+#include "platform/PasteMenu.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -431,6 +435,33 @@ void TNewInplaceEdit::UpdateContents()
     pal.setColor(QPalette::Text, ColorToQColor(font.Color()));
     setPalette(pal);
     setMultiLine(g->EditMultiline());
+}
+
+void TNewInplaceEdit::PasteText(QString text)
+{
+    if (isReadOnly()) return;
+    TCellGrid* g = cellGrid();
+    if (g->OnPasteText && EditCol >= 0 && EditRow >= 0) g->OnPasteText(g, EditCol, EditRow, text);
+    if (MultiLine && m_memo) m_memo->insertPlainText(text);
+    else insert(text);
+}
+
+void TNewInplaceEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (!(MultiLine && m_memo) && event->matches(QKeySequence::Paste)) {
+        PasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+        event->accept();
+        return;
+    }
+    TInplaceEdit::keyPressEvent(event);
+}
+
+void TNewInplaceEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = ContextMenuPastingThrough(this, [this](const QString& text) { PasteText(text); });
+    if (!menu) return;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void TNewInplaceEdit::focusInEvent(QFocusEvent* event)

@@ -55,6 +55,7 @@ using TCompareFunction = std::function<t_relation(QObject* Sender, int colrow, i
 using TColEvent = std::function<void(QObject* Sender, int col)>;
 using TRowEvent = std::function<void(QObject* Sender, int row)>;
 using TNotifyEvent = std::function<void(QObject* Sender)>;
+using TCellTextEvent = std::function<void(QObject* Sender, int col, int row, QString& text)>;
 
 // Optional presentation values of one cell, column, row, fixed column or
 // fixed row.  A brush or font that is null is not set.
@@ -129,6 +130,9 @@ public:
     explicit TNewInplaceEdit(TCellGrid* grid);
 
     void UpdateContents() override;
+    // Inserts pasted `text` at the caret, over the selection, after the
+    // grid's OnPasteText has made it into what the edited cell takes.
+    void PasteText(QString text);
     // The multi-line edit window; null until the editor was first filled
     // with the multi-line flag set, hidden while the flag is clear.
     TInplaceMemo* MultiLineEditor() const { return m_memo; }
@@ -149,6 +153,8 @@ protected:
     bool KeyDownHook(QKeyEvent* event) override;
     void KeyPress(QChar& key) override;
     bool EditKeyEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -332,6 +338,10 @@ public:
     TNotifyEvent OnRowHeightsChanged;
     TColEvent OnFixedColClick;
     TRowEvent OnFixedRowClick;
+    // Text pasted into a cell, through the clipboard or into the cell's
+    // editor, before the cell or the editor takes it; the handler may
+    // rewrite it (number text into the program's own writing, say).
+    TCellTextEvent OnPasteText;
 
     void KeyPress(QChar& key) override;
     bool KeyDown(int key, Qt::KeyboardModifiers modifiers) override;

@@ -7,6 +7,8 @@
 #include "platform/Cp1252.h"
 
 #include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -462,9 +464,10 @@ void TCellGrid::StreamToGrid(QIODevice* stream, QChar separator, TGridRect range
             if (line.size() - from <= 1) break;  // an empty last field is not pasted
             if (c >= ColCount()) SetColCount(c + 1);
             const qsizetype sep = line.indexOf(separator, from);
-            const QString field = line.mid(from, sep - from);
+            QString field = line.mid(from, sep - from);
             from = sep + 1;
             if (!cellEditable(c, r)) continue;
+            if (OnPasteText) OnPasteText(this, c, r, field);
             GetEditText(c, r);  // as a typed edit: the cell's edit text is asked first
             SetEditText(c, r, field);
         }
@@ -518,7 +521,7 @@ void TCellGrid::cut()
 void TCellGrid::paste()
 {
     if (EditorVisible()) {
-        InplaceEditor()->paste();
+        editor()->PasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
         return;
     }
     PasteFromClipboard(QLatin1Char('\t'), ClipboardRange());

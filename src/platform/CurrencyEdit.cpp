@@ -1,8 +1,8 @@
 #include "platform/CurrencyEdit.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
+#include "platform/PasteMenu.h"
 #include "platform/ResourceStrings.h"
-#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -69,15 +69,10 @@ bool TCurrencyEdit::WholeNumbers() const
 
 QString TCurrencyEdit::PastedNumber(const QString& text) const
 {
-    QString t = text.trimmed();
     // A whole-number field takes every point as a thousands separator, as
     // Value() does.
-    if (WholeNumbers()) return t;
-    if (t.contains(DecimalSeparator) || t.count(QLatin1Char('.')) > 1)
-        t.remove(QLatin1Char('.'));
-    else
-        t.replace(QLatin1Char('.'), DecimalSeparator);
-    return t;
+    if (WholeNumbers()) return text.trimmed();
+    return PastedDecimalText(text);
 }
 
 void TCurrencyEdit::PasteText(const QString& text)
@@ -103,18 +98,7 @@ void TCurrencyEdit::PasteText(const QString& text)
 
 QMenu* TCurrencyEdit::ContextMenu()
 {
-    QMenu* menu = createStandardContextMenu();
-    if (!menu) return nullptr;
-    // The menu's "Paste" (the item bound to the field's own paste) pastes
-    // as the keys do.
-    for (QAction* action : menu->actions()) {
-        const bool boundToPaste = disconnect(action, &QAction::triggered, this, &QLineEdit::paste)
-                                  | disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
-        if (!boundToPaste) continue;
-        connect(action, &QAction::triggered, this,
-                [this] { PasteText(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
-    }
-    return menu;
+    return ContextMenuPastingThrough(this, [this](const QString& text) { PasteText(text); });
 }
 
 void TCurrencyEdit::contextMenuEvent(QContextMenuEvent* event)

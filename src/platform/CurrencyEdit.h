@@ -5,10 +5,12 @@
 // "1.234,50").  In a whole-number field (a display format without
 // decimals) a typed point is a thousands separator, as the field shows it;
 // in a decimal field a typed point or comma becomes the decimal comma.
-// Pasted text follows the usual writing of numbers: with a comma in it,
-// points are thousands separators ("1.234,5"); a single point without a
-// comma is the decimal point ("2.5"), more than one are thousands
-// separators.  Other characters than digits and the sign are not typed.
+// Pasted text into a decimal field follows the usual writing of numbers
+// (PastedDecimalText): with both a comma and a point in it, the last one
+// is the decimal separator and the other groups thousands ("1,234.5",
+// "1.234,5"); a single point alone is the decimal point ("2.5"), more than
+// one are thousands separators.  Other characters than digits and the sign
+// are not typed.
 #include <QLineEdit>
 #include <QString>
 

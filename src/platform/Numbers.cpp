@@ -337,6 +337,19 @@ QString FormatFloat(const QString& format, double value)
     return applySection(f, d, true);
 }
 
+QString PastedDecimalText(const QString& text)
+{
+    QString t = text.trimmed();
+    const QChar point = QLatin1Char('.');
+    const qsizetype lastComma = t.lastIndexOf(DecimalSeparator);
+    const qsizetype lastPoint = t.lastIndexOf(point);
+    if (lastPoint < 0) return t;
+    if (lastComma >= 0) t.remove(lastComma > lastPoint ? point : DecimalSeparator);
+    else if (t.count(point) > 1) t.remove(point);
+    t.replace(point, DecimalSeparator);
+    return t;
+}
+
 bool TryStrToFloat(const QString& text, double& value)
 {
     qsizetype i = 0, n = text.size();

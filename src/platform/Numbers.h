@@ -31,6 +31,14 @@ bool TryStrToFloat(const QString& text, double& value);
 int StrToInt(const QString& text);
 bool TryStrToInt(const QString& text, int& value);
 int StrToIntDef(const QString& text, int fallback);
+// Number text pasted from elsewhere, written the way this program reads it:
+// when a comma and a point both occur, the one that comes last separates
+// the decimals and the other groups thousands and is dropped ("1,234.5"
+// and "1.234,5" give "1234,5"); a point alone is the decimal point
+// ("2.5" gives "2,5") unless there are several ("1.234.567"); commas alone
+// stay as they are.  Blanks around the text go; anything else is left for
+// the conversion to judge.
+QString PastedDecimalText(const QString& text);
 QString IntToStr(long long value);
 
 // Rounds halves to even (12,5 -> 12; 13,5 -> 14).

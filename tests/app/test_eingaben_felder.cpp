@@ -104,6 +104,13 @@ TEST_F(EingabenFelder, PastedTextTakesItsPointAsDecimalPointUnlessACommaOrMorePo
     EXPECT_EQ(form->TSLaengeEdit->Value(), 1234.5);
     fuegeEin(form->TSLaengeEdit, QStringLiteral("1.234.567"));
     EXPECT_EQ(form->TSLaengeEdit->Value(), 1234567.0);
+    // With a comma and a point the last one separates the decimals.
+    fuegeEin(form->TSLaengeEdit, QStringLiteral("1,234.5"));
+    EXPECT_EQ(form->TSLaengeEdit->text(), QStringLiteral("1234,5"));
+    fuegeEin(form->TSLaengeEdit, QStringLiteral("1,234,567.5"));
+    EXPECT_EQ(form->TSLaengeEdit->Value(), 1234567.5);
+    fuegeEin(form->TSLaengeEdit, QStringLiteral("1.234.567,5"));
+    EXPECT_EQ(form->TSLaengeEdit->Value(), 1234567.5);
     fuegeEin(form->TSLaengeEdit, QStringLiteral(" 12,75 "));
     EXPECT_EQ(form->TSLaengeEdit->Value(), 12.75);
     // Shift+Insert pastes the same way.
@@ -121,6 +128,10 @@ TEST_F(EingabenFelder, PastedTextTakesItsPointAsDecimalPointUnlessACommaOrMorePo
         form->TSLaengeEdit->selectAll();
         paste->trigger();
         EXPECT_EQ(form->TSLaengeEdit->text(), QStringLiteral("3,25"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("1,003.25"));
+        form->TSLaengeEdit->selectAll();
+        paste->trigger();
+        EXPECT_EQ(form->TSLaengeEdit->text(), QStringLiteral("1003,25"));
     }
     fuegeEin(form->TSLaengeEdit, QStringLiteral("0.75"), true);
     // A whole-number field takes every pasted point as thousands separator.
@@ -141,6 +152,10 @@ TEST_F(EingabenFelder, PastedTextTakesItsPointAsDecimalPointUnlessACommaOrMorePo
     EXPECT_EQ(form->VpVorgabeEdit->Value(), 1500.0);
     answerer().expectMessage(QStringLiteral("'2.5 m' ist kein gültiger Gleitkommawert"));
     fuegeEin(form->TSLaengeEdit, QStringLiteral("2.5 m"));
+    answerer().verifyDone();
+    EXPECT_EQ(form->TSLaengeEdit->Value(), 0.75);
+    answerer().expectMessage(QStringLiteral("'1,2.3,4' ist kein gültiger Gleitkommawert"));
+    fuegeEin(form->TSLaengeEdit, QStringLiteral("1,2.3,4"));
     answerer().verifyDone();
     EXPECT_EQ(form->TSLaengeEdit->Value(), 0.75);
 }

@@ -286,3 +286,53 @@ TEST_F(GitterTasten, CtrlCVXOnASelectedCellDoWhatTheInsertAndDeleteKeysDo)
     EXPECT_EQ(grid->Cells(5, 1), QStringLiteral("2"));
     EXPECT_EQ(grid->Cells(6, 1), QStringLiteral("0"));
 }
+
+TEST_F(GitterTasten, APressureLossPastedWithThousandsSeparatorsKeepsItsDecimals)
+{
+    waehleTeilstrecke(1);
+    TCellGrid* grid = form->FremdEinbGrid;
+    bringIntoView(grid);
+    grid->setFocus();
+    QApplication::processEvents();
+    // Pasted on the selected cell ...
+    const struct {
+        const char* pasted;
+        const char* taken;
+    } cases[] = {{"1,234.5", "1234,5"}, {"1.234,5", "1234,5"}, {"2.5", "2,5"}, {"1,234,567.5", "1234567,5"}};
+    for (const auto& c : cases) {
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
+        grid->SetCol(2);
+        grid->SetRow(4);
+        press(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(grid->Cells(2, 4), QString::fromLatin1(c.taken)) << c.pasted;
+    }
+    EXPECT_FALSE(P().ProjektGespeichert);
+    // ... and into the open editor, with Shift+Insert.
+    openCell(grid, 0, 5, QStringLiteral("2"));
+    press(Qt::Key_Return);
+    QApplication::processEvents();
+    openCell(grid, 2, 5, QStringLiteral("1"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("0,250.5"));
+    press(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(grid->InplaceEditor()->text(), QStringLiteral("10250,5"));
+    press(Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->Cells(2, 5), QStringLiteral("10250,5"));
+    // A description keeps its points and commas as pasted.
+    QGuiApplication::clipboard()->setText(QStringLiteral("Klappe 1.2, Typ B"));
+    grid->SetCol(1);
+    grid->SetRow(4);
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->Cells(1, 4), QStringLiteral("Klappe 1.2, Typ B"));
+    // What is no number stays refused with the cell's message.
+    QGuiApplication::clipboard()->setText(QStringLiteral("1,2.3,4"));
+    grid->SetCol(2);
+    answerer().expectMessage(QStringLiteral("ist keine Dezimalzahl"));
+    press(Qt::Key_V, Qt::ControlModifier);
+    answerer().verifyDone();
+    EXPECT_EQ(grid->Cells(2, 4), QStringLiteral("1234567,5"));
+
+    press(Qt::Key_S, Qt::ControlModifier);
+    answerer().verifyDone();
+    EXPECT_EQ(savedValue(QStringLiteral("TS1-Einbauten"), QStringLiteral("FremdEinbauten5")), QStringLiteral(";10250,5;2;"));
+}

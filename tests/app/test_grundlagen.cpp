@@ -8,6 +8,7 @@
 #include "platform/IniFile.h"
 #include "support/PasswordDialogs.h"
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -165,8 +166,9 @@ TEST_F(GrundlagenTest, LoadingShowsEveryKeyInItsFieldAndIsNoChange)
             }
         EXPECT_EQ(d->ZetaRedKonWeitGrid->Cells(3, 0), QStringLiteral("10°"));
         EXPECT_EQ(d->ZetaRedKonWeitGrid->Cells(0, 3), QStringLiteral("f= 0,25"));
-        // The shown form of a roughness.
-        EXPECT_EQ(d->BlechGefalztEdit->DisplayText(), QStringLiteral("0,00"));
+        // A roughness shows the value it has in the file.
+        EXPECT_EQ(d->BlechGefalztEdit->DisplayText(), QStringLiteral("0,001"));
+        EXPECT_EQ(d->FlexrohrEdit->DisplayText(), QStringLiteral("0,002"));
         // Name cells, not editable.
         EXPECT_EQ(d->ZubehoerGrid->Cells(0, 0), QStringLiteral("Einbauteile"));
         EXPECT_EQ(d->ZubehoerGrid->Cells(0, 1), QStringLiteral("selbstt. Verschlussklappe(n)"));
@@ -211,7 +213,7 @@ TEST_F(GrundlagenTest, SavingWritesEveryFieldUnderItsKeyAndLeavesTheOtherLines)
 
 // ---- numbers ------------------------------------------------------------------------
 
-TEST_F(GrundlagenTest, NumbersAreCutToFiveCharactersOnlyWhereTheyKeepTheirValue)
+TEST_F(GrundlagenTest, NumbersAreTakenOnlyWhenTheirValueFitsFiveCharactersWhole)
 {
     using P = TGrundlagenForm::TPruefung;
     const struct {
@@ -219,11 +221,17 @@ TEST_F(GrundlagenTest, NumbersAreCutToFiveCharactersOnlyWhereTheyKeepTheirValue)
         P result;
         const char* written;
     } cases[] = {
-        {"0,015", P::Ok, "0,015"}, {"0,5", P::Ok, "0,5"},       {"2", P::Ok, "2"},
-        {"0,0015", P::Ok, "0,001"}, {"12,345", P::Ok, "12,34"}, {"", P::Ok, ""},
-        {"-0,015", P::Ok, "-0,01"}, {"1E-5", P::Ok, "1E-5"},    {" 0,5 ", P::Ok, "0,5"},
-        {"123456", P::ZuLang, ""},  {"1,5E-6", P::ZuLang, ""},  {"0,00001", P::ZuLang, ""},
-        {"abc", P::KeineZahl, ""},  {"1.5", P::KeineZahl, ""},  {"0,1x", P::KeineZahl, ""},
+        {"0,015", P::Ok, "0,015"},  {"0,5", P::Ok, "0,5"},       {"2", P::Ok, "2"},
+        {"", P::Ok, ""},            {"1E-5", P::Ok, "1E-5"},     {" 0,5 ", P::Ok, "0,5"},
+        {"12345", P::Ok, "12345"},  {"-0,01", P::Ok, "-0,01"},   {"0,150", P::Ok, "0,150"},
+        // zeros that change nothing may go
+        {"1,50000", P::Ok, "1,5"},  {"0,15000", P::Ok, "0,15"},  {"0002,5", P::Ok, "2,5"},
+        {"7,000", P::Ok, "7,000"},  {"7,0000", P::Ok, "7"},
+        // a digit that counts may not
+        {"0,1234", P::ZuLang, ""},  {"0,0015", P::ZuLang, ""},   {"12,345", P::ZuLang, ""},
+        {"-0,015", P::ZuLang, ""},  {"123456", P::ZuLang, ""},   {"1,5E-6", P::ZuLang, ""},
+        {"0,00001", P::ZuLang, ""}, {",1234", P::ZuLang, ""},    {"0,12340", P::ZuLang, ""},
+        {"abc", P::KeineZahl, ""},  {"1.5", P::KeineZahl, ""},   {"0,1x", P::KeineZahl, ""},
     };
     for (const auto& c : cases) {
         QString cut;
@@ -247,7 +255,7 @@ TEST_F(GrundlagenTest, TypedNumbersSurviveOrAreRefusedBeforeAnythingIsWritten)
             const char* written;
         } edits[] = {
             {d->BlechGefalztEdit, "0,015", "EBlech", "0,015"}, {d->FlexrohrEdit, "0,5", "EFlex", "0,5"},
-            {d->GemauertEdit, "2", "EEGemauert", "2"},          {d->HolzkanalEdit, "0,0015", "EHolz", "0,001"},
+            {d->GemauertEdit, "2", "EEGemauert", "2"},          {d->HolzkanalEdit, "1,50000", "EHolz", "1,5"},
         };
         for (const auto& e : edits) {
             e.edit->setFocus();
@@ -255,7 +263,7 @@ TEST_F(GrundlagenTest, TypedNumbersSurviveOrAreRefusedBeforeAnythingIsWritten)
             QTest::keyClicks(e.edit, QString::fromLatin1(e.typed));
         }
         d->SaveBtn->setFocus();  // the last field is left too
-        typeIntoCell(d->ZetaAbzweigGrid, 7, 1, QStringLiteral("12,345"));
+        typeIntoCell(d->ZetaAbzweigGrid, 7, 1, QStringLiteral("12,3400"));
         d->SaveBtn->click();
         TIniFile ini(dat());
         for (const auto& e : edits)
@@ -264,18 +272,25 @@ TEST_F(GrundlagenTest, TypedNumbersSurviveOrAreRefusedBeforeAnythingIsWritten)
                 << e.typed;
         EXPECT_EQ(ini.ReadString(QStringLiteral("Zeta-Abzweig"), QStringLiteral("ZAbzw907"), QString()),
                   QStringLiteral("12,34"));
-        // The edits keep four decimals when they are left.
-        EXPECT_EQ(d->HolzkanalEdit->text(), QStringLiteral("0,0015"));
+        EXPECT_EQ(d->ZetaAbzweigGrid->Cells(7, 1), QStringLiteral("12,34"));
+        // The edits show what was written.
+        EXPECT_EQ(d->BlechGefalztEdit->DisplayText(), QStringLiteral("0,015"));
+        EXPECT_EQ(d->HolzkanalEdit->DisplayText(), QStringLiteral("1,50"));
 
-        // A value too long to cut: refused, naming the field; nothing written.
+        // A value that does not fit: refused, naming the field; nothing
+        // written, and the edit has its value back.
         const QByteArray saved = fileBytes();
+        const QString beton = d->BetonkanalEdit->text();
         d->BetonkanalEdit->setText(QStringLiteral("123456"));
         d->ZetaBogenGlattGrid->SetCells(2, 1, QStringLiteral("0,7"));
-        answerer().expectMessage(QStringLiteral("Betonkanäle roh: 123456"), mrOk);
+        answerer().expectMessage(
+            QStringLiteral("Das Feld „Betonkanäle roh“ nimmt höchstens fünf Zeichen auf: „123456“ wird nicht übernommen."),
+            mrOk);
         d->SaveBtn->click();
         answerer().verifyDone();
         EXPECT_EQ(fileBytes(), saved);
         EXPECT_TRUE(d->SaveBtn->isEnabled());
+        EXPECT_EQ(d->BetonkanalEdit->text(), beton);
         d->BetonkanalEdit->setText(QStringLiteral("2"));
 
         // A cell whose text is no number (a paste, say) stops the save too.
@@ -302,7 +317,7 @@ TEST_F(GrundlagenTest, ACellRefusesWhatIsNoNumberWhenItsEditEnds)
     folder.write(QStringLiteral("SBWert.Dat"), valueFile([](int i) { return distinct(i); }));
     open([&](TGrundlagenForm* d) {
         const QString before = d->ZetaBogenSegmentGrid->Cells(6, 2);
-        for (const char* typed : {"abc", "1.5", "123456"}) {
+        for (const char* typed : {"abc", "1.5", "123456", "0,1234"}) {
             typeIntoCell(d->ZetaBogenSegmentGrid, 6, 2, QString::fromLatin1(typed));
             answerer().expectMessage(QStringLiteral("Segmentbogen gefalzt, 5 Seg."));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -318,6 +333,113 @@ TEST_F(GrundlagenTest, ACellRefusesWhatIsNoNumberWhenItsEditEnds)
         EXPECT_EQ(d->ZetaBogenSegmentGrid->Cells(6, 2), QStringLiteral("0,25"));
         EXPECT_TRUE(d->SaveBtn->isEnabled());
         answerer().expectMessage(QStringLiteral("Wollen Sie die Änderungen jetzt speichern?"), mrNo);
+        d->CloseBtn->click();
+    });
+}
+
+TEST_F(GrundlagenTest, AValueThatDoesNotFitIsRefusedWhereItIsLeftAndTheFieldKeepsItsValue)
+{
+    const QByteArray original = valueFile([](int i) { return distinct(i); });
+    folder.write(QStringLiteral("SBWert.Dat"), original);
+    auto refusal = [](const QString& field, const QString& value) {
+        return QStringLiteral("Das Feld „%1“ nimmt höchstens fünf Zeichen auf: „%2“ wird nicht übernommen.").arg(field, value);
+    };
+    auto typeInto = [](TCurrencyEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    };
+    // Alt+S clicks the button after a short show of the press.
+    auto altSAndWait = [&](TGrundlagenForm* d, const std::function<bool()>& done) {
+        altS(d);
+        for (int i = 0; i < 100 && !done(); ++i) QTest::qWait(10);
+    };
+    open([&](TGrundlagenForm* d) {
+        // Left with Tab: refused, the old value stays.
+        typeInto(d->BlechGefalztEdit, QStringLiteral("0,1234"));
+        answerer().expectMessage(refusal(QStringLiteral("Blechkanäle gefalzt"), QStringLiteral("0,1234")));
+        QTest::keyClick(d->BlechGefalztEdit, Qt::Key_Tab);
+        answerer().verifyDone();
+        EXPECT_EQ(answerer().asked().back().type, mtError);
+        EXPECT_NE(QApplication::focusWidget(), d->BlechGefalztEdit);
+        EXPECT_EQ(d->BlechGefalztEdit->text(), QStringLiteral("0,001"));
+        EXPECT_EQ(d->BlechGefalztEdit->DisplayText(), QStringLiteral("0,001"));
+        // Alt+S with the focus still inside: refused; the file keeps its value.
+        typeInto(d->EtaVentilatorEdit, QStringLiteral("0,5555"));
+        answerer().expectMessage(refusal(QStringLiteral("Wirkungsgrad Ventilator η"), QStringLiteral("0,5555")));
+        const size_t asked = answerer().asked().size();
+        altSAndWait(d, [&] { return answerer().asked().size() > asked; });
+        answerer().verifyDone();
+        EXPECT_EQ(fileBytes(), original);
+        EXPECT_EQ(d->EtaVentilatorEdit->text(), QStringLiteral("0,007"));
+        EXPECT_TRUE(d->SaveBtn->isEnabled());
+
+        // A value that fits is shown and written as it is.
+        typeInto(d->BlechGefalztEdit, QStringLiteral("0,015"));
+        QTest::keyClick(d->BlechGefalztEdit, Qt::Key_Tab);
+        EXPECT_EQ(d->BlechGefalztEdit->DisplayText(), QStringLiteral("0,015"));
+        // A zeta cell: refused when its editor closes, a good value kept.
+        const QString zeta = d->ZetaAbzweigGrid->Cells(7, 1);
+        typeIntoCell(d->ZetaAbzweigGrid, 7, 1, QStringLiteral("0,1234"));
+        answerer().expectMessage(refusal(QStringLiteral("Abzweig Luftstrom-Trennung, 90 ° / 3,0"), QStringLiteral("0,1234")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+        answerer().verifyDone();
+        EXPECT_EQ(d->ZetaAbzweigGrid->Cells(7, 1), zeta);
+        d->ZetaAbzweigGrid->commitEdit();
+        typeIntoCell(d->ZetaAbzweigGrid, 7, 1, QStringLiteral("0,15"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(d->ZetaAbzweigGrid->Cells(7, 1), QStringLiteral("0,15"));
+        altSAndWait(d, [&] { return !d->SaveBtn->isEnabled(); });
+        EXPECT_FALSE(d->SaveBtn->isEnabled());
+        d->CloseBtn->click();
+    });
+    TIniFile ini(dat());
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Material"), QStringLiteral("EBlech"), QString()), QStringLiteral("0,015"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Material"), QStringLiteral("EtaVentilator"), QString()), QStringLiteral("0,007"));
+    EXPECT_EQ(ini.ReadString(QStringLiteral("Zeta-Abzweig"), QStringLiteral("ZAbzw907"), QString()), QStringLiteral("0,15"));
+    // Opened again, the edit shows the value as it was written.
+    open([&](TGrundlagenForm* d) {
+        EXPECT_EQ(d->BlechGefalztEdit->DisplayText(), QStringLiteral("0,015"));
+        EXPECT_EQ(d->ZetaAbzweigGrid->Cells(7, 1), QStringLiteral("0,15"));
+        d->CloseBtn->click();
+    });
+}
+
+TEST_F(GrundlagenTest, NumbersPastedIntoACellTakeTheLastSeparatorAsDecimal)
+{
+    folder.write(QStringLiteral("SBWert.Dat"), valueFile([](int i) { return distinct(i); }));
+    open([&](TGrundlagenForm* d) {
+        TCellGrid* grid = d->ZetaRedKonWeitGrid;
+        // On the selected cell ...
+        d->VorgabenPageControl->setCurrentWidget(grid->parentWidget());
+        grid->setFocus();
+        QApplication::processEvents();
+        grid->SetCol(2);
+        grid->SetRow(2);
+        QGuiApplication::clipboard()->setText(QStringLiteral("0.25"));
+        QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(grid->Cells(2, 2), QStringLiteral("0,25"));
+        // ... and into the open editor.
+        typeIntoCell(grid, 3, 2, QStringLiteral("1"));
+        QGuiApplication::clipboard()->setText(QStringLiteral(",001.5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(grid->InplaceEditor()->text(), QStringLiteral("1001,5"));
+        grid->InplaceEditor()->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("1.2,5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(grid->Cells(3, 2), QStringLiteral("12,5"));
+        // A pasted roughness the same way.
+        QGuiApplication::clipboard()->setText(QStringLiteral("0.015"));
+        d->VorgabenPageControl->setCurrentWidget(d->VorgabenTab);
+        d->FlexrohrEdit->setFocus();
+        d->FlexrohrEdit->selectAll();
+        QTest::keyClick(d->FlexrohrEdit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(d->FlexrohrEdit->text(), QStringLiteral("0,015"));
+        answerer().expectMessage(QStringLiteral("Wollen Sie"), mrNo);
         d->CloseBtn->click();
     });
 }

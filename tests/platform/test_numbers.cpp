@@ -182,6 +182,25 @@ TEST(StrToFloatTest, RejectsPointsJunkAndEmptyTextNamingTheText)
     }
 }
 
+TEST(PastedDecimalTextTest, TheLastOfCommaAndPointSeparatesTheDecimals)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        // both: the last one is the decimal separator, the other is dropped
+        {"1,234.5", "1234,5"}, {"1.234,5", "1234,5"}, {"1,234,567.5", "1234567,5"}, {"1.234.567,5", "1234567,5"},
+        {"-1,234.25", "-1234,25"}, {" 1.234,5 ", "1234,5"},
+        // a point alone is the decimal point, several are thousands separators
+        {"2.5", "2,5"}, {".5", ",5"}, {"1.234.567", "1234567"},
+        // commas alone stay as they are
+        {"1,5", "1,5"}, {"1,234,567", "1,234,567"}, {"12", "12"}, {"", ""},
+    };
+    for (const auto& [pasted, taken] : cases) EXPECT_EQ(PastedDecimalText(QString::fromUtf8(pasted)), QString::fromUtf8(taken)) << pasted;
+    // What is no number stays no number for the conversion to refuse.
+    for (const char* bad : {"1,2.3,4", "1.2,3.4", "2.5 m", "1,2,3.4.5", "abc"}) {
+        double v = 0;
+        EXPECT_FALSE(TryStrToFloat(PastedDecimalText(QString::fromUtf8(bad)), v)) << bad;
+    }
+}
+
 TEST(StrToIntTest, DecimalHexSignsAndRange)
 {
     const std::pair<const char*, int> good[] = {
