@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QMenu>
 #include <QFontMetrics>
 #include <QHelpEvent>
@@ -462,6 +463,18 @@ void TNewInplaceEdit::contextMenuEvent(QContextMenuEvent* event)
     if (!menu) return;
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void TNewInplaceEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (!PasteSelectionOnMiddleClick(this, event, [this](const QString& text) { PasteText(text); }))
+        TInplaceEdit::mouseReleaseEvent(event);
+}
+
+void TNewInplaceEdit::dropEvent(QDropEvent* event)
+{
+    if (!PasteDroppedText(this, event, [this](const QString& text) { PasteText(text); }))
+        TInplaceEdit::dropEvent(event);
 }
 
 void TNewInplaceEdit::focusInEvent(QFocusEvent* event)

@@ -111,28 +111,13 @@ void TCurrencyEdit::contextMenuEvent(QContextMenuEvent* event)
 
 void TCurrencyEdit::mouseReleaseEvent(QMouseEvent* event)
 {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
-        // The selection's text goes in at the cursor the press has set.
-        deselect();
-        PasteText(clipboard->text(QClipboard::Selection));
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
+    if (!PasteSelectionOnMiddleClick(this, event, [this](const QString& text) { PasteText(text); }))
+        QLineEdit::mouseReleaseEvent(event);
 }
 
 void TCurrencyEdit::dropEvent(QDropEvent* event)
 {
-    // Text moved within the field is the field's own; text from elsewhere
-    // is pasted.
-    if (event->source() == this || isReadOnly() || !event->mimeData()->hasText()) {
-        QLineEdit::dropEvent(event);
-        return;
-    }
-    setCursorPosition(cursorPositionAt(event->position().toPoint()));
-    PasteText(event->mimeData()->text());
-    event->acceptProposedAction();
+    if (!PasteDroppedText(this, event, [this](const QString& text) { PasteText(text); })) QLineEdit::dropEvent(event);
 }
 
 void TCurrencyEdit::focusOutEvent(QFocusEvent* event)

@@ -1,6 +1,9 @@
 #include "platform/PasteMenu.h"
 #include <QAction>
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,4 +21,26 @@ QMenu* ContextMenuPastingThrough(QLineEdit* edit, std::function<void(const QStri
                          [paste] { paste(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
     }
     return menu;
+}
+
+bool PasteSelectionOnMiddleClick(QLineEdit* edit, QMouseEvent* event, const std::function<void(const QString&)>& paste)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() != Qt::MiddleButton || !clipboard->supportsSelection() || edit->isReadOnly()) return false;
+    // The selection's text goes in at the cursor the press has set.
+    edit->deselect();
+    paste(clipboard->text(QClipboard::Selection));
+    event->accept();
+    return true;
+}
+
+bool PasteDroppedText(QLineEdit* edit, QDropEvent* event, const std::function<void(const QString&)>& paste)
+{
+    // Text moved within the field is the field's own; text from elsewhere
+    // is pasted.
+    if (event->source() == edit || edit->isReadOnly() || !event->mimeData()->hasText()) return false;
+    edit->setCursorPosition(edit->cursorPositionAt(event->position().toPoint()));
+    paste(event->mimeData()->text());
+    event->acceptProposedAction();
+    return true;
 }

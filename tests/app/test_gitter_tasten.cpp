@@ -5,6 +5,8 @@
 #include "test_projektbefehle_hilfen.h"
 #include "platform/IniFile.h"
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -318,6 +320,23 @@ TEST_F(GitterTasten, APressureLossPastedWithThousandsSeparatorsKeepsItsDecimals)
     press(Qt::Key_Return);
     QApplication::processEvents();
     EXPECT_EQ(grid->Cells(2, 5), QStringLiteral("10250,5"));
+    // ... and dropped into the open editor from elsewhere.
+    openCell(grid, 0, 6, QStringLiteral("1"));
+    press(Qt::Key_Return);
+    QApplication::processEvents();
+    openCell(grid, 2, 6, QStringLiteral("1"));
+    grid->InplaceEditor()->clear();
+    QMimeData dragged;
+    dragged.setText(QStringLiteral("1.234,5"));
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->InplaceEditor(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->InplaceEditor(), &drop);
+    EXPECT_EQ(grid->InplaceEditor()->text(), QStringLiteral("1234,5"));
+    press(Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(grid->Cells(2, 6), QStringLiteral("1234,5"));
     // A description keeps its points and commas as pasted.
     QGuiApplication::clipboard()->setText(QStringLiteral("Klappe 1.2, Typ B"));
     grid->SetCol(1);
