@@ -277,6 +277,22 @@ TEST(HilfeDatei, TheCalculationMessagesItExplainsAreThoseOfTheProgram)
     EXPECT_TRUE(help.contains(zuKlein)) << zuKlein.toStdString();
 }
 
+TEST(HilfeDatei, TheRefusalOfATechnicalValueIsTheOneTheDialogShows)
+{
+    TempProgramFolder folder;
+    ASSERT_TRUE(folder.installValueFile());
+    TGrundlagenForm dlg;
+    dlg.FormActivate();
+    dlg.BlechGefalztEdit->setText(QStringLiteral("0,1234"));
+    TTechnikDaten daten;
+    answerer().expectMessage(QStringLiteral("0,1234"));
+    EXPECT_FALSE(dlg.DialogToConstants(daten));
+    answerer().verifyDone();
+    ASSERT_FALSE(answerer().asked().empty());
+    const QString refusal = asQuoted(answerer().asked().back().text);
+    EXPECT_TRUE(plainHelpText().contains(refusal)) << refusal.toStdString();
+}
+
 TEST(HilfeDatei, WorkedExampleShowsTheProgramsNumbers)
 {
     TempProgramFolder folder;
