@@ -507,10 +507,12 @@ void TGrundlagenForm::FormCloseQuery(bool& CanClose)
         return;
     }
     if (!m_geaendert) return;
-    const int answer =
-        MessageDlg(text(txNichtGespeichert) + QLatin1Char('\r') + text(txJetztSpeichern), mtConfirmation, mbYesNo);
-    // A Yes whose save failed keeps the dialog open with what was typed.
-    if (answer == mrYes && !SaveBtnClick()) CanClose = false;
+    const int answer = MessageDlg(text(txNichtGespeichert) + QLatin1Char('\r') + text(txJetztSpeichern),
+                                  mtConfirmation, mbYesNo | mbEscapeCancels);
+    // No closes without saving.  A Yes whose save failed, Escape and the
+    // box's close button keep the dialog open with what was typed.
+    if (answer == mrNo) return;
+    if (answer != mrYes || !SaveBtnClick()) CanClose = false;
 }
 
 void TGrundlagenForm::done(int result)

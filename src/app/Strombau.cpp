@@ -588,8 +588,12 @@ void TMainForm::UpdateMainCaption()
     const bool saved = Projekt.ProjektGespeichert;
     const bool loaded = Projekt.ProjektGeladen;
     const bool neu = Projekt.ProjektNeu;
+    // A project that has a file (opened, or saved at least once) keeps its
+    // name in the caption whatever changed since; only a new project not
+    // saved yet, and no project, are "<unbenannt>".
+    const bool hasFile = !Projekt.Projektdateiname.isEmpty();
     QString caption;
-    if (((saved || loaded) && !neu) || (neu && saved && !loaded))
+    if (((saved || loaded) && !neu) || (neu && saved && !loaded) || hasFile)
         caption = MessStrHolder1->item(4) + QStringLiteral(" <") + Projekt.Projektdaten.Name1.str() + QLatin1Char('/') +
                   Projekt.Projektdaten.Projekt.str() + QLatin1Char('>');
     else
@@ -636,8 +640,10 @@ void TMainForm::FormCloseQuery(bool& CanClose)
         return;
     }
     if (Projekt.ProjektGespeichert) return;
-    const int answer = MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning, mbYesNo);
-    // Only a plain No gives the unsaved project up.
+    const int answer = MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning,
+                                  mbYesNo | mbEscapeCancels);
+    // Only a plain No gives the unsaved project up; Yes keeps it for the
+    // save, and Escape or the box's close button cancel the command.
     CanClose = answer == mrNo;
 }
 

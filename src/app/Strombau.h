@@ -161,8 +161,9 @@ public:
     // Resets dimensions, velocity, results and totals; AlleBerechnet := false.
     void ClearResultEdits();
     // Closes every grid's open cell editor, storing what was typed.  False
-    // when a cell refused its text (its message was shown and its editor is
-    // open on the text again).
+    // when a cell refused its text (its message was shown; a description's
+    // editor is open on the text again, a count or loss holds its value
+    // from before the edit): the command that asked stops there.
     bool CommitGridEdits();
     // Round pipe: the round bend grids enabled, the flat ones disabled;
     // rectangular: the reverse.
@@ -238,6 +239,10 @@ private:
         bool reported = false;
     };
     TRefusedEdit m_refusedDescription;
+    // Counts every cell text refused at the end of its edit (the cell went
+    // back to what it held before, and the message was shown), so that a
+    // command committing the open editors knows that one refused.
+    int m_cellRefusals = 0;
     int m_fillingInputs = 0;
     std::array<QString, 12> m_lastEinbautenText;
     std::map<const QObject*, TCellEditStart> m_editStart;

@@ -470,11 +470,11 @@ void TMainForm::mTSInsertClick()
         MessageDlg(sectionCountMessage(QString::number(TSTreeView->topLevelItemCount() + 1)), mtError, mbOK);
         return;
     }
-    CommitGridEdits();
     const int p = TSTreeView->indexOfTopLevelItem(node) + 1;
-    // What the tabs show must be kept; an invalid section stops the insert
-    // (the input message has been shown) and nothing changes.
-    if (!StoreSectionFromForm(p)) return;
+    // What the tabs show must be kept; a cell that refuses its text or an
+    // invalid section stops the insert (the message has been shown) and
+    // nothing changes.
+    if (!CommitGridEdits() || !StoreSectionFromForm(p)) return;
 
     // The names follow their sections: the new, empty section comes after
     // the selected one (record p + 1) and has no name of its own yet.
@@ -545,7 +545,8 @@ void TMainForm::mTSNameChangeClick()
 {
     QTreeWidgetItem* node = SelectedNode();
     if (!node || node->parent()) return;
-    CommitGridEdits();
+    // A cell that refuses its text stops the command before the box comes.
+    if (!CommitGridEdits()) return;
     const int k = SectionIndexOf(node);
     QString name = node->text(0);
     // A character the project file cannot store is refused as it is typed
@@ -618,8 +619,9 @@ void TMainForm::TSTreeViewChanging(QTreeWidgetItem* node, bool& AllowChange)
     if (!old || old == node) return;
     const int k = SectionIndexOf(old);
     if (k < 1 || k >= int(Projekt.Teilstrecken.size())) return;
-    CommitGridEdits();
-    if (!StoreSectionFromForm(k)) {
+    // A cell that refuses its text keeps the node selected, as invalid
+    // inputs do.
+    if (!CommitGridEdits() || !StoreSectionFromForm(k)) {
         AllowChange = false;
         return;
     }

@@ -310,6 +310,7 @@ void TMainForm::ZetaBogenGlattGridSetEditText(QObject* Sender, int ACol, int ARo
     if (!problem.isEmpty()) {
         grid->SetCells(ACol, ARow, previous);
         ColorCountCell(grid, ACol, ARow);
+        ++m_cellRefusals;
         MessageDlg(problem, mtError, mbOK);
         return;
     }
@@ -367,6 +368,7 @@ void TMainForm::FremdEinbGridSetEditText(QObject* Sender, int ACol, int ARow, co
     if (m_refusedDescription.col == ACol && m_refusedDescription.row == ARow) m_refusedDescription = TRefusedEdit{};
     if (!problem.isEmpty()) {
         grid->SetCells(ACol, ARow, previous);
+        ++m_cellRefusals;
         MessageDlg(problem, mtError, mbOK);
         return;
     }
@@ -406,6 +408,9 @@ void TMainForm::FremdEinbGridCancelEdit(QObject* Sender, int ACol, int ARow)
 
 bool TMainForm::CommitGridEdits()
 {
+    // A count or loss refused as its editor closes here goes back to its
+    // old value; the command that closed it stops all the same.
+    const int refusalsBefore = m_cellRefusals;
     bool ok = true;
     for (TCellGrid* grid : CountGrids())
         if (grid && !grid->commitEdit()) ok = false;
@@ -422,6 +427,7 @@ bool TMainForm::CommitGridEdits()
         // ended before) and not corrected yet: nothing may take the cells.
         if (refused.row >= 1 && FremdEinbGrid->Cells(refused.col, refused.row) == refused.typed) ok = false;
     }
+    if (m_cellRefusals != refusalsBefore) ok = false;
     return ok;
 }
 
@@ -570,6 +576,9 @@ bool TMainForm::StoreCurrentSection()
 void TMainForm::LoadSectionToForm(int k)
 {
     if (k < 1 || k > Projekt.TSAnzahl) return;
+    // No editor stays open over the values loaded.  The commands that load
+    // have committed before they changed anything; what a cell refuses here
+    // is replaced by the section's value anyway.
     CommitGridEdits();
     TSectionInputs in = SectionInputsFromForm();
     try {

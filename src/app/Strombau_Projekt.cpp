@@ -52,10 +52,12 @@ bool TMainForm::AskToSaveChanges()
     // has said why; the project stays for the correction.
     if (TSTreeView->topLevelItemCount() > 0 && !CommitGridEdits()) return false;
     if (!HasUnsavedChanges()) return true;
-    const int answer =
-        MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning, mbYesNo);
+    const int answer = MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning,
+                                  mbYesNo | mbEscapeCancels);
     if (answer == mrNo) return true;
-    if (answer != mrYes) return false;  // the box was closed without an answer
+    // Escape or the box's close button: the command is cancelled, the
+    // project stays as it is.
+    if (answer != mrYes) return false;
     return SaveProject(false);
 }
 
@@ -158,10 +160,9 @@ QString TMainForm::WithDefaultExt(const QString& path) const
 
 bool TMainForm::SaveProject(bool saveAs)
 {
-    // What the tabs show goes into its record first; invalid inputs stop the
-    // save with the input message.
-    CommitGridEdits();
-    if (!StoreCurrentSection()) {
+    // What the tabs show goes into its record first; a cell that refuses
+    // its text and invalid inputs stop the save with their message.
+    if (!CommitGridEdits() || !StoreCurrentSection()) {
         UpdateMainCaption();
         return false;
     }
@@ -195,9 +196,9 @@ bool TMainForm::SaveProject(bool saveAs)
         ::WriteProjectFile(path, Projekt);
     } catch (const std::exception& e) {
         // The file is as it was, and so are the flags and the file name.
-        // The message says what the writer found.
-        if (named) HandleException(e);
-        else MessageDlg(MessStrHolder2->item(0) + QLatin1Char('\r') + ExceptionMessage(e), mtError, mbOK);
+        // Every failed save says so in the same words, then what the
+        // writer found.
+        MessageDlg(MessStrHolder2->item(0) + QLatin1Char('\r') + ExceptionMessage(e), mtError, mbOK);
         UpdateMainCaption();
         return false;
     }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTreeWidget>
@@ -120,6 +121,9 @@ void TUserDlg::FormActivate()
             SpracheCB->addItem(manager->Langs(i));
             if (manager->Langs(i) == current) selected = i;
         }
+        // No language stored and none chosen: the program speaks its own
+        // German, the list's first entry, and the box says so.
+        if (selected < 0 && current.isEmpty() && m_gelesen.Sprache.isEmpty() && SpracheCB->count() > 0) selected = 0;
         SpracheCB->setCurrentIndex(selected);
     }
     runState().sprachIndex = SpracheCB->currentIndex();
@@ -128,8 +132,10 @@ void TUserDlg::FormActivate()
 void TUserDlg::LoadUserData()
 {
     ReadUserEingaben(m_gelesen);
-    // Filling the inputs is reported like typing: a text that differs from
-    // what the input shows sets the flag.
+    // What the file holds is no change: only the user's own edits set the
+    // flag, so closing a dialog that was only looked at asks nothing.
+    m_laden = true;
+    const auto loaded = qScopeGuard([this] { m_laden = false; });
     FirmaEdit->setText(m_gelesen.Firma);
     UserEdit->setText(m_gelesen.Nutzer);
     StrasseEdit->setText(m_gelesen.Strasse);
@@ -144,6 +150,7 @@ void TUserDlg::LoadUserData()
 
 void TUserDlg::FirmaEditChange()
 {
+    if (m_laden) return;
     runState().geaendert = true;
     SaveBtn->setEnabled(true);
 }
@@ -199,8 +206,11 @@ void TUserDlg::FormCloseQuery(bool& CanClose)
 {
     CanClose = true;
     if (!runState().geaendert) return;
-    const int answer = MessageDlg(text(1) + QLatin1Char('\r') + text(2), mtConfirmation, mbYesNo);
-    if (answer == mrYes && !SaveBtnClick()) CanClose = false;
+    const int answer = MessageDlg(text(1) + QLatin1Char('\r') + text(2), mtConfirmation, mbYesNo | mbEscapeCancels);
+    // No closes without saving.  A Yes whose save failed, Escape and the
+    // box's close button keep the dialog open with what was typed.
+    if (answer == mrNo) return;
+    if (answer != mrYes || !SaveBtnClick()) CanClose = false;
 }
 
 void TUserDlg::FormClose()

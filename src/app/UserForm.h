@@ -74,4 +74,5 @@ private:
     TMainForm* m_owner;
     TUserEingaben m_gelesen;  // what the file held when the dialog came up
     bool m_geladen = false;
+    bool m_laden = false;     // the inputs are being filled from the file
 };

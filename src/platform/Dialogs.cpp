@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <QDialog>
 #include <QFileDialog>
+#include <QCloseEvent>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -32,6 +34,37 @@ QString captionFor(TMsgDlgType type)
     }
     return QApplication::applicationDisplayName();
 }
+
+// The message box; with `escapeCancels` Escape and the close button leave it
+// without a clicked button, where the plain box would click its No button.
+class TMessageBox : public QMessageBox {
+public:
+    TMessageBox(Icon icon, const QString& title, const QString& text, QWidget* parent, bool escapeCancels)
+        : QMessageBox(icon, title, text, NoButton, parent), m_escapeCancels(escapeCancels)
+    {
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (m_escapeCancels && event->matches(QKeySequence::Cancel)) {
+            reject();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (m_escapeCancels) {
+            QDialog::closeEvent(event);  // rejects; no button was clicked
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_escapeCancels;
+};
 
 QMessageBox::Icon iconFor(TMsgDlgType type)
 {
@@ -94,7 +127,7 @@ QList<MessageDlgButton> MessageDlgButtons(TMsgDlgButtons buttons)
 
 int MessageDlgEscapeResult(TMsgDlgButtons buttons)
 {
-    if (buttons & mbCancel) return mrCancel;
+    if (buttons & (mbCancel | mbEscapeCancels)) return mrCancel;
     if (buttons & mbNo) return mrNo;
     if (buttons & mbOK) return mrOk;
     return MessageDlgButtons(buttons).first().result;
@@ -113,8 +146,8 @@ int MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, in
 {
     if (answerer()) return answerer()->message(text, type, buttons);
 
-    QMessageBox box(iconFor(type), captionFor(type), MessageDlgText(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    TMessageBox box(iconFor(type), captionFor(type), MessageDlgText(text), QApplication::activeWindow(),
+                    (buttons & mbEscapeCancels) != 0);
     QList<QPair<QAbstractButton*, int>> made;
     for (const MessageDlgButton& b : MessageDlgButtons(buttons)) {
         QMessageBox::ButtonRole role = QMessageBox::AcceptRole;

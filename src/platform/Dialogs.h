@@ -13,7 +13,11 @@ class QWidget;
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn : unsigned {
     mbYes = 1u << 0, mbNo = 1u << 1, mbOK = 1u << 2, mbCancel = 1u << 3, mbAbort = 1u << 4,
-    mbRetry = 1u << 5, mbIgnore = 1u << 6, mbAll = 1u << 7, mbHelp = 1u << 8
+    mbRetry = 1u << 5, mbIgnore = 1u << 6, mbAll = 1u << 7, mbHelp = 1u << 8,
+    // No button: Escape and the box's close button answer mrCancel, so that
+    // a question whose buttons all act (Yes and No) can still be left
+    // without an answer.
+    mbEscapeCancels = 1u << 9
 };
 using TMsgDlgButtons = unsigned;
 constexpr TMsgDlgButtons mbYesNo = mbYes | mbNo;
@@ -80,7 +84,9 @@ struct MessageDlgButton {
 QString MessageDlgCaption(TMsgDlgType type);        // "Warnung", "Fehler", ...
 QString MessageDlgText(const QString& text);        // carriage returns become line breaks
 QList<MessageDlgButton> MessageDlgButtons(TMsgDlgButtons buttons);  // in display order
-int MessageDlgEscapeResult(TMsgDlgButtons buttons); // result of Escape or the close box
+// The result of Escape or the close box: mrCancel with mbEscapeCancels or a
+// Cancel button, else No, else OK, else the first button's.
+int MessageDlgEscapeResult(TMsgDlgButtons buttons);
 // The input box as InputQuery shows it: caption, prompt, default text, the
 // buttons' texts, the length limit of its field (0: none) and the field's
 // own setup.

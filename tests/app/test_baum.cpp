@@ -123,7 +123,7 @@ TEST_F(BaumForm, NewProjectAsksBeforeDroppingAnUnsavedProject)
     const auto& question = answerer().asked().back();
     EXPECT_TRUE(question.text.contains(QStringLiteral("!!\rWollen Sie die Änderungen jetzt speichern?")));
     EXPECT_EQ(question.type, mtWarning);
-    EXPECT_EQ(question.buttons, mbYesNo);
+    EXPECT_EQ(question.buttons, mbYesNo | mbEscapeCancels);
     EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 2);
     EXPECT_EQ(shownFlow(), 100.0);
 

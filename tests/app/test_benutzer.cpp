@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -111,8 +112,9 @@ TEST_F(BenutzerTest, EveryInputIsLoadedAndSavedWhole)
         EXPECT_TRUE(d->TipCB->isChecked());
         EXPECT_EQ(d->PLZEdit->maxLength(), 5);
         EXPECT_EQ(QApplication::focusWidget(), d->FirmaEdit);
-        // Loaded texts count as changes.
-        EXPECT_TRUE(d->SaveBtn->isEnabled());
+        // What the file holds is no change.
+        EXPECT_FALSE(d->SaveBtn->isEnabled());
+        EXPECT_FALSE(TUserDlg::Geaendert());
         // Longer than the record keeps: the file gets it whole.
         d->FirmaEdit->setText(QStringLiteral("Lüftungs- und Klimatechnik Nord GmbH & Co. KG"));
         d->EMailEdit->setText(QStringLiteral("anna.berg@lueftungs-und-klimatechnik-nord.example"));
@@ -250,7 +252,9 @@ TEST_F(BenutzerTest, TheLanguageChangesOnlyWithoutAProjectAndOnlyWhenSaved)
     openSettings([&](TUserDlg* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("User data"));
         EXPECT_EQ(d->SpracheCB->currentText(), QStringLiteral("English"));
-        // The loaded town counts as a change; the question comes in English.
+        // A changed town: the question comes in English.
+        EXPECT_FALSE(d->SaveBtn->isEnabled());
+        d->OrtEdit->setText(QStringLiteral("Kiel"));
         EXPECT_TRUE(d->SaveBtn->isEnabled());
         answerer().expectMessage(QStringLiteral("Save the changes now?"), mrNo);
         d->CloseBtn->click();
@@ -338,3 +342,61 @@ TEST_F(BenutzerTest, TheInformationBoxShowsNameVersionAndTheProjectsAddress)
 }
 
 }  // namespace
+
+// "Sprache": the list opened and left with Escape keeps the choice, and a
+// dialog that was only looked at closes without the question.
+TEST_F(BenutzerTest, EscapeInTheLanguageListKeepsTheChoiceAndALookAsksNothing)
+{
+    // The delivered value file: no language stored, tips on, no user data.
+    ASSERT_TRUE(folder.installValueFile());
+    const QByteArray delivered = folder.read(QStringLiteral("SBWert.Dat"));
+    form = std::make_unique<TMainForm>();
+    ASSERT_EQ(form->TranslationManager->CurrentLang(), QString());
+    auto escapeInTheList = [](TUserDlg* d, bool moveDown) {
+        d->SpracheCB->setFocus();
+        d->SpracheCB->showPopup();
+        QApplication::processEvents();
+        QAbstractItemView* view = d->SpracheCB->view();
+        ASSERT_TRUE(view->isVisible());
+        if (moveDown) QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_FALSE(view->isVisible());
+        EXPECT_TRUE(d->isVisible());
+    };
+    openSettings([&](TUserDlg* d) {
+        // The program speaks its own German: the box says so.
+        EXPECT_EQ(d->SpracheCB->currentText(), QStringLiteral("Deutsch"));
+        EXPECT_TRUE(d->TipCB->isChecked());
+        EXPECT_FALSE(d->SaveBtn->isEnabled()) << "what the file holds is no change";
+        escapeInTheList(d, false);
+        EXPECT_EQ(d->SpracheCB->currentText(), QStringLiteral("Deutsch"));
+        EXPECT_FALSE(TUserDlg::Geaendert());
+        EXPECT_FALSE(d->SaveBtn->isEnabled());
+        d->CloseBtn->click();  // no question
+    });
+    EXPECT_EQ(folder.read(QStringLiteral("SBWert.Dat")), delivered);
+
+    // With a second language, an entry highlighted in the list and left
+    // with Escape is no choice either.
+    form.reset();
+    make("[Userdaten]\r\nSprache=Deutsch\r\nTip=0\r\n", true);
+    openSettings([&](TUserDlg* d) {
+        ASSERT_EQ(d->SpracheCB->count(), 2);
+        escapeInTheList(d, true);
+        EXPECT_EQ(d->SpracheCB->currentText(), QStringLiteral("Deutsch"));
+        EXPECT_FALSE(TUserDlg::Geaendert());
+        QTest::keyClick(d->windowHandle(), Qt::Key_Escape);  // closes, no question
+    });
+    EXPECT_EQ(value("Sprache"), QStringLiteral("Deutsch"));
+
+    // Stored user data, only looked at: no question either.
+    form.reset();
+    make(kUserFile);
+    openSettings([&](TUserDlg* d) {
+        EXPECT_EQ(d->FirmaEdit->text(), QStringLiteral("Lueftungsbau Nord"));
+        EXPECT_FALSE(d->SaveBtn->isEnabled());
+        d->CloseBtn->click();
+    });
+    EXPECT_EQ(folder.read(QStringLiteral("SBWert.Dat")), kUserFile);
+}

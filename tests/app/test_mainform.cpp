@@ -692,7 +692,7 @@ TEST_F(MainFormTest, ClosingAnUnsavedProjectAsksAndYesKeepsTheWindowOpen)
     EXPECT_EQ(answerer().asked()[0].text,
               QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!\rWollen Sie die Änderungen jetzt speichern?"));
     EXPECT_EQ(answerer().asked()[0].type, mtWarning);
-    EXPECT_EQ(answerer().asked()[0].buttons, mbYesNo);
+    EXPECT_EQ(answerer().asked()[0].buttons, mbYesNo | mbEscapeCancels);
     // The records are still there for saving.
     EXPECT_EQ(form->Projekt.Teilstrecken.size(), 2u);
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("SBWert.Dat"))));

@@ -143,13 +143,13 @@ TEST_F(ProjektBefehleTest, StateTableOverCommandSequences)
          {a, true, false, true, 1}, halle},
         // Calculating the saved project as it is changes nothing.
         {"calculation without a change", rechnen, {a, true, false, true, 1}, halle},
-        // A calculation leaves the caption to the next activation of the window.
+        // A project saved once keeps its name in the caption after a change.
         {"calculation after a change",
          [this, rechnen] {
              eingeben(QStringLiteral("650"), QStringLiteral("12,5"), QStringLiteral("200"));
              rechnen();
          },
-         {a, false, false, true, 1}, kOhneName},
+         {a, false, false, true, 1}, halle},
         {"save of a named project", [this] { form->ProjektSaveBtnClick(); }, {a, true, false, true, 1}, halle},
         {"close of a saved project", [this] { form->mProjektschliessenClick(); },
          {QString(), false, false, false, 0}, kOhneName},
@@ -242,7 +242,7 @@ TEST_F(ProjektBefehleTest, NewSaveAsModifyCloseAsksAndNoClosesWithoutWriting)
     answerer().verifyDone();
     ASSERT_FALSE(answerer().asked().empty());
     EXPECT_EQ(answerer().asked().back().type, mtWarning);
-    EXPECT_EQ(answerer().asked().back().buttons, mbYesNo);
+    EXPECT_EQ(answerer().asked().back().buttons, mbYesNo | mbEscapeCancels);
     EXPECT_TRUE(answerer().asked().back().text.contains(QStringLiteral("\rWollen Sie die Änderungen jetzt speichern?")));
 
     EXPECT_EQ(zustand(), (Zustand{QString(), false, false, false, 0}));

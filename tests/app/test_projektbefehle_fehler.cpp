@@ -74,13 +74,61 @@ TEST_F(ProjektBefehleFehlerTest, SaveOfANamedProjectIntoAFileMadeReadOnlyShowsTh
     MakeReadOnly(path);
 
     form->VpVorgabeEdit->setText(QStringLiteral("700"));
-    answerer().expectMessage(QStringLiteral("kann nicht geschrieben werden"));
+    answerer().expectMessage(kFehlerSpeichern);
     form->ProjektSaveBtnClick();
     answerer().verifyDone();
-    EXPECT_TRUE(answerer().asked().back().text.contains(QStringLiteral("beispiel.STB")));
+    // The same message as the first save shows: its line, then the writer's.
+    EXPECT_EQ(answerer().asked().back().text,
+              kFehlerSpeichern + QStringLiteral("\rIn %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(path)));
     EXPECT_EQ(answerer().asked().back().type, mtError);
+    EXPECT_EQ(answerer().asked().back().buttons, TMsgDlgButtons(mbOK));
     EXPECT_EQ(zustand(), (Zustand{path, false, true, false, 1}));
     EXPECT_EQ(ReadBytes(path), vorher);
+}
+
+// Every failed save shows one message: "Fehler beim Speichern!", then what
+// the writer found.
+TEST_F(ProjektBefehleFehlerTest, EveryFailedSaveShowsTheSameMessage)
+{
+    const QString alt = altesProjekt();
+    MakeReadOnly(alt);
+    const QString gesperrt = folder.file(QStringLiteral("gesperrt.STB"));
+    WriteBytes(gesperrt, "x");
+    MakeReadOnly(gesperrt);
+    const auto meldung = [](const QString& path) {
+        return kFehlerSpeichern + QStringLiteral("\rIn %1 kann nicht geschrieben werden.").arg(QDir::toNativeSeparators(path));
+    };
+    form->VpVorgabeEdit->setText(QStringLiteral("700"));
+
+    answerer().expectMessage(kFehlerSpeichern);
+    form->ProjektSaveBtnClick();  // into its own file
+    answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().back().text, meldung(alt));
+
+    answerer().expectFileDialog(gesperrt);
+    erwarteKopfdaten(QStringLiteral("Alt"), QStringLiteral("Projekt"));
+    answerer().expectMessage(kFehlerSpeichern);
+    form->mProjektSaveAsClick();  // under a new name
+    answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().back().text, meldung(gesperrt));
+
+    // A new project's first save.
+    answerer().expectMessage(kUngespeichert, mrNo);
+    neuesProjekt(1);
+    eingeben(QStringLiteral("600"), QStringLiteral("12,5"), QStringLiteral("200"));
+    answerer().expectFileDialog(gesperrt);
+    erwarteKopfdaten(QStringLiteral("A"), QStringLiteral("B"));
+    answerer().expectMessage(kFehlerSpeichern);
+    form->ProjektSaveBtnClick();
+    answerer().verifyDone();
+    EXPECT_EQ(answerer().asked().back().text, meldung(gesperrt));
+
+    for (const ScriptedAnswerer::Asked& a : answerer().asked()) {
+        if (!a.text.startsWith(kFehlerSpeichern)) continue;
+        EXPECT_EQ(a.type, mtError);
+        EXPECT_EQ(a.buttons, TMsgDlgButtons(mbOK));
+    }
+    EXPECT_EQ(ReadBytes(gesperrt), QByteArray("x"));
 }
 
 TEST_F(ProjektBefehleFehlerTest, SaveIntoAMissingFolderFails)
@@ -280,8 +328,9 @@ TEST_F(ProjektBefehleFehlerTest, SaveOnAFullDiskKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase),
               QStringList({"alt.STB", "SBWert.Dat"}));
 
-    // Save of the named project: the write error names the file.
-    answerer().expectMessage(QStringLiteral("kann nicht geschrieben werden"));
+    // Save of the named project: the same message, and the write error
+    // names the file.
+    answerer().expectMessage(kFehlerSpeichern + QStringLiteral("\r"));
     SetFailingFileWrite(2);
     form->ProjektSaveBtnClick();
     SetFailingFileWrite(0);

@@ -1,10 +1,15 @@
 #include "common/TestSupport.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,6 +36,13 @@ void ScriptedAnswerer::expectMessage(const QString& textPart, int result)
 {
     Expect e{Asked::Message, textPart};
     e.result = result;
+    m_expected.push_back(e);
+}
+
+void ScriptedAnswerer::expectEscape(const QString& textPart)
+{
+    Expect e{Asked::Message, textPart};
+    e.escape = true;
     m_expected.push_back(e);
 }
 
@@ -101,7 +113,8 @@ ScriptedAnswerer::Expect ScriptedAnswerer::take(Asked::What what, const QString&
 int ScriptedAnswerer::message(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons)
 {
     m_asked.push_back({Asked::Message, text, type, buttons});
-    return take(Asked::Message, text).result;
+    const Expect e = take(Asked::Message, text);
+    return e.escape ? MessageDlgEscapeResult(buttons) : e.result;
 }
 
 bool ScriptedAnswerer::input(const QString& caption, const QString& prompt, QString& value)
@@ -212,4 +225,93 @@ bool ShowActive(QWidget* w)
     w->show();
     w->activateWindow();
     return QTest::qWaitForWindowActive(w);
+}
+
+// ---- real message boxes ---------------------------------------------------------
+
+namespace {
+// How long a box may stay up after its step before the test gives up on it.
+constexpr qint64 kBoxPatienceMs = 3000;
+}  // namespace
+
+RealMessageBoxes::RealMessageBoxes()
+{
+    m_previous = SetDialogAnswerer(nullptr);
+    m_alreadyUp = QApplication::activeModalWidget();
+    m_timer.setInterval(10);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { tick(); });
+    m_timer.start();
+}
+
+RealMessageBoxes::~RealMessageBoxes()
+{
+    m_timer.stop();
+    SetDialogAnswerer(m_previous);
+    for (size_t i = 0; i < m_steps.size(); ++i) ADD_FAILURE() << "a real message box was expected but never shown";
+}
+
+void RealMessageBoxes::pressKey(int key) { m_steps.push_back({Step::Key, key, QString()}); }
+
+void RealMessageBoxes::clickButton(const QString& text) { m_steps.push_back({Step::Click, 0, text}); }
+
+void RealMessageBoxes::closeBox() { m_steps.push_back({Step::Close, 0, QString()}); }
+
+void RealMessageBoxes::forceClose(QWidget* modal)
+{
+    if (auto* dlg = qobject_cast<QDialog*>(modal)) dlg->done(QDialog::Rejected);
+    else modal->close();
+}
+
+void RealMessageBoxes::tick()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || modal == m_alreadyUp) return;
+    if (modal == m_answered) {
+        if (m_sinceAnswer.elapsed() > kBoxPatienceMs) {
+            ADD_FAILURE() << "the message box is still up after its answer: "
+                          << qobject_cast<QMessageBox*>(modal)->text().toStdString();
+            m_answered = nullptr;
+            forceClose(modal);
+        }
+        return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box || m_steps.empty()) {
+        ADD_FAILURE() << "unexpected modal window " << modal->metaObject()->className() << ": "
+                      << (box ? box->text() : modal->windowTitle()).toStdString();
+        forceClose(modal);
+        return;
+    }
+    Shown shown{box->text(), {}};
+    for (QAbstractButton* b : box->buttons()) shown.buttons << b->text();
+    m_shown.push_back(shown);
+    const Step step = m_steps.front();
+    m_steps.pop_front();
+    m_answered = box;
+    m_sinceAnswer.start();
+    switch (step.kind) {
+    case Step::Key:
+        // Through the box's window, as the keyboard delivers it: to the
+        // widget that has the focus in the box.
+        if (QWindow* window = box->windowHandle()) QTest::keyClick(window, Qt::Key(step.key));
+        else QTest::keyClick(box, Qt::Key(step.key));
+        break;
+    case Step::Click: {
+        QAbstractButton* target = nullptr;
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == step.button) target = b;
+        if (!target) {
+            ADD_FAILURE() << "the message box has no button " << step.button.toStdString();
+            forceClose(box);
+            break;
+        }
+        QTest::mouseClick(target, Qt::LeftButton);
+        break;
+    }
+    case Step::Close:
+        // The window's close button, as the window system reports it.
+        if (QWindow* window = box->windowHandle()) window->close();
+        else box->close();
+        break;
+    }
 }

@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <deque>
 #include <functional>
 
@@ -37,6 +40,10 @@ public:
     // The next modal form is handed to `answer`, which returns its modal result.
     void expectForm(std::function<int(QWidget*)> answer);
 
+    // The next message box must contain `textPart`; it is answered as
+    // Escape or its close button answers it (MessageDlgEscapeResult).
+    void expectEscape(const QString& textPart);
+
     // Every question asked so far, in order.
     const std::vector<Asked>& asked() const { return m_asked; }
     void clearAsked() { m_asked.clear(); }
@@ -59,6 +66,7 @@ private:
         int result = mrOk;
         QString answer;
         bool cancel = false;
+        bool escape = false;
         std::function<bool(PrintDialogRequest&)> print;
         std::function<int(QWidget*)> form;
         std::function<bool(QInputDialog&)> box;
@@ -66,6 +74,52 @@ private:
     Expect take(Asked::What what, const QString& text);
     std::deque<Expect> m_expected;
     std::vector<Asked> m_asked;
+};
+
+// While it lives, the program's message boxes are the real ones (no
+// answerer), and each is answered in turn by the next step, as a user
+// answers it: a key pressed in the box, a click on one of its buttons, or
+// its window's close button.  A box that is still up a few seconds after
+// its step, a box without a step, and any other modal window that comes up
+// fail the test and are closed, so that no test can hang on a window.  A
+// modal window already up when it is made (the dialog whose questions are
+// tested) is left alone.
+class RealMessageBoxes {
+public:
+    struct Shown {
+        QString text;
+        QStringList buttons;  // the buttons' texts, in the box's order
+    };
+
+    RealMessageBoxes();
+    // Gives the answerer back; steps left over fail the test.
+    ~RealMessageBoxes();
+    RealMessageBoxes(const RealMessageBoxes&) = delete;
+    RealMessageBoxes& operator=(const RealMessageBoxes&) = delete;
+
+    void pressKey(int key);                  // e.g. Qt::Key_Escape
+    void clickButton(const QString& text);  // e.g. "&Nein"
+    void closeBox();
+
+    // The boxes shown so far, in order.
+    const std::vector<Shown>& shown() const { return m_shown; }
+
+private:
+    struct Step {
+        enum Kind { Key, Click, Close } kind;
+        int key = 0;
+        QString button;
+    };
+    void tick();
+    void forceClose(QWidget* modal);
+
+    DialogAnswerer* m_previous = nullptr;
+    QPointer<QWidget> m_alreadyUp;
+    QTimer m_timer;
+    std::deque<Step> m_steps;
+    std::vector<Shown> m_shown;
+    QPointer<QWidget> m_answered;  // the box the last step went to
+    QElapsedTimer m_sinceAnswer;
 };
 
 // A fresh temporary folder and its files by name.

@@ -146,6 +146,12 @@ TEST(MessageDlgPartsTest, GermanCaptionsButtonsAndLineBreaks)
     EXPECT_EQ(MessageDlgEscapeResult(mbYesNoCancel), mrCancel);
     EXPECT_EQ(MessageDlgEscapeResult(mbYesNo), mrNo);
     EXPECT_EQ(MessageDlgEscapeResult(mbOK), mrOk);
+    // A question that Escape leaves unanswered: still only Yes and No.
+    EXPECT_EQ(MessageDlgEscapeResult(mbYesNo | mbEscapeCancels), mrCancel);
+    const auto question = MessageDlgButtons(mbYesNo | mbEscapeCancels);
+    ASSERT_EQ(question.size(), 2);
+    EXPECT_EQ(question[0].result, mrYes);
+    EXPECT_EQ(question[1].result, mrNo);
 
     EXPECT_EQ(MessageDlgText("Die Änderungen wurden noch nicht gespeichert!!\rWollen Sie die Änderungen jetzt speichern?"),
               QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!\nWollen Sie die Änderungen jetzt speichern?"));

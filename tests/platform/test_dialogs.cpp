@@ -1,4 +1,5 @@
 #include "PrintQString.h"
+#include "common/TestSupport.h"
 #include "platform/Dialogs.h"
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -45,4 +46,34 @@ TEST(FileDialogNameFiltersTest, SeveralEntriesAndPatterns)
     EXPECT_EQ(FileDialogNameFilters(QStringLiteral("Bilder (*.bmp;*.ico)|*.bmp;*.ico|Alle (*.*)|*.*")),
               QStringLiteral("Bilder (*.bmp *.BMP *.ico *.ICO);;Alle (*.*)"));
     EXPECT_EQ(FileDialogNameFilters(QString()), QString());
+}
+
+// The real message box: Escape and the close button of a question whose
+// buttons are Yes and No answer No, unless the question says that they
+// cancel; the buttons themselves answer what they say.
+TEST(RealMessageBoxTest, EscapeAndTheCloseButtonCancelOnlyWhereTheQuestionSaysSo)
+{
+    const QString frage = QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!\rWollen Sie die Änderungen jetzt speichern?");
+    RealMessageBoxes boxes;
+    boxes.pressKey(Qt::Key_Escape);
+    EXPECT_EQ(MessageDlg(frage, mtWarning, mbYesNo | mbEscapeCancels), mrCancel);
+    boxes.closeBox();
+    EXPECT_EQ(MessageDlg(frage, mtWarning, mbYesNo | mbEscapeCancels), mrCancel);
+    boxes.clickButton(QStringLiteral("&Nein"));
+    EXPECT_EQ(MessageDlg(frage, mtWarning, mbYesNo | mbEscapeCancels), mrNo);
+    boxes.clickButton(QStringLiteral("&Ja"));
+    EXPECT_EQ(MessageDlg(frage, mtWarning, mbYesNo | mbEscapeCancels), mrYes);
+    boxes.pressKey(Qt::Key_Return);  // the default button
+    EXPECT_EQ(MessageDlg(frage, mtWarning, mbYesNo | mbEscapeCancels), mrYes);
+    // Other questions keep Escape as No.
+    boxes.pressKey(Qt::Key_Escape);
+    EXPECT_EQ(MessageDlg(QStringLiteral("Wirklich löschen??"), mtWarning, mbYesNo), mrNo);
+    boxes.closeBox();
+    EXPECT_EQ(MessageDlg(QStringLiteral("Wirklich löschen??"), mtWarning, mbYesNo), mrNo);
+
+    ASSERT_EQ(boxes.shown().size(), 7u);
+    for (const RealMessageBoxes::Shown& s : boxes.shown())
+        EXPECT_EQ(s.buttons, QStringList({QStringLiteral("&Ja"), QStringLiteral("&Nein")})) << s.text.toStdString();
+    EXPECT_EQ(boxes.shown()[0].text,
+              QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!\nWollen Sie die Änderungen jetzt speichern?"));
 }
