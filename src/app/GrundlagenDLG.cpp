@@ -64,8 +64,9 @@ QString editWert(const TCurrencyEdit* edit)
 {
     QString t = edit->text().trimmed();
     t.remove(QLatin1Char('.'));
-    double v = 0;
-    if (!TryStrToFloat(t, v) || !std::isfinite(v)) return FloatToStr(edit->Value());
+    // An empty edit stands for 0; anything else is checked as typed, so
+    // that a letter is refused rather than taken as 0.
+    if (t.isEmpty()) return FloatToStr(edit->Value());
     return t;
 }
 
@@ -294,7 +295,7 @@ TGrundlagenForm::TPruefung TGrundlagenForm::PruefeWert(const QString& text, QStr
     if (written) *written = t;
     if (t.isEmpty()) return TPruefung::Ok;
     double full = 0;
-    if (!TryStrToFloat(t, full)) return TPruefung::KeineZahl;
+    if (!TryStrToFloat(t, full) || !std::isfinite(full)) return TPruefung::KeineZahl;
     const int breite = TTechnikDaten::Breite;
     if (t.contains(QLatin1Char('E'), Qt::CaseInsensitive)) return t.size() <= breite ? TPruefung::Ok : TPruefung::ZuLang;
     // The number itself must fit: zeros that change nothing may go, no

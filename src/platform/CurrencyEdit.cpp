@@ -145,7 +145,9 @@ void TCurrencyEdit::keyPressEvent(QKeyEvent* event)
             insert(QString(DecimalSeparator));
         return;
     }
-    if (plain && !t.isEmpty() && t.at(0).isPrint()) {
+    // No other character goes in, also not with Alt, which the desktop may
+    // hand on with its letter when no command takes it.
+    if (!t.isEmpty() && t.at(0).isPrint()) {
         const QChar c = t.at(0);
         if (!c.isDigit() && c != QLatin1Char('-')) return;
     }

@@ -95,6 +95,16 @@ TEST_F(EingabenFelder, AWholeNumberFieldTakesATypedPointAsThousandsSeparator)
     EXPECT_EQ(P().Section(1).Laenge.str(), QStringLiteral("2,5"));
 }
 
+TEST_F(EingabenFelder, ALetterWithAltThatNoCommandTakesStaysOutOfANumberField)
+{
+    form->TSLaengeEdit->setFocus();
+    form->TSLaengeEdit->selectAll();
+    QTest::keyClicks(form->TSLaengeEdit, QStringLiteral("12"));
+    QTest::keyClick(form->TSLaengeEdit, Qt::Key_Y, Qt::AltModifier);
+    QTest::keyClick(form->TSLaengeEdit, Qt::Key_3, Qt::AltModifier);
+    EXPECT_EQ(form->TSLaengeEdit->text(), QStringLiteral("123"));
+}
+
 TEST_F(EingabenFelder, PastedTextTakesItsPointAsDecimalPointUnlessACommaOrMorePointsMakeThemThousands)
 {
     fuegeEin(form->TSLaengeEdit, QStringLiteral("2.5"));

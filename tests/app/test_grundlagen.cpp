@@ -407,6 +407,42 @@ TEST_F(GrundlagenTest, AValueThatDoesNotFitIsRefusedWhereItIsLeftAndTheFieldKeep
     });
 }
 
+TEST_F(GrundlagenTest, AnEditThatHoldsNoNumberIsRefusedAndKeepsItsValue)
+{
+    const QByteArray original = valueFile([](int i) { return distinct(i); });
+    folder.write(QStringLiteral("SBWert.Dat"), original);
+    const QString notANumber = QStringLiteral("ist kein gültiger Wert");
+    open([&](TGrundlagenForm* d) {
+        const QString flex = d->FlexrohrEdit->text();
+        ASSERT_NE(flex, QStringLiteral("0,00"));
+        // A stray minus typed over the value and the field left with Tab.
+        d->FlexrohrEdit->setFocus();
+        d->FlexrohrEdit->selectAll();
+        QTest::keyClicks(d->FlexrohrEdit, QStringLiteral("5-"));
+        EXPECT_EQ(d->FlexrohrEdit->text(), QStringLiteral("5-"));
+        answerer().expectMessage(QStringLiteral("Flex-Schläuche"));
+        QTest::keyClick(d->FlexrohrEdit, Qt::Key_Tab);
+        answerer().verifyDone();
+        EXPECT_TRUE(answerer().asked().back().text.contains(notANumber)) << answerer().asked().back().text.toStdString();
+        EXPECT_EQ(d->FlexrohrEdit->text(), flex);
+        // Saving with such a text still in the edit writes nothing.
+        d->HolzkanalEdit->setText(QStringLiteral("x1"));
+        answerer().expectMessage(notANumber);
+        EXPECT_FALSE(d->SaveBtnClick());
+        answerer().verifyDone();
+        EXPECT_EQ(fileBytes(), original);
+        d->HolzkanalEdit->setText(QStringLiteral("0,5"));
+        // An empty edit stands for 0.
+        d->GemauertEdit->setText(QString());
+        EXPECT_TRUE(d->SaveBtnClick());
+        TIniFile ini(dat());
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Material"), QStringLiteral("EFlex"), QString()), flex);
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Material"), QStringLiteral("EHolz"), QString()), QStringLiteral("0,5"));
+        EXPECT_EQ(ini.ReadString(QStringLiteral("Material"), QStringLiteral("EEGemauert"), QString()), QStringLiteral("0"));
+        d->CloseBtn->click();
+    });
+}
+
 TEST_F(GrundlagenTest, NumbersPastedIntoACellTakeTheLastSeparatorAsDecimal)
 {
     folder.write(QStringLiteral("SBWert.Dat"), valueFile([](int i) { return distinct(i); }));
