@@ -152,6 +152,37 @@ TEST_F(FrageEscapeTest, EscapeCancelsEveryCommandThatAsks)
     EXPECT_EQ(ReadBytes(datei), dateiVorher);
 }
 
+// Escape on the dialog's close question, or its box closed, in every way
+// the user may do it: `offen` checks after each that the dialog is still
+// open with what was typed, and the value file is still `vorher`.
+template <class Dialog>
+void escapeLaesstOffen(Dialog* d, const std::function<void(const char*)>& offen, const std::function<QByteArray()>& datei,
+                       const QByteArray& vorher)
+{
+    answerer().expectEscape(QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!\rWollen Sie"));
+    d->CloseBtn->click();
+    answerer().verifyDone();
+    offen("Schließen, Escape");
+    EXPECT_EQ(answerer().asked().back().buttons, mbYesNo | mbEscapeCancels);
+
+    answerer().expectEscape(QStringLiteral("Wollen Sie"));
+    QTest::keyClick(d->windowHandle(), Qt::Key_Escape);  // Escape on the dialog asks
+    answerer().verifyDone();
+    offen("Escape on the dialog, Escape");
+
+    // The real box: Escape, then its close button.
+    {
+        RealMessageBoxes boxes;
+        boxes.pressKey(Qt::Key_Escape);
+        boxes.closeBox();
+        d->CloseBtn->click();
+        d->close();
+        EXPECT_EQ(boxes.shown().size(), 2u);
+    }
+    offen("the real box, Escape and its close button");
+    EXPECT_EQ(datei(), vorher);
+}
+
 // ---- the technical-data dialog -------------------------------------------------------
 
 class GrundlagenFrageTest : public ::testing::Test {
@@ -212,28 +243,7 @@ TEST_F(GrundlagenFrageTest, EscapeOnTheQuestionKeepsTheDialogOpenWithItsValues)
 {
     const QByteArray vorher = datei();
     mitAenderung([&](TGrundlagenForm* d) {
-        answerer().expectEscape(QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!\rWollen Sie"));
-        d->CloseBtn->click();
-        answerer().verifyDone();
-        offenMitWert(d, "Schließen, Escape");
-        EXPECT_EQ(answerer().asked().back().buttons, mbYesNo | mbEscapeCancels);
-
-        answerer().expectEscape(QStringLiteral("Wollen Sie"));
-        QTest::keyClick(d->windowHandle(), Qt::Key_Escape);  // Escape on the dialog asks
-        answerer().verifyDone();
-        offenMitWert(d, "Escape on the dialog, Escape");
-
-        // The real box: Escape, then its close button.
-        {
-            RealMessageBoxes boxes;
-            boxes.pressKey(Qt::Key_Escape);
-            boxes.closeBox();
-            d->CloseBtn->click();
-            d->close();
-            EXPECT_EQ(boxes.shown().size(), 2u);
-        }
-        offenMitWert(d, "the real box, Escape and its close button");
-        EXPECT_EQ(datei(), vorher);
+        escapeLaesstOffen(d, [d](const char* wie) { offenMitWert(d, wie); }, [this] { return datei(); }, vorher);
 
         // No still closes without saving.
         answerer().expectMessage(QStringLiteral("Wollen Sie"), mrNo);
@@ -282,27 +292,7 @@ TEST_F(BenutzerFrageTest, EscapeOnTheQuestionKeepsTheDialogOpenWithItsValues)
         d->FirmaEdit->setFocus();
         QTest::keyClicks(d->FirmaEdit, QStringLiteral("Klima Nord"));
 
-        answerer().expectEscape(QStringLiteral("Die Änderungen wurden noch nicht gespeichert!!\rWollen Sie"));
-        d->CloseBtn->click();
-        answerer().verifyDone();
-        offen(d, "Schließen, Escape");
-        EXPECT_EQ(answerer().asked().back().buttons, mbYesNo | mbEscapeCancels);
-
-        answerer().expectEscape(QStringLiteral("Wollen Sie"));
-        QTest::keyClick(d->windowHandle(), Qt::Key_Escape);
-        answerer().verifyDone();
-        offen(d, "Escape on the dialog, Escape");
-
-        {
-            RealMessageBoxes boxes;
-            boxes.pressKey(Qt::Key_Escape);
-            boxes.closeBox();
-            d->CloseBtn->click();
-            d->close();
-            EXPECT_EQ(boxes.shown().size(), 2u);
-        }
-        offen(d, "the real box, Escape and its close button");
-        EXPECT_EQ(datei(), vorher);
+        escapeLaesstOffen(d, [&](const char* wie) { offen(d, wie); }, [this] { return datei(); }, vorher);
 
         answerer().expectMessage(QStringLiteral("Wollen Sie"), mrNo);
         d->CloseBtn->click();
