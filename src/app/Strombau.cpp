@@ -630,21 +630,10 @@ void TMainForm::FormCloseBtnClick()
 
 void TMainForm::FormCloseQuery(bool& CanClose)
 {
-    CanClose = true;
-    if (TSTreeView->topLevelItemCount() == 0) return;
-    // A count still open in a cell editor is input like any other: it is
-    // taken before the question is decided.  A cell that refused its text
-    // has said why and keeps the window open for the correction.
-    if (!CommitGridEdits()) {
-        CanClose = false;
-        return;
-    }
-    if (Projekt.ProjektGespeichert) return;
-    const int answer = MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning,
-                                  mbYesNo | mbEscapeCancels);
     // Only a plain No gives the unsaved project up; Yes keeps it for the
-    // save, and Escape or the box's close button cancel the command.
-    CanClose = answer == mrNo;
+    // save.
+    const int answer = AskBeforeDropping();
+    CanClose = answer == mrNone || answer == mrNo;
 }
 
 void TMainForm::FormClose()

@@ -257,13 +257,15 @@ public:
     // Empties the tree, drops the sections and the file name, clears the
     // tabs and disables the project commands.
     void CloseProject();
-    // True while a project is open whose changes have not been written.
-    bool HasUnsavedChanges() const;
-    // Before the open project is dropped (close, open): takes what is still
-    // open in a cell editor, then, when the project has unsaved changes,
-    // asks whether to save them; Yes saves.  True when the project may be
-    // dropped (nothing unsaved, No, or saved), false when a cell refused
-    // its text or the save was cancelled or failed.
+    // Before the open project is dropped: takes what is still open in a
+    // cell editor, then, when the project has unsaved changes, asks whether
+    // to save them.  mrNone when there is nothing to ask (no project, or
+    // nothing unsaved); mrCancel when a cell refused its text, or for
+    // Escape and the box's close button; else mrYes or mrNo.
+    int AskBeforeDropping();
+    // Close and open: AskBeforeDropping, and Yes saves.  True when the
+    // project may be dropped (nothing unsaved, No, or saved), false when a
+    // cell refused its text or the save was cancelled or failed.
     bool AskToSaveChanges();
     // Save (saveAs false: into the project's file, asking for a name only
     // when it has none) or save as.  Stores and checks the shown section

@@ -40,21 +40,22 @@ void TMainForm::mProjektSaveAsClick()
 
 // ---- the question before a project is dropped --------------------------------------
 
-bool TMainForm::HasUnsavedChanges() const
+int TMainForm::AskBeforeDropping()
 {
-    return TSTreeView->topLevelItemCount() > 0 && !Projekt.ProjektGespeichert;
+    if (TSTreeView->topLevelItemCount() == 0) return mrNone;
+    // A count still open in a cell editor is input like any other: it is
+    // taken before the question is decided.  A cell that refused its text
+    // has said why; the project stays for the correction.
+    if (!CommitGridEdits()) return mrCancel;
+    if (Projekt.ProjektGespeichert) return mrNone;
+    return MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning,
+                      mbYesNo | mbEscapeCancels);
 }
 
 bool TMainForm::AskToSaveChanges()
 {
-    // A count still open in a cell editor is input like any other: it is
-    // taken before the question is decided.  A cell that refused its text
-    // has said why; the project stays for the correction.
-    if (TSTreeView->topLevelItemCount() > 0 && !CommitGridEdits()) return false;
-    if (!HasUnsavedChanges()) return true;
-    const int answer = MessageDlg(GridStrHolder->item(12) + QLatin1Char('\r') + GridStrHolder->item(13), mtWarning,
-                                  mbYesNo | mbEscapeCancels);
-    if (answer == mrNo) return true;
+    const int answer = AskBeforeDropping();
+    if (answer == mrNone || answer == mrNo) return true;
     // Escape or the box's close button: the command is cancelled, the
     // project stays as it is.
     if (answer != mrYes) return false;
