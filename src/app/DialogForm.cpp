@@ -1,5 +1,6 @@
 #include "app/DialogForm.h"
 #include "app/FormBau.h"
+#include "platform/Dialogs.h"
 #include "platform/FormResource.h"
 #include "platform/PropertyPath.h"
 #include <QApplication>
@@ -109,6 +110,13 @@ void TAppDialog::ApplyTabOrder(QWidget* parent)
     };
     collect(parent);
     for (int i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+bool TAppDialog::MayCloseAfterAsking(const QString& question, const std::function<bool()>& save)
+{
+    const int answer = MessageDlg(question, mtConfirmation, mbYesNo | mbEscapeCancels);
+    if (answer == mrNo) return true;
+    return answer == mrYes && save();
 }
 
 void TAppDialog::showEvent(QShowEvent* event)

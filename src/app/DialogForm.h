@@ -3,6 +3,7 @@
 // border, the position, panel bevels, button kinds and the tab order that
 // plain Qt properties do not carry) and passing F1 on to the main window.
 #include <QDialog>
+#include <functional>
 
 struct DfmObject;
 class QShowEvent;
@@ -26,6 +27,11 @@ protected:
     // The focus moves through the controls of each container in the order
     // of their TabOrder, a container's own controls before the next one.
     void ApplyTabOrder(QWidget* parent);
+    // The question before a dialog with unsaved changes closes: Yes saves
+    // through `save`, No closes without saving; Escape, the box's close
+    // button and a failed save keep the dialog open with what was typed.
+    // True when the dialog may close.
+    static bool MayCloseAfterAsking(const QString& question, const std::function<bool()>& save);
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

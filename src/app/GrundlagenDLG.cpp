@@ -508,12 +508,8 @@ void TGrundlagenForm::FormCloseQuery(bool& CanClose)
         return;
     }
     if (!m_geaendert) return;
-    const int answer = MessageDlg(text(txNichtGespeichert) + QLatin1Char('\r') + text(txJetztSpeichern),
-                                  mtConfirmation, mbYesNo | mbEscapeCancels);
-    // No closes without saving.  A Yes whose save failed, Escape and the
-    // box's close button keep the dialog open with what was typed.
-    if (answer == mrNo) return;
-    if (answer != mrYes || !SaveBtnClick()) CanClose = false;
+    CanClose = MayCloseAfterAsking(text(txNichtGespeichert) + QLatin1Char('\r') + text(txJetztSpeichern),
+                                   [this] { return SaveBtnClick(); });
 }
 
 void TGrundlagenForm::done(int result)

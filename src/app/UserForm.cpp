@@ -206,11 +206,7 @@ void TUserDlg::FormCloseQuery(bool& CanClose)
 {
     CanClose = true;
     if (!runState().geaendert) return;
-    const int answer = MessageDlg(text(1) + QLatin1Char('\r') + text(2), mtConfirmation, mbYesNo | mbEscapeCancels);
-    // No closes without saving.  A Yes whose save failed, Escape and the
-    // box's close button keep the dialog open with what was typed.
-    if (answer == mrNo) return;
-    if (answer != mrYes || !SaveBtnClick()) CanClose = false;
+    CanClose = MayCloseAfterAsking(text(1) + QLatin1Char('\r') + text(2), [this] { return SaveBtnClick(); });
 }
 
 void TUserDlg::FormClose()
