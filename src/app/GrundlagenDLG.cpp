@@ -59,7 +59,7 @@ const char* const kImages[][2] = {
 };
 
 // The number an edit holds, as it is written: its text without thousands
-// separators, or 0 for a text that is no number (empty, a sign alone).
+// separators, or 0 for an empty edit.
 QString editWert(const TCurrencyEdit* edit)
 {
     QString t = edit->text().trimmed();
@@ -346,12 +346,17 @@ void TGrundlagenForm::editVerlassen(TCurrencyEdit* edit)
         m_bisher[edit] = edit->text();
         return;
     }
-    // Refused: the old value comes back before the message takes the focus.
+    refuseEdit(edit, p, key);
+    // Without a window manager to hand the keyboard back, the dialog asks for it.
+    if (isVisible() && !isActiveWindow()) activateWindow();
+}
+
+void TGrundlagenForm::refuseEdit(TCurrencyEdit* edit, TPruefung p, const QString& key)
+{
+    // The old value comes back before the message takes the focus.
     const QString typed = edit->text().trimmed();
     edit->setText(m_bisher.value(edit, QStringLiteral("0")));
     MessageDlg(refusal(p, key, typed), mtError, mbOK);
-    // Without a window manager to hand the keyboard back, the dialog asks for it.
-    if (isVisible() && !isActiveWindow()) activateWindow();
 }
 
 // ---- loading ----------------------------------------------------------------------
@@ -455,13 +460,10 @@ bool TGrundlagenForm::DialogToConstants(TTechnikDaten& daten)
         const TPruefung p = PruefeWert(full, &cut);
         if (p != TPruefung::Ok) {
             if (f.edit) {
-                // The edit keeps the value it had before.
                 VorgabenPageControl->setCurrentWidget(VorgabenTab);
                 f.edit->setFocus(Qt::OtherFocusReason);
-                const QString typed = f.edit->text().trimmed();
-                f.edit->setText(m_bisher.value(f.edit, QStringLiteral("0")));
+                refuseEdit(f.edit, p, key);
                 f.edit->selectAll();
-                MessageDlg(refusal(p, key, typed), mtError, mbOK);
                 return false;
             }
             if (f.grid) {

@@ -124,6 +124,9 @@ private:
     // The edit is left: its value is taken, or refused and the one before
     // it comes back.
     void editVerlassen(TCurrencyEdit* edit);
+    // Refuses what `edit` holds with the message for `p`; the value it had
+    // before comes back.
+    void refuseEdit(TCurrencyEdit* edit, TPruefung p, const QString& key);
     void setPictures();
     QString text(int index) const;
     // The message that refuses `value` of the field with technical key `key`.
