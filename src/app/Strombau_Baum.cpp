@@ -26,7 +26,6 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QStyle>
-#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -104,21 +103,9 @@ private:
     std::function<bool(QObject*, QEvent*)> m_hook;
 };
 
-// The longest name a section record keeps: every editor of a name takes no
-// more, so that what the user sees is what is kept.
+// The longest name a section record keeps: the rename box takes no more,
+// so that what the user sees is what is kept.
 constexpr int kSectionNameWidth = decltype(TTeilstrecke::Bezeichnung)::Width;
-
-// The tree's own editor of a caption, held to the width of a section name.
-class TSectionNameDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(kSectionNameWidth);
-        return editor;
-    }
-};
 
 // Runs the program's own changes of the tree or the tabs without the steps
 // that a change by the user runs.
@@ -162,7 +149,6 @@ void TMainForm::connectTreeEvents()
     // The tree is never edited in place; renaming goes through an input box.
     TSTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TSTreeView->setSelectionMode(QAbstractItemView::SingleSelection);
-    TSTreeView->setItemDelegate(new TSectionNameDelegate(TSTreeView));
 
     QItemSelectionModel* old = TSTreeView->selectionModel();
     auto* selection = new TTreeSelectionModel(TSTreeView->model(), TSTreeView, [this](const QModelIndex& index) {

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyleOptionViewItem>
 
 using namespace baum_test;
 
@@ -245,14 +244,6 @@ TEST_F(BaumForm, BothNameEditorsTakeAtMostFifteenCharacters)
     SetupInputDialog(countBox, QStringLiteral("Teilstrecken Anzahl"), kCountPrompt, typed, 0);
     EXPECT_EQ(countBox.textValue(), typed);
 
-    // The tree's own editor of a caption holds the same limit.
-    QTreeWidget* tree = form->TSTreeView;
-    const QModelIndex index = tree->indexFromItem(node(1));
-    QStyleOptionViewItem option;
-    std::unique_ptr<QWidget> editor(tree->itemDelegate()->createEditor(tree->viewport(), option, index));
-    auto* line = qobject_cast<QLineEdit*>(editor.get());
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->maxLength(), 15);
 }
 
 // ---- the network totals ------------------------------------------------------------------
