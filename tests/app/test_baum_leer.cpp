@@ -114,6 +114,18 @@ protected:
         click(child(k, 0));
         EXPECT_EQ(form->EinbautenEditNr(1)->Value(), 0.0);
     }
+
+    // Closes the saved project and opens its file `path` again.
+    void closeAndOpen(const QString& path, int sections)
+    {
+        form->mProjektschliessenClick();
+        answerer().verifyDone();
+        ASSERT_EQ(form->Projekt.TSAnzahl, 0);
+        answerer().expectFileDialog(path);
+        form->mProjektOpenClick();
+        answerer().verifyDone();
+        ASSERT_EQ(form->Projekt.TSAnzahl, sections);
+    }
 };
 
 TEST_F(LeereTeilstrecke, CountsStayWithTheirSectionWhenTheSelectionMoves)
@@ -220,14 +232,7 @@ TEST_F(LeereTeilstrecke, CountsOfAnEmptySectionAreSavedAndOpenedAgain)
     EXPECT_TRUE(bytes.contains("[TS1_EB_Bogen]\r\nBogen=1;;3;\r\n"));
     EXPECT_TRUE(bytes.contains("[TS2-Einbauten]\r\nBogen1=13;"));
 
-    form->mProjektschliessenClick();
-    answerer().verifyDone();
-    ASSERT_EQ(form->Projekt.TSAnzahl, 0);
-
-    answerer().expectFileDialog(path);
-    form->mProjektOpenClick();
-    answerer().verifyDone();
-    ASSERT_EQ(form->Projekt.TSAnzahl, 2);
+    ASSERT_NO_FATAL_FAILURE(closeAndOpen(path, 2));
     expectCountsInRecord(1);
     expectCountsShown(1);
     // The complete section is opened and calculated as always.
@@ -315,12 +320,7 @@ TEST_F(LeereTeilstrecke, SectionsNeverStoredPrintUnderTheirNamesWithWhatTheirTab
     form->mProjektSaveAsClick();
     answerer().verifyDone();
     ASSERT_TRUE(form->Projekt.ProjektGespeichert);
-    form->mProjektschliessenClick();
-    answerer().verifyDone();
-    ASSERT_EQ(form->Projekt.TSAnzahl, 0);
-    answerer().expectFileDialog(path);
-    form->mProjektOpenClick();
-    answerer().verifyDone();
+    ASSERT_NO_FATAL_FAILURE(closeAndOpen(path, 3));
     EXPECT_EQ(captions(), names);
     report();
     expectAsShown();
