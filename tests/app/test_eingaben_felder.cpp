@@ -5,7 +5,6 @@
 // count when a section is inserted.
 #include "test_projektbefehle_hilfen.h"
 #include "app/ProjektDatei.h"
-#include "platform/IniFile.h"
 #include "platform/PrintQString.h"
 #include <QApplication>
 #include <QClipboard>
@@ -36,11 +35,7 @@ protected:
     void SetUp() override
     {
         ProjektBefehleTest::SetUp();
-        {
-            TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));  // no tip when the window shows
-            ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
-            ini.UpdateFile();
-        }
+        ohneTipp();
         neuesProjekt(2);
         form->show();
         QApplication::processEvents();

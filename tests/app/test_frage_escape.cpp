@@ -7,7 +7,6 @@
 #include "app/GrundlagenDLG.h"
 #include "app/UserForm.h"
 #include "grid/CellGrid.h"
-#include "platform/IniFile.h"
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
@@ -30,10 +29,7 @@ protected:
     // typed into the data tab: a changed project with a file.
     void geoeffnetUndGeaendert()
     {
-        // No tip of the day when the window comes up.
-        TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));
-        ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
-        ini.UpdateFile();
+        ohneTipp();
         datei = beispielDatei();
         answerer().expectFileDialog(datei);
         form->mProjektOpen->trigger();
@@ -47,16 +43,6 @@ protected:
         dateiVorher = ReadBytes(datei);
         zustandVorher = zustand();
         titelVorher = form->windowTitle();
-    }
-
-    // Ctrl+W typed into the window, where its focus is.
-    void ctrlW()
-    {
-        // Shortcuts need the window active again after a box.
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus && focus->window() == form.get() ? focus : form.get(), Qt::Key_W, Qt::ControlModifier);
     }
 
     // The project is open as it was before the command.
@@ -80,7 +66,7 @@ TEST_F(FrageEscapeTest, EscapeOnTheRealBoxCancelsClosingTheProjectAndTheProgram)
     {
         RealMessageBoxes boxes;
         boxes.pressKey(Qt::Key_Escape);
-        ctrlW();  // Projekt schließen
+        taste(Qt::Key_W, Qt::ControlModifier);  // Projekt schließen
         ASSERT_EQ(boxes.shown().size(), 1u);
         EXPECT_EQ(boxes.shown()[0].text, MessageDlgText(kFrage));
         EXPECT_EQ(boxes.shown()[0].buttons, QStringList({QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
@@ -106,7 +92,7 @@ TEST_F(FrageEscapeTest, EscapeOnTheRealBoxCancelsClosingTheProjectAndTheProgram)
     {
         RealMessageBoxes boxes;
         boxes.clickButton(QStringLiteral("&Nein"));
-        ctrlW();
+        taste(Qt::Key_W, Qt::ControlModifier);
         EXPECT_EQ(boxes.shown().size(), 1u);
     }
     EXPECT_EQ(form->TSTreeView->topLevelItemCount(), 0);

@@ -3,7 +3,6 @@
 // by, and Ctrl+S stores the open cell and saves the project.  On a selected
 // cell the clipboard keys work in both spellings of this desktop.
 #include "test_projektbefehle_hilfen.h"
-#include "platform/IniFile.h"
 #include <QClipboard>
 #include <QDropEvent>
 #include <QMimeData>
@@ -57,11 +56,7 @@ protected:
     {
         ProjektBefehleTest::SetUp();
         path = beispielDatei();
-        {
-            TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));  // no tip when the window shows
-            ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
-            ini.UpdateFile();
-        }
+        ohneTipp();
         answerer().expectFileDialog(path);
         form->mProjektOpenClick();
         answerer().verifyDone();

@@ -5,14 +5,17 @@
 #include "app/Strombau.h"
 #include "common/TestSupport.h"
 #include "platform/CurrencyEdit.h"
+#include "platform/IniFile.h"
 #include "platform/SpeedBar.h"
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -108,6 +111,27 @@ protected:
     }
 
     TProjekt& P() { return form->Projekt; }
+
+    // No tip of the day when the window comes up.
+    void ohneTipp()
+    {
+        TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));
+        ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
+        ini.UpdateFile();
+    }
+
+    // `key` typed into the window where its focus is.  The window is made
+    // active first: shortcuts need it, also after a box or a dialog (the
+    // offscreen platform leaves a hidden dialog active).
+    void taste(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        if (QApplication::activeWindow() != form.get()) QApplication::setActiveWindow(form.get());
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus && focus->window() == form.get() ? focus : form.get(), key, mods);
+        QApplication::processEvents();
+    }
 
     // The example project of the test data, copied into the program folder.
     QString beispielDatei(const QString& name = QStringLiteral("beispiel.STB"))

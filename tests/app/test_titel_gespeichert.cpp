@@ -2,7 +2,6 @@
 // project ("Strombaurechner <Name1/Projekt>") whatever follows, until the
 // project is closed or another one takes its place.
 #include "test_projektbefehle_hilfen.h"
-#include "platform/IniFile.h"
 #include <QApplication>
 #include <QTest>
 
@@ -18,10 +17,7 @@ protected:
     void SetUp() override
     {
         ProjektBefehleTest::SetUp();
-        // No tip of the day when the window comes up.
-        TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));
-        ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
-        ini.UpdateFile();
+        ohneTipp();
         ASSERT_TRUE(ShowActive(form.get()));
     }
 
@@ -30,17 +26,6 @@ protected:
         w->setFocus();
         if (auto* e = qobject_cast<QLineEdit*>(w)) e->selectAll();
         QTest::keyClicks(w, text);
-    }
-    void taste(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        // The window the keys go to is the active one, also after the
-        // header dialog (the offscreen platform leaves it active when hidden).
-        form->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        if (QApplication::activeWindow() != form.get()) QApplication::setActiveWindow(form.get());
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus && focus->window() == form.get() ? focus : form.get(), key, mods);
-        QApplication::processEvents();
     }
     // The window becomes active again (as after every message box).
     void aktivieren()

@@ -4,7 +4,6 @@
 // section inserted, no other node selected).
 #include "test_projektbefehle_hilfen.h"
 #include "grid/CellGrid.h"
-#include "platform/IniFile.h"
 #include <QApplication>
 #include <QTest>
 
@@ -24,9 +23,7 @@ protected:
     // editor of the cell "90°" (column 4, row 1) of the first bend grid.
     void gespeichertMitOffenerZelle()
     {
-        TIniFile ini(folder.file(QStringLiteral("SBWert.Dat")));
-        ini.WriteString(QStringLiteral("Userdaten"), QStringLiteral("Tip"), QStringLiteral("0"));
-        ini.UpdateFile();
+        ohneTipp();
         neuesProjekt(2);
         eingeben(QStringLiteral("600"), QStringLiteral("12,5"), QStringLiteral("200"));
         datei = folder.file(QStringLiteral("p.STB"));
@@ -67,26 +64,20 @@ protected:
         EXPECT_EQ(ReadBytes(datei), dateiVorher);
     }
 
-    void tasten(Qt::Key key, Qt::KeyboardModifiers mods)
-    {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus && focus->window() == form.get() ? focus : form.get(), key, mods);
-        QApplication::processEvents();
-    }
 };
 
 TEST_F(ZelleVerweigertTest, CtrlSWithARefusedCountWritesNothing)
 {
     gespeichertMitOffenerZelle();
     answerer().expectMessage(kVerweigert);
-    tasten(Qt::Key_S, Qt::ControlModifier);
+    taste(Qt::Key_S, Qt::ControlModifier);
     answerer().verifyDone();
     verweigert("Ctrl+S");
     EXPECT_FALSE(P().ProjektGespeichert);
     EXPECT_EQ(form->TSTreeView->currentItem(), form->TSTreeView->topLevelItem(0)->child(1));
 
     // The next save goes through.
-    tasten(Qt::Key_S, Qt::ControlModifier);
+    taste(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(P().ProjektGespeichert);
     EXPECT_NE(ReadBytes(datei), dateiVorher);
 }
@@ -166,7 +157,7 @@ TEST_F(ZelleVerweigertTest, ARefusedLossStopsTheSaveAsWell)
     QTest::keyClicks(fremd, QStringLiteral("1,2,3"));
     ASSERT_TRUE(fremd->EditorMode());
     answerer().expectMessage(QStringLiteral("Der Druckverlust „1,2,3“ ist keine Dezimalzahl"));
-    tasten(Qt::Key_S, Qt::ControlModifier);
+    taste(Qt::Key_S, Qt::ControlModifier);
     answerer().verifyDone();
     EXPECT_EQ(ReadBytes(datei), dateiVorher);
     EXPECT_FALSE(P().ProjektGespeichert);
